@@ -1,0 +1,273 @@
+#include "quillory/content/mhtml.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+
+namespace quillory {
+namespace {
+
+std::string Lower(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return out;
+}
+
+std::string_view Trim(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t\r\n");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+// The next line of `text` from `at` (without its CR LF or LF); advances `at` past it.
+std::string_view NextLine(std::string_view text, std::size_t& at) {
+  const std::size_t end = text.find('\n', at);
+  std::string_view line = text.substr(at, end == std::string_view::npos ? text.npos : end - at);
+  at = end == std::string_view::npos ? text.size() : end + 1;
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return line;
+}
+
+using Headers = std::map<std::string, std::string>;
+
+// Reads header lines up to the empty line, unfolding continued lines; `at` ends on the body.
+Headers ReadHeaders(std::string_view text, std::size_t& at) {
+  Headers headers;
+  std::string lastName;
+  while (at < text.size()) {
+    const std::string_view line = NextLine(text, at);
+    if (line.empty()) break;
+    if ((line[0] == ' ' || line[0] == '\t') && !lastName.empty()) {
+      headers[lastName] += " " + std::string(Trim(line));
+      continue;
+    }
+    const std::size_t colon = line.find(':');
+    if (colon == std::string_view::npos) continue;
+    lastName = Lower(Trim(line.substr(0, colon)));
+    headers[lastName] = std::string(Trim(line.substr(colon + 1)));
+  }
+  return headers;
+}
+
+// A parameter of a header value such as `multipart/related; boundary="----=_NextPart_01"`.
+std::string Parameter(std::string_view value, std::string_view name) {
+  std::size_t at = value.find(';');
+  while (at != std::string_view::npos) {
+    std::string_view rest = Trim(value.substr(at + 1));
+    const std::size_t equals = rest.find('=');
+    if (equals == std::string_view::npos) return {};
+    const std::string key = Lower(Trim(rest.substr(0, equals)));
+    rest = Trim(rest.substr(equals + 1));
+    std::string parsed;
+    std::size_t consumed = 0;
+    if (!rest.empty() && rest[0] == '"') {
+      const std::size_t close = rest.find('"', 1);
+      parsed = std::string(rest.substr(1, close == rest.npos ? rest.npos : close - 1));
+      consumed = close == rest.npos ? rest.size() : close + 1;
+    } else {
+      const std::size_t end = rest.find(';');
+      parsed = std::string(Trim(rest.substr(0, end)));
+      consumed = end == rest.npos ? rest.size() : end;
+    }
+    if (key == name) return parsed;
+    const std::size_t next = rest.find(';', consumed);
+    if (next == std::string_view::npos) return {};
+    at = static_cast<std::size_t>(rest.data() + next - value.data());
+  }
+  return {};
+}
+
+std::string MediaType(std::string_view value) {
+  return Lower(Trim(value.substr(0, value.find(';'))));
+}
+
+MhtmlPart MakePart(const Headers& headers, std::string_view body) {
+  auto header = [&](const char* name) {
+    const auto it = headers.find(name);
+    return it == headers.end() ? std::string() : it->second;
+  };
+  MhtmlPart part;
+  const std::string type = header("content-type");
+  part.contentType = type.empty() ? "text/plain" : MediaType(type);
+  part.charset = Lower(Parameter(type, "charset"));
+  part.location = header("content-location");
+  std::string id = header("content-id");
+  if (id.size() >= 2 && id.front() == '<' && id.back() == '>') id = id.substr(1, id.size() - 2);
+  part.contentId = id;
+  const std::string encoding = Lower(header("content-transfer-encoding"));
+  if (encoding == "quoted-printable") {
+    part.body = DecodeQuotedPrintable(body);
+  } else if (encoding == "base64") {
+    part.body = DecodeBase64(body);
+  } else {
+    part.body = std::string(body);
+  }
+  return part;
+}
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+constexpr std::string_view kBase64Alphabet =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+}  // namespace
+
+std::string DecodeQuotedPrintable(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '=') {
+      out += text[i];
+      continue;
+    }
+    if (i + 1 < text.size() && (text[i + 1] == '\r' || text[i + 1] == '\n')) {
+      i += (text[i + 1] == '\r' && i + 2 < text.size() && text[i + 2] == '\n') ? 2 : 1;
+      continue;  // soft line break
+    }
+    const int high = i + 1 < text.size() ? HexValue(text[i + 1]) : -1;
+    const int low = i + 2 < text.size() ? HexValue(text[i + 2]) : -1;
+    if (high < 0 || low < 0) {
+      out += '=';  // not an escape: keep it as it stands
+      continue;
+    }
+    out += static_cast<char>(high * 16 + low);
+    i += 2;
+  }
+  return out;
+}
+
+std::string DecodeBase64(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() * 3 / 4);
+  std::uint32_t buffer = 0;
+  int bits = 0;
+  for (char c : text) {
+    const std::size_t value = kBase64Alphabet.find(c);
+    if (value == std::string_view::npos) {
+      if (c == '=') break;
+      continue;  // line breaks and stray characters
+    }
+    buffer = (buffer << 6) | static_cast<std::uint32_t>(value);
+    bits += 6;
+    if (bits >= 8) {
+      bits -= 8;
+      out += static_cast<char>((buffer >> bits) & 0xFF);
+    }
+  }
+  return out;
+}
+
+std::string EncodeQuotedPrintable(std::string_view bytes) {
+  static constexpr std::string_view kHex = "0123456789ABCDEF";
+  std::string out;
+  std::size_t column = 0;
+  auto emit = [&](std::string_view piece) {
+    if (column + piece.size() > 75) {
+      out += "=\r\n";
+      column = 0;
+    }
+    out += piece;
+    column += piece.size();
+  };
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const char c = bytes[i];
+    if (c == '\n' || (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')) {
+      if (c == '\r') ++i;
+      out += "\r\n";
+      column = 0;
+      continue;
+    }
+    const auto u = static_cast<unsigned char>(c);
+    const bool lineEndFollows = i + 1 == bytes.size() || bytes[i + 1] == '\r' || bytes[i + 1] == '\n';
+    const bool plain = (u >= 33 && u <= 126 && c != '=') || ((c == ' ' || c == '\t') && !lineEndFollows);
+    if (plain) {
+      emit(std::string_view(&bytes[i], 1));
+    } else {
+      const char escaped[3] = {'=', kHex[u >> 4], kHex[u & 15]};
+      emit(std::string_view(escaped, 3));
+    }
+  }
+  return out;
+}
+
+std::string EncodeBase64(std::string_view bytes) {
+  std::string out;
+  std::size_t column = 0;
+  for (std::size_t i = 0; i < bytes.size(); i += 3) {
+    std::uint32_t chunk = 0;
+    const std::size_t n = std::min<std::size_t>(3, bytes.size() - i);
+    for (std::size_t k = 0; k < 3; ++k) {
+      chunk = (chunk << 8) | (k < n ? static_cast<unsigned char>(bytes[i + k]) : 0u);
+    }
+    for (std::size_t k = 0; k < 4; ++k) {
+      out += k <= n ? kBase64Alphabet[(chunk >> (18 - 6 * k)) & 63] : '=';
+    }
+    column += 4;
+    if (column == 76) {
+      out += "\r\n";
+      column = 0;
+    }
+  }
+  if (column != 0) out += "\r\n";
+  return out;
+}
+
+MhtmlDocument DecodeMhtml(std::string_view bytes) {
+  MhtmlDocument document;
+  std::size_t at = 0;
+  const Headers top = ReadHeaders(bytes, at);
+  const auto typeIt = top.find("content-type");
+  const std::string topType = typeIt == top.end() ? "" : typeIt->second;
+  const std::string boundary = Parameter(topType, "boundary");
+
+  if (MediaType(topType).rfind("multipart/", 0) != 0 || boundary.empty()) {
+    document.parts.push_back(MakePart(top, bytes.substr(at)));
+    document.root = 0;
+    return document;
+  }
+
+  const std::string delimiter = "--" + boundary;
+  // Finds the next delimiter line at or after `from`; npos when the archive ends first.
+  auto findDelimiter = [&](std::size_t from) {
+    while (true) {
+      const std::size_t found = bytes.find(delimiter, from);
+      if (found == std::string_view::npos) return found;
+      if (found == 0 || bytes[found - 1] == '\n') return found;
+      from = found + 1;
+    }
+  };
+  std::size_t start = findDelimiter(at);
+  while (start != std::string_view::npos) {
+    std::size_t cursor = start + delimiter.size();
+    if (bytes.substr(cursor, 2) == "--") break;  // the closing delimiter
+    NextLine(bytes, cursor);                     // rest of the delimiter line
+    const Headers headers = ReadHeaders(bytes, cursor);
+    const std::size_t next = findDelimiter(cursor);
+    std::size_t end = next == std::string_view::npos ? bytes.size() : next;
+    // The line break before a delimiter belongs to the delimiter.
+    if (next != std::string_view::npos && end > cursor && bytes[end - 1] == '\n') --end;
+    if (next != std::string_view::npos && end > cursor && bytes[end - 1] == '\r') --end;
+    document.parts.push_back(MakePart(headers, bytes.substr(cursor, end - cursor)));
+    start = next;
+  }
+
+  std::string startId = Parameter(topType, "start");
+  if (startId.size() >= 2 && startId.front() == '<') startId = startId.substr(1, startId.size() - 2);
+  document.root = document.parts.size();
+  for (std::size_t i = 0; i < document.parts.size() && document.root == document.parts.size(); ++i) {
+    if (!startId.empty() ? document.parts[i].contentId == startId
+                         : document.parts[i].contentType == "text/html") {
+      document.root = i;
+    }
+  }
+  return document;
+}
+
+}  // namespace quillory
