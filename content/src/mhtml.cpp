@@ -239,7 +239,12 @@ MhtmlDocument DecodeMhtml(std::string_view bytes) {
     while (true) {
       const std::size_t found = bytes.find(delimiter, from);
       if (found == std::string_view::npos) return found;
-      if (found == 0 || bytes[found - 1] == '\n') return found;
+      const std::size_t after = found + delimiter.size();
+      const bool lineStart = found == 0 || bytes[found - 1] == '\n';
+      const bool lineEnd = after == bytes.size() || bytes[after] == '\r' || bytes[after] == '\n' ||
+                           bytes[after] == ' ' || bytes[after] == '\t' ||
+                           bytes.substr(after, 2) == "--";
+      if (lineStart && lineEnd) return found;
       from = found + 1;
     }
   };
@@ -248,6 +253,7 @@ MhtmlDocument DecodeMhtml(std::string_view bytes) {
     std::size_t cursor = start + delimiter.size();
     if (bytes.substr(cursor, 2) == "--") break;  // the closing delimiter
     NextLine(bytes, cursor);                     // rest of the delimiter line
+    if (cursor >= bytes.size()) break;           // cut off right after a delimiter
     const Headers headers = ReadHeaders(bytes, cursor);
     const std::size_t next = findDelimiter(cursor);
     std::size_t end = next == std::string_view::npos ? bytes.size() : next;

@@ -1,7 +1,7 @@
 #include "quillory/content/record_file.h"
 
 #include <algorithm>
-#include <cerrno>
+#include <memory>
 
 #include "quillory/content/file_io.h"
 
@@ -34,11 +34,12 @@ class RecordLines {
     }
     return {};
   }
-  bool Found(std::size_t from) const { return from <= lines_.size(); }
 
  private:
-  explicit RecordLines(std::string bytes) : bytes_(std::move(bytes)), lines_(SplitLines(bytes_)) {}
-  std::string bytes_;
+  // The bytes live on the heap so that the line views stay valid when the object moves.
+  explicit RecordLines(std::string bytes)
+      : bytes_(std::make_unique<std::string>(std::move(bytes))), lines_(SplitLines(*bytes_)) {}
+  std::unique_ptr<std::string> bytes_;
   std::vector<std::string_view> lines_;
 };
 
