@@ -1,0 +1,44 @@
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <csignal>
+
+#include "quillory/assets/embedded_package.h"
+#include "quillory/content/content_package.h"
+#include "quillory/home/contents.h"
+#include "quillory/platform/data_folder.h"
+#include "quillory/platform/instance_lock.h"
+
+int main(int argc, char** argv) {
+  // A file-size limit makes a write fail with an error the program reports, instead of ending it.
+  std::signal(SIGXFSZ, SIG_IGN);
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("quillory"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Quillory"));
+  QApplication::setApplicationVersion(QStringLiteral(QUILLORY_VERSION));
+  QApplication::setDesktopFileName(QStringLiteral("org.quillory.Quillory"));
+
+  auto refuse = [](const QString& message) {
+    QMessageBox::critical(nullptr, QStringLiteral("Quillory"), message);
+    return 1;
+  };
+
+  QString error;
+  const QString dataFolder = quillory::DataFolder(&error);
+  if (dataFolder.isEmpty()) return refuse(error);
+
+  quillory::InstanceLock lock(dataFolder);
+  if (!lock.acquire()) return refuse(lock.message());
+  quillory::RemoveLeftovers(dataFolder);
+
+  auto package = quillory::ContentPackage::FromBytes(quillory::EmbeddedPackageBytes());
+  if (!package) return refuse(QString::fromStdString(package.error().message));
+
+  const std::filesystem::path folder = dataFolder.toStdString();
+  const quillory::Skin skin(QString::fromStdString(quillory::GraphicsFolder(folder).string()));
+  quillory::Contents contents(*package, folder, skin);
+  if (!contents.Form_Load()) return 1;
+  contents.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,267 @@
+#include "quillory/home/contents.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QMessageBox>
+#include <QPainter>
+#include <QTimer>
+
+#include "quillory/results/result_file_check.h"
+
+namespace quillory {
+namespace {
+
+constexpr double kWindowLeft = 60, kWindowTop = 60, kWindowWidth = 6070, kWindowHeight = 7380;
+constexpr double kPageWidth = 6015, kPageHeight = 5655;
+constexpr double kStripHeight = 765;
+constexpr double kTabWidth = 1185;
+constexpr int kStripTop = 60;  // pixels, below the title bar, with room for the tabs above it
+
+// The band behind the tabs and toolbar: a calm background and a rule just above its bottom edge.
+class TabBand : public QWidget {
+ public:
+  using QWidget::QWidget;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(244, 245, 235));
+    painter.setPen(Qt::black);
+    const int rule = height() - 1 - ScreenUnits::ForWidget(this).y(10);
+    painter.drawLine(0, rule, width(), rule);
+  }
+};
+
+QString Plain(const std::string& text) { return QString::fromStdString(text); }
+
+// Result-file names come from the pupil's data folder; show them without the folder.
+QString FileList(const std::vector<std::filesystem::path>& files) {
+  QStringList names;
+  for (const auto& file : files) names << QStringLiteral("  ") + Plain(file.filename().string());
+  return names.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+Contents::Contents(const ContentPackage& package, std::filesystem::path dataFolder,
+                   const Skin& skin)
+    : SkinnedWindow(skin, FrameSkin{QStringLiteral("QXicon.ico")}),
+      package_(package),
+      dataFolder_(std::move(dataFolder)) {
+  setObjectName(QStringLiteral("Contents"));
+  BuildControls();
+}
+
+void Contents::BuildControls() {
+  ScnTabBG = new TabBand(this);
+  ScnTabBG->setObjectName(QStringLiteral("ScnTabBG"));
+  for (int n = 0; n < 4; ++n) {
+    const QString name = QStringLiteral("Tab0%1").arg(n + 1);
+    tabs_[n] = new Picture(this, name);
+    tabLabels_[n] = new QLabel(tabs_[n]);
+    tabLabels_[n]->setObjectName(name + QStringLiteral("lbl"));
+    tabLabels_[n]->setAlignment(Qt::AlignCenter);
+    // The label lies on its tab; its clicks are the tab's.
+    tabLabels_[n]->setAttribute(Qt::WA_TransparentForMouseEvents);
+    connect(tabs_[n], &Picture::clicked, this, [this, n] { TabClick(n + 1); });
+  }
+  Body_Home = new QWidget(this);
+  Body_Home->setObjectName(QStringLiteral("Body_Home"));
+  Body_Home->setAutoFillBackground(true);
+  QPalette white = Body_Home->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  Body_Home->setPalette(white);
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  connect(Timer1, &QTimer::timeout, this, &Contents::HomeTick);
+}
+
+bool Contents::Form_Load() {
+  InstallGraphics(package_, dataFolder_);
+  LoadSkin();
+
+  const ScreenUnits u = units();
+  setGeometry(u.rect(kWindowLeft, kWindowTop, kWindowWidth, kWindowHeight));
+  LayoutFrame();
+  PlaceTitleBar();
+  pRoundCorners();
+
+  if (!LoadSubjects() || !EnsureResults()) return false;
+  SetCaptions();
+  LayoutTabs();
+  Timer1->start(100);
+
+  const int first = catalogue_.firstPresentSubject();
+  state_.LChose = first;
+  state_.txtTabPos = first;
+  TabClick(first);
+  state_.txtToolBarPos = 1;
+  state_.txtReportPos = 1;
+  state_.TopicCount = 1;
+  return true;
+}
+
+void Contents::PlaceTitleBar() {
+  const ScreenUnits u = units();
+  const int barHeight = BTopLeft->height();
+  Title->adjustSize();
+  Title->move(u.x(450), (barHeight - Title->height()) / 2);
+  ImgIco->move(u.x(ScreenUnits::HimetricToTwips(240)), (barHeight - ImgIco->height()) / 2);
+  const int rightBar = BTopRight->height();
+  imgProgClose->move(width() - imgProgClose->width() - u.x(60),
+                     (rightBar - imgProgClose->height()) / 2);
+  imgProgMin->move(imgProgClose->x() - imgProgMin->width() - u.x(30),
+                   (rightBar - imgProgMin->height()) / 2);
+  for (QWidget* control : {static_cast<QWidget*>(Title), static_cast<QWidget*>(ImgIco),
+                           static_cast<QWidget*>(imgProgClose), static_cast<QWidget*>(imgProgMin)}) {
+    control->raise();
+  }
+}
+
+bool Contents::LoadSubjects() {
+  auto catalogue = LoadProductHeader(package_, dataFolder_);
+  if (!catalogue) {
+    QMessageBox::critical(nullptr, QStringLiteral("Quillory"),
+                          Plain(catalogue.error().message) +
+                              QStringLiteral("\n\nQuillory will close now. Reinstalling it should "
+                                             "mend this; your saved work is not affected."));
+    return false;
+  }
+  catalogue_ = std::move(catalogue).value();
+  state_.lblCOD = Plain(catalogue_.productCode);
+  return true;
+}
+
+bool Contents::EnsureResults() {
+  const std::string stamp =
+      QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")).toStdString();
+  const ResultFilesReport report = EnsureResultFiles(package_, dataFolder_, catalogue_, stamp);
+  if (!report.failures.empty()) {
+    QMessageBox::critical(
+        nullptr, QStringLiteral("Quillory"),
+        QStringLiteral("Quillory cannot keep your work in its folder:\n\n%1\n\n%2\n\nPlease ask "
+                       "an adult to make sure the disk has room and the folder can be written. "
+                       "Quillory will close now; nothing was lost.")
+            .arg(QDir::toNativeSeparators(Plain(dataFolder_.string())),
+                 Plain(report.failures.front().message)));
+    return false;
+  }
+  if (!report.setAside.empty()) {
+    std::vector<std::filesystem::path> kept;
+    for (const auto& [aside, fresh] : report.setAside) kept.push_back(aside);
+    QMessageBox::information(
+        nullptr, QStringLiteral("Quillory"),
+        QStringLiteral("Some saved results did not fit this version of Quillory, so they were put "
+                       "aside, not deleted:\n\n%1\n\nin %2\n\nFresh result files were made so you "
+                       "can carry on.")
+            .arg(FileList(kept), QDir::toNativeSeparators(Plain(dataFolder_.string()))));
+  }
+  return true;
+}
+
+void Contents::SetCaptions() {
+  for (int s = 1; s <= kSubjectSlots; ++s) {
+    const QString name = Plain(catalogue_.subject(s).name);
+    tabLabels_[s - 1]->setText(name);
+    const QString tip = QStringLiteral("Load %1 Module").arg(name);
+    tabs_[s - 1]->setToolTip(tip);
+    tabLabels_[s - 1]->setToolTip(tip);
+  }
+  tabLabels_[3]->setText(QStringLiteral("Help"));
+  tabs_[3]->setToolTip(QStringLiteral("Help"));
+  tabLabels_[3]->setToolTip(QStringLiteral("Help"));
+  setWindowTitle(Plain(catalogue_.title));
+  Title->setText(Plain(catalogue_.title));
+  Title->adjustSize();
+}
+
+void Contents::LayoutTabs() {
+  const ScreenUnits u = units();
+  int x = 2;
+  ScnTabBG->setGeometry(x, kStripTop, u.x(kPageWidth), u.y(kStripHeight));
+  Body_Home->setGeometry(x, ScnTabBG->y() + ScnTabBG->height(), u.x(kPageWidth), u.y(kPageHeight));
+  const int tabWidth = u.x(kTabWidth);
+  for (int s = 1; s <= kSubjectSlots; ++s) {
+    Picture* tab = tabs_[s - 1];
+    if (catalogue_.subject(s).present()) {
+      tab->move(x, tab->y());
+      x += tabWidth - 4;
+    } else {
+      tab->move(-tabWidth, tab->y());
+    }
+  }
+  tabs_[3]->move(x, tabs_[3]->y());
+}
+
+void Contents::TabClick(int n) {
+  if (n < 1 || n > 4) return;
+  state_.txtTabPos = n;
+  state_.txtToolBarPos = 1;
+  state_.txtReportPos = 1;
+  RaiseTab(n);
+  if (n <= kSubjectSlots) state_.LChose = n;
+  ShowPage();
+}
+
+void Contents::RaiseTab(int n) {
+  for (int t = 4; t >= 1; --t) tabs_[t - 1]->raise();
+  ScnTabBG->raise();
+  tabs_[n - 1]->raise();
+  const QPoint cursor = QCursor::pos();
+  for (int t = 1; t <= 4; ++t) SetTabFace(t, cursor);
+  const ScreenUnits u = units();
+  for (int t = 1; t <= 4; ++t) {
+    Picture* tab = tabs_[t - 1];
+    // Back tabs tuck their lowest pixels behind the strip; the chosen one stands over its edge.
+    const double overlap = t == n ? 0.5 : 2.5;
+    tab->move(tab->x(), static_cast<int>(ScnTabBG->y() - tab->height() + overlap));
+    tab->resize(u.x(kTabWidth), tab->height());
+    tabLabels_[t - 1]->setGeometry(0, 0, tab->width(), tab->height());
+  }
+}
+
+void Contents::ShowPage() {
+  if (state_.txtTabPos <= kSubjectSlots && state_.txtToolBarPos == 1) {
+    Body_Home->move(ScnTabBG->x(), ScnTabBG->y() + ScnTabBG->height());
+    Body_Home->raise();
+  }
+}
+
+void Contents::SetTabFace(int n, const QPoint& cursor) {
+  Picture* tab = tabs_[n - 1];
+  const bool front = n == state_.txtTabPos;
+  const bool over = QRect(tab->mapToGlobal(QPoint(0, 0)), tab->size()).contains(cursor);
+  const QPixmap& face = skin().picture(QStringLiteral("tabs_%1_%2.bmp")
+                                           .arg(front ? QStringLiteral("front") : QStringLiteral("back"),
+                                                over ? QStringLiteral("on") : QStringLiteral("off")));
+  tab->setFace(face);
+  tab->resize(tab->width(), PictureSize(face).height());
+}
+
+void Contents::HomeTick() {
+  const QPoint cursor = QCursor::pos();
+  for (int t = 1; t <= 4; ++t) SetTabFace(t, cursor);
+  UpdateTitleButtonHover(cursor);
+}
+
+void Contents::ShowActiveChrome() {
+  state_.ContentsFocus = 1;
+  SkinnedWindow::ShowActiveChrome();
+}
+
+void Contents::ShowInactiveChrome() {
+  state_.ContentsFocus = 0;
+  SkinnedWindow::ShowInactiveChrome();
+}
+
+void Contents::ExitProgram() {
+  Timer1->stop();
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window != this) window->close();
+  }
+  close();
+  QApplication::quit();
+}
+
+}  // namespace quillory

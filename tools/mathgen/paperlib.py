@@ -1,0 +1,373 @@
+"""Shared helpers for the Mathematics paper generators.
+
+Builds `.paper` files (see assets/README.md) from question objects whose keys
+are computed by the generator, and checks each paper before it is written.
+Standard library only; nothing here depends on time or hash ordering.
+"""
+
+from __future__ import annotations
+
+import ast
+import html
+import os
+import random
+import re
+from dataclasses import dataclass, field
+from fractions import Fraction
+
+# ---------------------------------------------------------------------------
+# Numbers as pupils see them
+
+MINUS = "\u2212"
+TIMES = "\u00d7"
+DIVIDE = "\u00f7"
+
+
+def fmt(n: int) -> str:
+    """A whole number with comma thousands separators, as printed on papers."""
+    return f"{n:,}"
+
+
+_ONES = ["zero", "one", "two", "three", "four", "five", "six", "seven", "eight",
+         "nine", "ten", "eleven", "twelve", "thirteen", "fourteen", "fifteen",
+         "sixteen", "seventeen", "eighteen", "nineteen"]
+_TENS = ["", "", "twenty", "thirty", "forty", "fifty", "sixty", "seventy",
+         "eighty", "ninety"]
+
+
+def _below_hundred(n: int) -> str:
+    if n < 20:
+        return _ONES[n]
+    t, u = divmod(n, 10)
+    return _TENS[t] + ("-" + _ONES[u] if u else "")
+
+
+def _below_thousand(n: int) -> str:
+    h, r = divmod(n, 100)
+    if not h:
+        return _below_hundred(r)
+    s = _ONES[h] + " hundred"
+    return s + (" and " + _below_hundred(r) if r else "")
+
+
+def words(n: int) -> str:
+    """British English words: 1500109 -> 'one million, five hundred thousand,
+    one hundred and nine'; 30005 -> 'thirty thousand and five'."""
+    if n == 0:
+        return "zero"
+    if not 0 < n < 1_000_000_000:
+        raise ValueError(n)
+    groups = [(n // 1_000_000, " million"), (n // 1000 % 1000, " thousand"),
+              (n % 1000, "")]
+    out = ""
+    for i, (g, name) in enumerate(groups):
+        if not g:
+            continue
+        text = _below_thousand(g) + name
+        if not out:
+            out = text
+        elif i == 2 and g < 100:
+            out += " and " + text
+        else:
+            out += ", " + text
+    return out
+
+
+def parse_words(text: str) -> int:
+    """Reads number words back, independently of `words`, to check it."""
+    small = {w: i for i, w in enumerate(_ONES)}
+    small.update({w: 10 * i for i, w in enumerate(_TENS) if w})
+    total = current = 0
+    for w in re.split(r"[\s,\-]+", text.strip()):
+        if w == "and" or not w:
+            continue
+        if w in small:
+            current += small[w]
+        elif w == "hundred":
+            current *= 100
+        elif w in ("thousand", "million"):
+            total += current * (1000 if w == "thousand" else 1_000_000)
+            current = 0
+        else:
+            raise ValueError(f"unknown number word {w!r} in {text!r}")
+    return total + current
+
+
+# ---------------------------------------------------------------------------
+# Calculations shown to pupils
+
+def show(expr: str) -> str:
+    """Turns a Python-style expression into the printed form: numbers get
+    thousands separators, * / - become the signs pupils know."""
+    out = re.sub(r"\d+", lambda m: fmt(int(m.group())), expr)
+    return (out.replace("*", TIMES).replace("/", DIVIDE).replace("-", MINUS))
+
+
+def evaluate(expr: str) -> Fraction:
+    """Evaluates the same expression with Python's own precedence rules, as an
+    independent check on a key worked out step by step."""
+    tree = ast.parse(expr, mode="eval")
+
+    def ev(node):
+        if isinstance(node, ast.Expression):
+            return ev(node.body)
+        if isinstance(node, ast.Constant) and isinstance(node.value, int):
+            return Fraction(node.value)
+        if isinstance(node, ast.BinOp):
+            a, b = ev(node.left), ev(node.right)
+            if isinstance(node.op, ast.Add):
+                return a + b
+            if isinstance(node.op, ast.Sub):
+                return a - b
+            if isinstance(node.op, ast.Mult):
+                return a * b
+            if isinstance(node.op, ast.Div):
+                return a / b
+        raise ValueError(f"unsupported expression {expr!r}")
+
+    return ev(tree)
+
+
+def check_expr(expr: str, key: int) -> None:
+    value = evaluate(expr)
+    assert value == key, f"{expr} evaluates to {value}, key says {key}"
+
+
+# ---------------------------------------------------------------------------
+# Facts about whole numbers, each worked out the slow, obvious way
+
+def factors(n: int) -> list[int]:
+    return [d for d in range(1, n + 1) if n % d == 0]
+
+
+def is_prime(n: int) -> bool:
+    return n > 1 and all(n % d for d in range(2, n))
+
+
+def is_square(n: int) -> bool:
+    return any(k * k == n for k in range(n + 1))
+
+
+def round_to(n: int, unit: int) -> int:
+    """Rounds half up, as taught in primary school."""
+    return (n + unit // 2) // unit * unit
+
+
+def check_rounded(n: int, unit: int, key: int) -> None:
+    """The nearest multiple, with a half rounding up."""
+    assert key % unit == 0, (n, unit, key)
+    assert 2 * abs(n - key) < unit or (2 * (key - n) == unit), (n, unit, key)
+
+
+# ---------------------------------------------------------------------------
+# Pages and papers
+
+@dataclass
+class Blank:
+    type: str
+    marks: int
+    key: str
+
+
+@dataclass
+class Page:
+    stem: str                          # HTML after the question number
+    body: list[str] = field(default_factory=list)   # further HTML lines
+    blanks: list[Blank] = field(default_factory=list)
+    options: list[str] | None = None
+    figure: tuple[str, int, int, str] | None = None
+
+
+def esc(text: str) -> str:
+    return html.escape(text, quote=False)
+
+
+def plain(text: str) -> str:
+    """Question text without tags or spacing differences, for duplicate checks."""
+    text = re.sub(r"<[^>]+>", " ", text)
+    return re.sub(r"\s+", " ", html.unescape(text)).strip().lower()
+
+
+class PositionDealer:
+    """Deals the positions of multiple-choice answers from shuffled blocks of
+    1 to 4, shared by all papers of a topic, so the four are used equally."""
+
+    def __init__(self, seed: int):
+        self.rng = random.Random(seed)
+        self.block: list[int] = []
+
+    def deal(self) -> int:
+        if not self.block:
+            self.block = [1, 2, 3, 4]
+            self.rng.shuffle(self.block)
+        return self.block.pop()
+
+
+class Paper:
+    """Collects the pages of one paper and writes it as a `.paper` file."""
+
+    def __init__(self, key: int, first_id: int, seed: int,
+                 dealer: "PositionDealer"):
+        self.key = key
+        self.first_id = first_id
+        self.pages: list[Page] = []
+        self.rng = random.Random(seed)
+        self.dealer = dealer
+
+    @property
+    def number(self) -> int:
+        """The question number the next page will carry."""
+        return len(self.pages) + 1
+
+    def add(self, page: Page) -> Page:
+        self.pages.append(page)
+        return page
+
+    def single(self, stem: str, key: int | str, answer: str = "Ans: ______",
+               type_: str = "N", marks: int = 1) -> Page:
+        body = [f"<p>{answer}</p>"] if answer else []
+        return self.add(Page(stem, body, [Blank(type_, marks, str(key))]))
+
+    def parts(self, stem: str, parts: list[tuple[str, Blank]]) -> Page:
+        assert 2 <= len(parts) <= 5
+        body = [f"<p>({chr(97 + i)}) {text}</p>"
+                for i, (text, _) in enumerate(parts)]
+        return self.add(Page(stem, body, [b for _, b in parts]))
+
+    def choice(self, stem: str, correct: str, distractors: list[str],
+               rng: random.Random, marks: int = 1) -> Page:
+        assert len(distractors) == 3
+        opts = list(distractors)
+        rng.shuffle(opts)
+        pos = self.dealer.deal()
+        opts.insert(pos - 1, correct)
+        assert len(set(opts)) == 4, opts
+        for o in opts:
+            assert "|" not in o and "<" not in o and ">" not in o and "&" not in o
+        return self.add(Page(stem, [], [Blank("Q", marks, str(pos))], opts))
+
+    # -- output -------------------------------------------------------------
+
+    def validate(self) -> None:
+        total = sum(len(p.blanks) for p in self.pages)
+        assert 15 <= total <= 70, f"paper {self.key}: {total} blanks"
+        for n, p in enumerate(self.pages, 1):
+            where = f"paper {self.key} question {n}"
+            assert 1 <= len(p.blanks) <= 5, where
+            if len(p.blanks) > 1:
+                for i in range(len(p.blanks)):
+                    assert f"({chr(97 + i)})" in " ".join(p.body), where
+            for b in p.blanks:
+                assert b.type in "QNMG" and len(b.type) == 1, where
+                assert ">" not in b.key and "\n" not in b.key, where
+                if b.type == "N":
+                    assert re.fullmatch(r"[1-9]\d*|0", b.key), (where, b.key)
+                if b.type == "Q":
+                    assert p.options and len(p.options) == 4, where
+                    assert b.key in ("1", "2", "3", "4"), where
+                if b.type == "M":
+                    assert b.key.startswith(";") and b.key.count(";") >= 2, where
+            heads = [b for b in p.blanks if b.type == "G" and b.key != " "]
+            for b in heads:
+                i = p.blanks.index(b)
+                size = 1
+                while (i + size < len(p.blanks)
+                       and p.blanks[i + size].key == " "):
+                    size += 1
+                assert b.key.count(";") >= size, where
+            if p.options is not None:
+                assert [b.type for b in p.blanks] == ["Q"], where
+
+    def render(self) -> str:
+        self.validate()
+        lines = [f"@paper {self.key}", ""]
+        for n, p in enumerate(self.pages, 1):
+            lines.append(f"@page {self.first_id + n - 1}")
+            for b in p.blanks:
+                key = "{space}" if b.key == " " else ("{empty}" if b.key == "" else b.key)
+                lines.append(f"@blank {b.type} {b.marks} {key}")
+            lines.append(f'<p class="q"><b>{n}.</b> {p.stem}</p>')
+            if p.figure:
+                name, w, h, alt = p.figure
+                lines.append(f"@figure {name} {w} {h} {alt}")
+            lines.extend(p.body)
+            if p.options:
+                lines.append("@options " + " | ".join(p.options))
+            lines.append("")
+        return "\n".join(lines)
+
+    @property
+    def last_id(self) -> int:
+        return self.first_id + len(self.pages) - 1
+
+
+class UniqueTexts:
+    """Refuses a question whose text (numbering aside) already appears in this
+    run or in another paper file of the subject."""
+
+    def __init__(self, subject_dir: str | None, own_files: set[str]):
+        self.seen: dict[str, str] = {}
+        if subject_dir and os.path.isdir(subject_dir):
+            for name in sorted(os.listdir(subject_dir)):
+                if name.endswith(".paper") and name not in own_files:
+                    with open(os.path.join(subject_dir, name), encoding="utf-8") as f:
+                        for line in f:
+                            m = re.match(r'<p class="q"><b>\d+\.</b>(.*)</p>', line)
+                            if m:
+                                self.seen.setdefault(plain(m.group(1)), name)
+
+    def add_paper(self, paper: Paper) -> None:
+        for n, p in enumerate(paper.pages, 1):
+            text = plain(p.stem + " " + " ".join(p.body) + " " + " ".join(p.options or []))
+            where = f"{paper.key}.paper question {n}"
+            assert text not in self.seen, f"{where} repeats {self.seen[text]}"
+            self.seen[text] = where
+
+
+# ---------------------------------------------------------------------------
+# Figures
+
+def number_line_svg(start: int, step: int, count: int, target_index: int,
+                    labelled: list[int]) -> str:
+    """A horizontal number line of count equal intervals from `start`, with
+    labels under the ticks in `labelled` and a down arrow over the target tick.
+    SVG 1.1, presentation attributes only."""
+    width, height = 560, 120
+    x0, x1, y = 50, 510, 70
+    gap = (x1 - x0) / count
+    out = [
+        '<?xml version="1.0" encoding="UTF-8"?>',
+        f'<svg xmlns="http://www.w3.org/2000/svg" version="1.1" width="{width}" '
+        f'height="{height}" viewBox="0 0 {width} {height}">',
+        f'<rect x="0" y="0" width="{width}" height="{height}" fill="#ffffff"/>',
+        f'<line x1="{x0 - 15}" y1="{y}" x2="{x1 + 15}" y2="{y}" stroke="#000000" stroke-width="2"/>',
+    ]
+    for k in range(count + 1):
+        x = round(x0 + k * gap, 1)
+        long = k in labelled
+        half = 12 if long else 7
+        out.append(f'<line x1="{x}" y1="{y - half}" x2="{x}" y2="{y + half}" '
+                   f'stroke="#000000" stroke-width="2"/>')
+        if long:
+            out.append(f'<text x="{x}" y="{y + 34}" font-family="DejaVu Sans" '
+                       f'font-size="16" text-anchor="middle" fill="#000000">'
+                       f'{fmt(start + k * step)}</text>')
+    xt = round(x0 + target_index * gap, 1)
+    out.append(f'<line x1="{xt}" y1="{y - 52}" x2="{xt}" y2="{y - 24}" '
+               f'stroke="#c00000" stroke-width="3"/>')
+    out.append(f'<polygon points="{xt - 8},{y - 26} {xt + 8},{y - 26} {xt},{y - 13}" '
+               f'fill="#c00000" stroke="#c00000" stroke-width="1"/>')
+    out.append("</svg>")
+    return "\n".join(out) + "\n"
+
+
+# ---------------------------------------------------------------------------
+# Writing and checking
+
+def write_files(files: dict[str, str], root: str) -> None:
+    """files maps paths relative to root to their text; written with LF."""
+    for rel in sorted(files):
+        path = os.path.join(root, rel)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "w", encoding="utf-8", newline="\n") as f:
+            f.write(files[rel])
