@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include "../support/temp_folder.h"
+#include "package_builder.h"
+#include "package_check.h"
+#include "quillory/content/graphics_catalogue.h"
+
+namespace quillory::pack {
+namespace {
+
+using testing::TempFolder;
+
+const char* kGoodPaper =
+    "@paper 101\n"
+    "@page 12001\n"
+    "@blank Q 1 2\n"
+    "<p class=\"q\"><b>1.</b> Choose.</p>\n"
+    "@options is | are | was | were\n"
+    "@page 12002\n"
+    "@blank N 1 1500109\n"
+    "@blank M 1 ;PQ;QP\n"
+    "@blank F 1 29/36\n"
+    "@blank X 1 2 3/4\n"
+    "<p>(a) (b) (c) (d)</p>\n"
+    "@page 12003\n"
+    "@blank G 1 ;Sand;Wood\n"
+    "@blank G 1 {space}\n"
+    "@blank T 2 melting\n"
+    "<p>Name two solids.</p>\n";
+
+// A content folder with one subject of one topic, whose first paper is `paper`.
+class PackCheckTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directories(folder_ / "graphics");
+    std::filesystem::create_directories(folder_ / "subjects/1-english");
+    for (const GraphicEntry& graphic : graphicsCatalogue()) {
+      folder_.Write("graphics/" + std::string(graphic.fileName), "picture");
+    }
+    WriteHeader("#TT1#>1\n#TP1#>5\n");
+  }
+  void WriteHeader(const std::string& counts) {
+    folder_.Write("header.txt", "...\n#NME#>Quillory\n#COD#>QP\n#LAH#>English\n#LBH#>\n#LCH#>\n" +
+                                    counts + "#TN1#>Mock Examination\n...\n");
+  }
+  void WritePaper(const std::string& key, const std::string& text) {
+    folder_.Write("subjects/1-english/" + key + ".paper", text);
+  }
+  std::vector<std::string> Problems() {
+    std::vector<std::string> problems;
+    const Members members = BuildMembers(folder_.path(), problems);
+    bytes_ = ContentPackage::Build(members);
+    auto package = ContentPackage::FromBytes(bytes_);
+    if (!package) return {package.error().message};
+    for (auto& problem : CheckPackage(*package)) problems.push_back(problem);
+    return problems;
+  }
+
+  TempFolder folder_;
+  std::string bytes_;
+};
+
+TEST_F(PackCheckTest, SoundContentPassesAndGivesTemplatesThatFitIt) {
+  WritePaper("101", kGoodPaper);
+  EXPECT_EQ(Problems(), std::vector<std::string>{});
+  std::vector<std::string> ignored;
+  const Members members = BuildMembers(folder_.path(), ignored);
+  EXPECT_EQ(members.at(30012), "...\r\n#101#>12001>12002>12003\r\n...");
+  EXPECT_EQ(members.at(30013),
+            "...\r\n#12001#>2\r\n#12002#>1500109>;PQ;QP>29/36>2 3/4\r\n#12003#>;Sand;Wood> >melting\r\n...");
+  EXPECT_EQ(members.at(30112), "...\r\n#101#>>>>>>>>\r\n#102#\r\n#103#\r\n#104#\r\n#105#\r\n...");
+  EXPECT_EQ(members.at(30111).substr(0, 20), "...\r\n#FSE#>>>>>\r\n#SS");
+  EXPECT_EQ(members.at(30116), "#TRD#\r\n");
+}
+
+struct Fault {
+  const char* name;
+  std::string from;  // text of the good paper to replace
+  std::string to;
+  std::string expected;  // part of the problem reported
+};
+
+class PackCheckFault : public PackCheckTest, public ::testing::WithParamInterface<Fault> {};
+
+TEST_P(PackCheckFault, IsFoundAndNamed) {
+  std::string paper = kGoodPaper;
+  const std::size_t at = paper.find(GetParam().from);
+  ASSERT_NE(at, std::string::npos);
+  paper.replace(at, GetParam().from.size(), GetParam().to);
+  WritePaper("101", paper);
+  const auto problems = Problems();
+  ASSERT_FALSE(problems.empty());
+  bool named = false;
+  for (const auto& problem : problems) named = named || problem.find(GetParam().expected) != std::string::npos;
+  EXPECT_TRUE(named) << "expected \"" << GetParam().expected << "\" in: " << problems.front();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, PackCheckFault,
+    ::testing::Values(
+        Fault{"NotANumber", "N 1 1500109", "N 1 1,5", "question 12002, blank 1: the key \"1,5\" is not a number"},
+        Fault{"OneAlternative", ";PQ;QP", ";PQ", "blank 2: the key \";PQ\" does not list two"},
+        Fault{"FractionNotLowest", "29/36", "6/8", "not a fraction in lowest terms"},
+        Fault{"MixedNotProper", "2 3/4", "2 5/4", "not a mixed number"},
+        Fault{"ChoiceNotShown", "@blank Q 1 2", "@blank Q 1 5", "not one of the 4 choices"},
+        Fault{"UnknownType", "T 2 melting", "Z 2 melting", "unknown answer type \"Z\""},
+        Fault{"FractionalMarks", "T 2 melting", "T 1.5 melting", "marks \"1.5\""},
+        Fault{"HeadlessGroup", "@blank G 1 ;Sand;Wood\n", "@blank T 1 Sand\n", "stands behind no head"},
+        Fault{"GroupTooBig", "@blank G 1 {space}\n", "@blank G 1 {space}\n@blank G 1 {space}\n",
+              "the group of 3 blanks lists 2 answers"},
+        Fault{"SixDigitId", "@page 12003", "@page 120030", "an id must be five digits"},
+        Fault{"TableId", "@page 12003", "@page 30013", "not a table's id"},
+        Fault{"TooBigId", "@page 12003", "@page 40000", "up to 32767"},
+        Fault{"OutOfOrder", "@page 12003", "@page 12000", "in the tables' order"},
+        Fault{"TooManyOnAPage", "@blank T 2 melting\n",
+              "@blank T 2 melting\n" + [] { std::string s; for (int i = 0; i < 18; ++i) s += "@blank T 1 x\n"; return s; }(),
+              "1 to 20 blanks"}),
+    [](const auto& fault) { return fault.param.name; });
+
+TEST_F(PackCheckTest, APaperWithoutMarksIsNamed) {
+  WritePaper("101", "@paper 101\n@page 12001\n@blank T 0 word\n");
+  const auto problems = Problems();
+  ASSERT_FALSE(problems.empty());
+  EXPECT_NE(problems.front().find("carries no marks"), std::string::npos) << problems.front();
+}
+
+TEST_F(PackCheckTest, APageInTwoPapersIsNamed) {
+  WritePaper("101", kGoodPaper);
+  WritePaper("102", "@paper 102\n@page 12003\n@blank T 1 x\n");
+  bool found = false;
+  for (const auto& problem : Problems()) found = found || problem.find("is used twice") != std::string::npos;
+  EXPECT_TRUE(found);
+}
+
+TEST_F(PackCheckTest, APaperBeyondEightyBlanksIsNamed) {
+  std::string paper = "@paper 101\n";
+  for (int page = 0; page < 5; ++page) {
+    paper += "@page 1200" + std::to_string(page) + "\n";
+    for (int blank = 0; blank < 17; ++blank) paper += "@blank T 1 word\n";
+  }
+  WritePaper("101", paper);
+  const auto problems = Problems();
+  ASSERT_FALSE(problems.empty());
+  EXPECT_NE(problems.front().find("paper 101: 85 blanks"), std::string::npos) << problems.front();
+}
+
+TEST_F(PackCheckTest, HeaderCountsMustAgree) {
+  WritePaper("101", kGoodPaper);
+  WriteHeader("#TT1#>1\n#TP1#>6\n");
+  const auto problems = Problems();
+  ASSERT_FALSE(problems.empty());
+  EXPECT_NE(problems.front().find("five papers a topic"), std::string::npos);
+}
+
+TEST_F(PackCheckTest, AMissingPictureIsNamed) {
+  WritePaper("101", kGoodPaper);
+  std::filesystem::remove(folder_ / "graphics/Handle.bmp");
+  const auto problems = Problems();
+  ASSERT_EQ(problems.size(), 2u);  // once by the builder, once by the check
+  EXPECT_NE(problems.back().find("Handle.bmp"), std::string::npos);
+}
+
+TEST_F(PackCheckTest, AMalformedInstructionNamesItsLine) {
+  WritePaper("101", "@paper 101\n@page 12001\n@blank Q\n");
+  const auto problems = Problems();
+  ASSERT_FALSE(problems.empty());
+  EXPECT_NE(problems.front().find("101.paper:3: @blank needs"), std::string::npos) << problems.front();
+}
+
+}  // namespace
+}  // namespace quillory::pack
