@@ -50,6 +50,13 @@ Contents::Contents(const ContentPackage& package, std::filesystem::path dataFold
       package_(package),
       dataFolder_(std::move(dataFolder)) {
   setObjectName(QStringLiteral("Contents"));
+  notice_ = [](const QString& text, bool fatal) {
+    if (fatal) {
+      QMessageBox::critical(nullptr, QStringLiteral("Quillory"), text);
+    } else {
+      QMessageBox::information(nullptr, QStringLiteral("Quillory"), text);
+    }
+  };
   BuildControls();
 }
 
@@ -62,6 +69,9 @@ void Contents::BuildControls() {
     tabLabels_[n] = new QLabel(tabs_[n]);
     tabLabels_[n]->setObjectName(name + QStringLiteral("lbl"));
     tabLabels_[n]->setAlignment(Qt::AlignCenter);
+    QFont small = tabLabels_[n]->font();
+    small.setPointSizeF(8);
+    tabLabels_[n]->setFont(small);
     // The label lies on its tab; its clicks are the tab's.
     tabLabels_[n]->setAttribute(Qt::WA_TransparentForMouseEvents);
     connect(tabs_[n], &Picture::clicked, this, [this, n] { TabClick(n + 1); });
@@ -122,10 +132,10 @@ void Contents::PlaceTitleBar() {
 bool Contents::LoadSubjects() {
   auto catalogue = LoadProductHeader(package_, dataFolder_);
   if (!catalogue) {
-    QMessageBox::critical(nullptr, QStringLiteral("Quillory"),
-                          Plain(catalogue.error().message) +
-                              QStringLiteral("\n\nQuillory will close now. Reinstalling it should "
-                                             "mend this; your saved work is not affected."));
+    notice_(Plain(catalogue.error().message) +
+                QStringLiteral("\n\nQuillory will close now. Reinstalling it should mend this; "
+                               "your saved work is not affected."),
+            true);
     return false;
   }
   catalogue_ = std::move(catalogue).value();
@@ -138,24 +148,24 @@ bool Contents::EnsureResults() {
       QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")).toStdString();
   const ResultFilesReport report = EnsureResultFiles(package_, dataFolder_, catalogue_, stamp);
   if (!report.failures.empty()) {
-    QMessageBox::critical(
-        nullptr, QStringLiteral("Quillory"),
+    notice_(
         QStringLiteral("Quillory cannot keep your work in its folder:\n\n%1\n\n%2\n\nPlease ask "
                        "an adult to make sure the disk has room and the folder can be written. "
                        "Quillory will close now; nothing was lost.")
             .arg(QDir::toNativeSeparators(Plain(dataFolder_.string())),
-                 Plain(report.failures.front().message)));
+                 Plain(report.failures.front().message)),
+        true);
     return false;
   }
   if (!report.setAside.empty()) {
     std::vector<std::filesystem::path> kept;
     for (const auto& [aside, fresh] : report.setAside) kept.push_back(aside);
-    QMessageBox::information(
-        nullptr, QStringLiteral("Quillory"),
+    notice_(
         QStringLiteral("Some saved results did not fit this version of Quillory, so they were put "
                        "aside, not deleted:\n\n%1\n\nin %2\n\nFresh result files were made so you "
                        "can carry on.")
-            .arg(FileList(kept), QDir::toNativeSeparators(Plain(dataFolder_.string()))));
+            .arg(FileList(kept), QDir::toNativeSeparators(Plain(dataFolder_.string()))),
+        false);
   }
   return true;
 }

@@ -199,10 +199,9 @@ INSTANTIATE_TEST_SUITE_P(Graphics, ButtonFamily, ::testing::ValuesIn(familyNames
 
 TEST(ButtonFamilies, CoverEveryToolbarAndTitleButton) {
   const auto families = buttonFamilies();
-  for (std::string_view f : {"about", "back", "close", "forward", "home", "mark", "print",
-                             "report", "save", "setup", "trash", "title_close", "title_max",
-                             "title_min", "title_norm", "tabs_back", "tabs_front", "loadbutton",
-                             "button"}) {
+  for (std::string_view f : {"about", "back", "close", "forward", "home", "mark", "print", "report",
+                             "save", "setup", "trash", "title_close", "title_max", "title_min",
+                             "title_norm", "tabs_back", "tabs_front", "loadbutton", "button"}) {
     EXPECT_TRUE(families.contains(std::string(f))) << f;
   }
 }
@@ -234,33 +233,65 @@ struct Join {
 // Where a stretched frame piece meets itself or a corner, the pixels on both sides must be the
 // same, or the frame shows a seam.
 const Join kJoins[] = {
-    {"top_centre_tiles", {"border_top_center.bmp", true, 0, 0, 28}, {"border_top_center.bmp", true, 1, 0, 28}},
-    {"top_left_to_centre", {"border_top_left.bmp", true, 47, 0, 28}, {"border_top_center.bmp", true, 0, 0, 28}},
-    {"top_centre_to_right", {"border_top_center.bmp", true, 1, 0, 28}, {"border_top_right.bmp", true, 0, 0, 28}},
-    {"white_left_to_centre", {"border_white_top_left.bmp", true, 47, 0, 28}, {"border_white_top_center.bmp", true, 0, 0, 28}},
-    {"white_centre_to_right", {"border_white_top_center.bmp", true, 0, 0, 28}, {"border_white_top_right.bmp", true, 0, 0, 28}},
+    {"top_centre_tiles",
+     {"border_top_center.bmp", true, 0, 0, 28},
+     {"border_top_center.bmp", true, 1, 0, 28}},
+    {"top_left_to_centre",
+     {"border_top_left.bmp", true, 47, 0, 28},
+     {"border_top_center.bmp", true, 0, 0, 28}},
+    {"top_centre_to_right",
+     {"border_top_center.bmp", true, 1, 0, 28},
+     {"border_top_right.bmp", true, 0, 0, 28}},
+    {"white_left_to_centre",
+     {"border_white_top_left.bmp", true, 47, 0, 28},
+     {"border_white_top_center.bmp", true, 0, 0, 28}},
+    {"white_centre_to_right",
+     {"border_white_top_center.bmp", true, 0, 0, 28},
+     {"border_white_top_right.bmp", true, 0, 0, 28}},
     {"left_tiles", {"border_left.bmp", false, 0, 0, 4}, {"border_left.bmp", false, 1, 0, 4}},
     {"right_tiles", {"border_right.bmp", false, 0, 0, 4}, {"border_right.bmp", false, 1, 0, 4}},
     {"bottom_tiles", {"border_bot.bmp", true, 0, 0, 4}, {"border_bot.bmp", true, 1, 0, 4}},
-    {"left_to_corner", {"border_left.bmp", false, 1, 0, 4}, {"border_left_corners.bmp", false, 0, 0, 4}},
-    {"right_to_corner", {"border_right.bmp", false, 1, 0, 4}, {"border_right_corners.bmp", false, 0, 2, 4}},
-    {"left_corner_to_bottom", {"border_left_corners.bmp", true, 5, 0, 4}, {"border_bot.bmp", true, 0, 0, 4}},
-    {"bottom_to_right_corner", {"border_bot.bmp", true, 1, 0, 4}, {"border_right_corners.bmp", true, 0, 0, 4}},
-    {"left_to_box_corner", {"border_left.bmp", false, 1, 0, 4}, {"Border_bot_left.gif", false, 0, 0, 4}},
-    {"right_to_box_corner", {"border_right.bmp", false, 1, 0, 4}, {"Border_bot_right.gif", false, 0, 2, 4}},
-    {"box_corner_to_bottom", {"Border_bot_left.gif", true, 5, 3, 4}, {"border_bot.bmp", true, 0, 0, 4}},
-    {"bottom_to_box_corner", {"border_bot.bmp", true, 1, 0, 4}, {"Border_bot_right.gif", true, 0, 3, 4}},
-    {"title_outline_left", {"border_top_left.bmp", false, 27, 0, 1}, {"border_left.bmp", false, 0, 0, 1}},
-    {"title_outline_right", {"border_top_right.bmp", false, 27, 47, 1}, {"border_right.bmp", false, 0, 3, 1}},
-    {"white_title_outline_left", {"border_white_top_left.bmp", false, 27, 0, 1}, {"border_left.bmp", false, 0, 0, 1}},
-    {"white_title_outline_right", {"border_white_top_right.bmp", false, 27, 47, 1}, {"border_right.bmp", false, 0, 3, 1}},
+    {"left_to_corner",
+     {"border_left.bmp", false, 1, 0, 4},
+     {"border_left_corners.bmp", false, 0, 0, 4}},
+    {"right_to_corner",
+     {"border_right.bmp", false, 1, 0, 4},
+     {"border_right_corners.bmp", false, 0, 2, 4}},
+    {"left_corner_to_bottom",
+     {"border_left_corners.bmp", true, 5, 0, 4},
+     {"border_bot.bmp", true, 0, 0, 4}},
+    {"bottom_to_right_corner",
+     {"border_bot.bmp", true, 1, 0, 4},
+     {"border_right_corners.bmp", true, 0, 0, 4}},
+    {"left_to_box_corner",
+     {"border_left.bmp", false, 1, 0, 4},
+     {"Border_bot_left.gif", false, 0, 0, 4}},
+    {"right_to_box_corner",
+     {"border_right.bmp", false, 1, 0, 4},
+     {"Border_bot_right.gif", false, 0, 2, 4}},
+    {"box_corner_to_bottom",
+     {"Border_bot_left.gif", true, 5, 3, 4},
+     {"border_bot.bmp", true, 0, 0, 4}},
+    {"bottom_to_box_corner",
+     {"border_bot.bmp", true, 1, 0, 4},
+     {"Border_bot_right.gif", true, 0, 3, 4}},
+    {"title_outline_left",
+     {"border_top_left.bmp", false, 27, 0, 1},
+     {"border_left.bmp", false, 0, 0, 1}},
+    {"title_outline_right",
+     {"border_top_right.bmp", false, 27, 47, 1},
+     {"border_right.bmp", false, 0, 3, 1}},
+    {"white_title_outline_left",
+     {"border_white_top_left.bmp", false, 27, 0, 1},
+     {"border_left.bmp", false, 0, 0, 1}},
+    {"white_title_outline_right",
+     {"border_white_top_right.bmp", false, 27, 47, 1},
+     {"border_right.bmp", false, 0, 3, 1}},
 };
 
 class FrameJoin : public ::testing::TestWithParam<Join> {};
 
-TEST_P(FrameJoin, MeetsWithoutASeam) {
-  EXPECT_EQ(pixels(GetParam().a), pixels(GetParam().b));
-}
+TEST_P(FrameJoin, MeetsWithoutASeam) { EXPECT_EQ(pixels(GetParam().a), pixels(GetParam().b)); }
 
 INSTANTIATE_TEST_SUITE_P(Graphics, FrameJoin, ::testing::ValuesIn(kJoins),
                          [](const auto& p) { return std::string(p.param.what); });

@@ -3,6 +3,7 @@
 #include <QString>
 #include <array>
 #include <filesystem>
+#include <functional>
 
 #include "quillory/content/content_package.h"
 #include "quillory/content/subject_catalogue.h"
@@ -42,6 +43,10 @@ class Contents : public SkinnedWindow {
   // Runs the start-up. Returns false, having told the pupil why, when Quillory cannot start.
   bool Form_Load();
 
+  // How start-up tells the pupil something; a message box unless replaced (tests record them).
+  using Notice = std::function<void(const QString& text, bool fatal)>;
+  void setNotice(Notice notice) { notice_ = std::move(notice); }
+
   const SubjectCatalogue& catalogue() const { return catalogue_; }
   const HomeState& state() const { return state_; }
   const std::filesystem::path& dataFolder() const { return dataFolder_; }
@@ -71,6 +76,7 @@ class Contents : public SkinnedWindow {
 
   const ContentPackage& package_;
   std::filesystem::path dataFolder_;
+  Notice notice_;
   SubjectCatalogue catalogue_;
   HomeState state_;
 
