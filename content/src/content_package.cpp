@@ -84,11 +84,11 @@ std::vector<std::uint16_t> ContentPackage::Ids() const {
 }
 
 int ExtractResource(const ContentPackage& package, std::uint16_t id,
-                    const std::filesystem::path& path) noexcept {
+                    const std::filesystem::path& path, Durability durability) noexcept {
   try {
     const auto member = package.Member(id);
     if (!member) return kNoSuchMember;
-    const Status status = WriteFileAtomically(path, *member);
+    const Status status = WriteFileAtomically(path, *member, durability);
     if (status) return 0;
     return status.error().code != 0 ? status.error().code : EIO;
   } catch (...) {
@@ -110,7 +110,14 @@ void InstallGraphics(const ContentPackage& package, const std::filesystem::path&
   const std::filesystem::path folder = GraphicsFolder(dataFolder);
   std::filesystem::create_directories(folder, ec);
   for (const GraphicEntry& graphic : graphicsCatalogue()) {
-    ExtractResource(package, graphic.id, folder / std::string(graphic.fileName));
+    const auto path = folder / std::string(graphic.fileName);
+    const auto member = package.Member(graphic.id);
+    // Reading a picture back is far cheaper than replacing it, so a start-up with the pictures
+    // already in place writes nothing; a changed or damaged picture is written anew.
+    if (member && std::filesystem::file_size(path, ec) == member->size() && !ec) {
+      if (auto onDisk = ReadWholeFile(path); onDisk && *onDisk == *member) continue;
+    }
+    ExtractResource(package, graphic.id, path);
   }
 }
 

@@ -49,7 +49,8 @@ bool IsAtomicTemporaryName(std::string_view fileName) {
   return fileName.find(kTemporaryMarker) != std::string_view::npos;
 }
 
-Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                           Durability durability) {
   const std::filesystem::path folder =
       path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
   std::string pattern =
@@ -64,7 +65,7 @@ Status WriteFileAtomically(const std::filesystem::path& path, std::string_view b
   ::fchmod(fd, 0666 & ~mask);
 
   int code = WriteAll(fd, bytes);
-  if (code == 0 && ::fsync(fd) != 0) code = errno;
+  if (code == 0 && durability == Durability::Flushed && ::fsync(fd) != 0) code = errno;
   if (::close(fd) != 0 && code == 0) code = errno;
   if (code == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) code = errno;
   if (code != 0) {
@@ -73,6 +74,7 @@ Status WriteFileAtomically(const std::filesystem::path& path, std::string_view b
   }
   // The rename is only durable once the folder is on disk; the new file is in place already,
   // so a failure here is reported but the old content is gone either way.
+  if (durability == Durability::Unflushed) return {};
   if (const int folderCode = FlushFolder(folder); folderCode != 0) {
     return FileError(folderCode, "save the folder of", path);
   }

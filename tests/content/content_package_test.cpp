@@ -184,3 +184,20 @@ TEST(LoadPaperTables, ListsThatDoNotLineUpAreRefused) {
 
 }  // namespace
 }  // namespace quillory
+
+namespace quillory {
+namespace {
+
+TEST(InstallGraphics, MendsAChangedPictureAndLeavesGoodOnesAlone) {
+  testing::TempFolder folder;
+  testing::SamplePackage package(testing::SamplePackage::Members());
+  InstallGraphics(*package, folder.path());
+  folder.Write("Graphics/about_off.bmp", "BM-about-of");  // cut short
+  folder.Write("Graphics/Border_bot_right.gif", "GIF89a-cornex");  // same size, other bytes
+  InstallGraphics(*package, folder.path());
+  EXPECT_EQ(folder.Read("Graphics/about_off.bmp"), "BM-about-off");
+  EXPECT_EQ(folder.Read("Graphics/Border_bot_right.gif"), "GIF89a-corner");
+}
+
+}  // namespace
+}  // namespace quillory

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "quillory/content/file_io.h"
 #include "quillory/content/result.h"
 
 namespace quillory {
@@ -42,15 +43,17 @@ inline constexpr int kNoSuchMember = 1812;
 
 // Writes member `id` to `path`, replacing any file there, so that the file holds exactly the
 // member's bytes. Returns 0, or a nonzero error number (an errno value, or kNoSuchMember) after
-// which nothing was written. Creates no folder and never throws.
+// which nothing was written. Creates no folder and never throws. Files the pupil's work lives in
+// are written Flushed; pictures, pages and tables need not wait for the disk.
 int ExtractResource(const ContentPackage& package, std::uint16_t id,
-                    const std::filesystem::path& path) noexcept;
+                    const std::filesystem::path& path,
+                    Durability durability = Durability::Unflushed) noexcept;
 
 // A sentence for a nonzero result of ExtractResource.
 std::string ExtractResourceMessage(int code);
 
-// Creates the "Graphics" folder of `dataFolder` with any missing parents and writes every window
-// picture into it under its own name. A picture that cannot be written is skipped: the window
+// Creates the "Graphics" folder of `dataFolder` with any missing parents and makes every window
+// picture in it, under its own name, hold exactly the package's bytes. A picture that cannot be written is skipped: the window
 // that loads it shows it missing.
 void InstallGraphics(const ContentPackage& package, const std::filesystem::path& dataFolder);
 

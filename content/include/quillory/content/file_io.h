@@ -8,11 +8,17 @@
 
 namespace quillory {
 
+// How long a written file must last. The pupil's work must survive a power cut; a page or table
+// written out only to be read at once and deleted need not wait for the disk.
+enum class Durability { Flushed, Unflushed };
+
 // Replaces the file at `path` with `bytes` so that, whatever happens, the file afterwards holds
 // either its old bytes or the new ones: the bytes go to a temporary file in the same folder,
-// which is flushed to disk and renamed over the old file, and the folder is flushed too. On any
-// failure the old file is left as it was and the temporary is removed. No folder is created.
-Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+// which is renamed over the old file; when Flushed, the file is on disk before the rename and the
+// folder after it. On any failure the old file is left as it was and the temporary is removed.
+// No folder is created.
+Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                           Durability durability = Durability::Flushed);
 
 // The whole content of a file, bytes unchanged.
 Result<std::string> ReadWholeFile(const std::filesystem::path& path);
