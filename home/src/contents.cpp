@@ -50,6 +50,11 @@ Contents::Contents(const ContentPackage& package, std::filesystem::path dataFold
       package_(package),
       dataFolder_(std::move(dataFolder)) {
   setObjectName(QStringLiteral("Contents"));
+  // The tabs stand on the toolbar band's colour.
+  QPalette band = palette();
+  band.setColor(QPalette::Window, QColor(244, 245, 235));
+  setPalette(band);
+  setAutoFillBackground(true);
   notice_ = [](const QString& text, bool fatal) {
     if (fatal) {
       QMessageBox::critical(nullptr, QStringLiteral("Quillory"), text);

@@ -55,7 +55,7 @@ void SkinnedWindow::LoadSkin() {
   load(BBotLeft, frame_.bottomLeft);
   load(BBotRight, frame_.bottomRight);
   if (ImgIco != nullptr) load(ImgIco, frame_.icon);
-  SetTitleBarFaces(true);
+  ShowActiveChrome();
 }
 
 void SkinnedWindow::SetTitleBarFaces(bool active) {
