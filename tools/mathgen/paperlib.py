@@ -162,6 +162,26 @@ def check_rounded(n: int, unit: int, key: int) -> None:
 # ---------------------------------------------------------------------------
 # Pages and papers
 
+# What a page says so that a pupil who knows the answer types it in a form the
+# answer sheet accepts: a plain number in a numeric blank, the option number
+# in a multiple-choice blank.
+NUMBER_ONLY = "(Write the number only.)"
+NUMBERS_ONLY = "(Write each answer as a number only.)"
+CHOICE_NOTE = "Write the number of the correct option: 1, 2, 3 or 4."
+
+_UNIT_BY_BLANK = re.compile(r"£\s*_{3,}|_{3,}\s*(?:p\b|[A-Za-z])")
+
+
+def shows_unit(line: str) -> bool:
+    """True when the text beside a blank is a unit, a currency sign or a
+    word ("£______", "______ pence", "______ boxes"), which a pupil might be
+    tempted to type as well."""
+    return bool(_UNIT_BY_BLANK.search(re.sub(r"<[^>]+>", "", html.unescape(line))))
+
+
+def says_number_only(stem: str) -> bool:
+    return NUMBER_ONLY in stem or NUMBERS_ONLY in stem
+
 @dataclass
 class Blank:
     type: str
@@ -176,6 +196,7 @@ class Page:
     blanks: list[Blank] = field(default_factory=list)
     options: list[str] | None = None
     figure: tuple[str, int, int, str] | None = None
+    after: list[str] = field(default_factory=list)  # HTML after the options
 
 
 def esc(text: str) -> str:
@@ -207,9 +228,10 @@ class Paper:
     """Collects the pages of one paper and writes it as a `.paper` file."""
 
     def __init__(self, key: int, first_id: int, seed: int,
-                 dealer: "PositionDealer"):
+                 dealer: "PositionDealer", instruction: str = ""):
         self.key = key
         self.first_id = first_id
+        self.instruction = instruction     # shown above the first question
         self.pages: list[Page] = []
         self.rng = random.Random(seed)
         self.dealer = dealer
@@ -226,12 +248,16 @@ class Paper:
     def single(self, stem: str, key: int | str, answer: str = "Ans: ______",
                type_: str = "N", marks: int = 1) -> Page:
         body = [f"<p>{answer}</p>"] if answer else []
+        if shows_unit(answer) and not says_number_only(stem):
+            stem += " " + NUMBER_ONLY
         return self.add(Page(stem, body, [Blank(type_, marks, str(key))]))
 
     def parts(self, stem: str, parts: list[tuple[str, Blank]]) -> Page:
         assert 2 <= len(parts) <= 5
         body = [f"<p>({chr(97 + i)}) {text}</p>"
                 for i, (text, _) in enumerate(parts)]
+        if any(shows_unit(text) for text, _ in parts) and not says_number_only(stem):
+            stem += " " + NUMBERS_ONLY
         return self.add(Page(stem, body, [b for _, b in parts]))
 
     def choice(self, stem: str, correct: str, distractors: list[str],
@@ -244,13 +270,15 @@ class Paper:
         assert len(set(opts)) == 4, opts
         for o in opts:
             assert "|" not in o and "<" not in o and ">" not in o and "&" not in o
-        return self.add(Page(stem, [], [Blank("Q", marks, str(pos))], opts))
+        return self.add(Page(stem, [], [Blank("Q", marks, str(pos))], opts,
+                             after=[f"<p>{CHOICE_NOTE}</p>"]))
 
     # -- output -------------------------------------------------------------
 
     def validate(self) -> None:
         total = sum(len(p.blanks) for p in self.pages)
         assert 15 <= total <= 70, f"paper {self.key}: {total} blanks"
+        assert self.instruction, f"paper {self.key}: no instruction on the first page"
         for n, p in enumerate(self.pages, 1):
             where = f"paper {self.key} question {n}"
             assert 1 <= len(p.blanks) <= 5, where
@@ -277,6 +305,11 @@ class Paper:
                 assert b.key.count(";") >= size, where
             if p.options is not None:
                 assert [b.type for b in p.blanks] == ["Q"], where
+                assert CHOICE_NOTE in " ".join(p.after), where
+            # A unit beside a numeric blank needs the reminder on the page.
+            if any(b.type in "NG" for b in p.blanks) and any(
+                    shows_unit(line) for line in [p.stem] + p.body):
+                assert says_number_only(p.stem), (where, "number-only reminder")
 
     def render(self) -> str:
         self.validate()
@@ -286,6 +319,8 @@ class Paper:
             for b in p.blanks:
                 key = "{space}" if b.key == " " else ("{empty}" if b.key == "" else b.key)
                 lines.append(f"@blank {b.type} {b.marks} {key}")
+            if n == 1:
+                lines.append(f'<p class="instr">{self.instruction}</p>')
             lines.append(f'<p class="q"><b>{n}.</b> {p.stem}</p>')
             if p.figure:
                 name, w, h, alt = p.figure
@@ -293,6 +328,7 @@ class Paper:
             lines.extend(p.body)
             if p.options:
                 lines.append("@options " + " | ".join(p.options))
+            lines.extend(p.after)
             lines.append("")
         return "\n".join(lines)
 

@@ -43,9 +43,17 @@ NAMES = [("Amira", "she"), ("Leo", "he"), ("Priya", "she"), ("Jack", "he"),
          ("Lily", "she"), ("Owen", "he"), ("Mei", "she"), ("Samuel", "he")]
 
 
+# Above the first question of every paper: how to type answers so that a pupil
+# who knows the answer is marked right.
+INSTRUCTION = ("In the answer sheet, write only the number: no units and no £ or "
+               "p signs (for £45, write 45). For a multiple-choice question, "
+               "write the number of the correct option (1, 2, 3 or 4).")
+
+
 class Builder(Paper):
     def __init__(self, key: int, first_id: int, dealer: PositionDealer):
-        super().__init__(key, first_id, seed=key * 7919, dealer=dealer)
+        super().__init__(key, first_id, seed=key * 7919, dealer=dealer,
+                         instruction=INSTRUCTION)
         self.names = list(NAMES)
         self.rng.shuffle(self.names)
         self.figures: dict[str, str] = {}
@@ -830,7 +838,7 @@ def paper104(dealer: PositionDealer) -> Builder:
     assert key > 0
     check_expr(f"500 - {price} * {count}", key)
     P.single(f"Rulers cost {price}p each. {who} buys {count} rulers and pays with a "
-             f"£5 note. How much change does {he} get? (£5 is 500 pence.)", key,
+             f"£5 note. How much change does {he} get? Remember that £5 is 500 pence.", key,
              answer="Ans: ______ pence")
 
     # 18. Packets.
