@@ -130,6 +130,51 @@ std::string MakeRecordLine(std::string_view key, const RecordList& values, std::
   return line;
 }
 
+std::string_view LeadingKey(std::string_view line) {
+  if (line.size() < 3 || line[0] != '#') return {};
+  const std::size_t close = line.find('#', 1);
+  if (close == std::string_view::npos || close == 1) return {};
+  return line.substr(1, close - 1);
+}
+
+Status UpdateRecordLine(const std::filesystem::path& path, std::string_view key,
+                        const RecordList& values, int n) {
+  if (n < 0 || static_cast<std::size_t>(n) > values.size()) {
+    return DataError("Only " + std::to_string(values.size()) + " values were given for " +
+                     std::to_string(n) + " places.");
+  }
+  auto bytes = ReadWholeFile(path);
+  if (!bytes) return bytes.error();
+  const std::string replacement = MakeRecordLine(key, values, static_cast<std::size_t>(n));
+  auto sameKey = [&](std::string_view other) {
+    if (other.size() != key.size()) return false;
+    for (std::size_t i = 0; i < key.size(); ++i) {
+      if (FoldAscii(other[i]) != FoldAscii(key[i])) return false;
+    }
+    return true;
+  };
+  std::string out;
+  bool placed = false;
+  for (std::string_view line : SplitLines(*bytes)) {
+    const std::string_view lineKey = LeadingKey(line);
+    if (lineKey.empty()) continue;
+    if (!placed && sameKey(lineKey)) {
+      out += replacement + "\r\n";
+      placed = true;
+      continue;
+    }
+    // Keys of one width sort as text in their numeric order: a missing line goes before the
+    // first line whose key comes after it.
+    if (!placed && lineKey.size() == key.size() && std::string_view(lineKey) > key) {
+      out += replacement + "\r\n";
+      placed = true;
+    }
+    out += std::string(line) + "\r\n";
+  }
+  if (!placed) out += replacement + "\r\n";
+  return WriteFileAtomically(path, out);
+}
+
 Result<std::string> ReadRecordLine(const std::filesystem::path& path, std::string_view key) {
   auto file = RecordLines::Open(path);
   if (!file) return file.error();

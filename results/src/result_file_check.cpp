@@ -17,14 +17,6 @@ bool IsIgnorableLine(std::string_view line) {
          line.find_first_not_of('-') == std::string_view::npos;
 }
 
-// "#KEY#..." at the start of a line: the key, or empty when the line is no key line.
-std::string_view LeadingKey(std::string_view line) {
-  if (line.size() < 3 || line[0] != '#') return {};
-  const std::size_t close = line.find('#', 1);
-  if (close == std::string_view::npos || close == 1) return {};
-  return line.substr(1, close - 1);
-}
-
 std::string Upper(std::string_view text) {
   std::string out(text);
   for (char& c : out) {
@@ -168,7 +160,7 @@ ResultFilesReport EnsureResultFiles(const ContentPackage& package,
       }
       std::error_code ec;
       if (!std::filesystem::exists(path, ec)) {
-        if (const int code = ExtractResource(package, templateId, path); code != 0) {
+        if (const int code = ExtractResource(package, templateId, path, Durability::Flushed); code != 0) {
           report.failures.push_back(FileError(code, "create", path));
         } else {
           report.created.push_back(path);

@@ -24,7 +24,8 @@ std::vector<Error> ResetResults(const ContentPackage& package,
     if (!catalogue.subject(s).present()) continue;
     for (ResultFile file : kResultFiles) {
       const auto path = ResultFilePath(dataFolder, s, file, catalogue.productCode);
-      const int code = ExtractResource(package, ResultTemplateId(s, static_cast<int>(file)), path);
+      const int code = ExtractResource(package, ResultTemplateId(s, static_cast<int>(file)), path,
+                                       Durability::Flushed);
       if (code != 0) {
         failures.push_back(
             Error{code, "Could not write \"" + path.string() + "\": " + ExtractResourceMessage(code)});

@@ -64,6 +64,16 @@ Status WriteRecordLists(const std::array<RecordList, 6>& lists,
                         const std::array<std::string, 6>& keys, int n,
                         const std::filesystem::path& path);
 
+// Reads the file anew and replaces only the line of `key` (the line that begins "#KEY#") by the
+// key line with values 1..n, or adds that line in key order when the file lacks it; every other
+// key line stays exactly as it is on disk, so a change someone else made since is kept. Lines
+// that are no key lines ("...") are dropped. A missing file is an error. Written atomically.
+Status UpdateRecordLine(const std::filesystem::path& path, std::string_view key,
+                        const RecordList& values, int n);
+
+// The key of a line that begins "#KEY#", or empty text.
+std::string_view LeadingKey(std::string_view line);
+
 // "#KEY#>v1>v2...": the key line of a key and its values.
 std::string MakeRecordLine(std::string_view key, const RecordList& values, std::size_t n);
 

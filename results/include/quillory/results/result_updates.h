@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "quillory/content/result.h"
+
+// Writes of one paper's results that keep everyone else's: each reads its file anew just before
+// writing and changes only the entries of that paper, so a change made since the paper was
+// opened (another window marking, the results being erased) is never undone.
+namespace quillory {
+
+// Sets, in the marks file, the values of the named keys (FSE, SSE, LTM, CDD, FST, SST) at paper
+// `paperIndex` (1-based) and leaves every other value as it is on disk. The file is written back
+// as its six lines, each holding `paperCount` values.
+Status UpdateMarksEntries(const std::filesystem::path& marksFile, int paperIndex, int paperCount,
+                          const std::vector<std::pair<std::string, std::string>>& changes);
+
+// Appends one percentage to the trend line of a trend file.
+Status AppendTrendValue(const std::filesystem::path& trendFile, const std::string& percentage);
+
+}  // namespace quillory
