@@ -1,5 +1,6 @@
 #include "quillory/marking/paper_marking.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "quillory/marking/answer_check.h"
@@ -46,6 +47,20 @@ bool PaperAttempt::carriedOver(int blank) const {
          firstResults[static_cast<std::size_t>(blank - 1)] == kTick;
 }
 
+MarkedAttempt ScoreAnswers(const PaperAttempt& attempt, const RecordList& answers) {
+  MarkedAttempt marked;
+  const int n = attempt.blankCount();
+  marked.glyphs.reserve(static_cast<std::size_t>(n));
+  for (int i = 1; i <= n; ++i) {
+    std::string glyph = JudgeBlank(answers, attempt.keys, attempt.types, i);
+    if (glyph == kTick) marked.score += MarksOf(attempt.marks[static_cast<std::size_t>(i - 1)]);
+    marked.glyphs.push_back(std::move(glyph));
+  }
+  marked.scoreText = std::to_string(marked.score);
+  marked.percentText = PercentText(marked.score, std::max(attempt.totalMarks(), 1));
+  return marked;
+}
+
 Status StoreAttemptAnswers(const PaperAttempt& attempt, const RecordList& answers) {
   if (Status shape = CheckShape(attempt, answers); !shape) return shape;
   return UpdateRecordLine(attempt.answersFile, attempt.paperKey, answers,
@@ -67,16 +82,8 @@ Result<MarkedAttempt> MarkAttempt(const PaperAttempt& attempt, const RecordList&
     return Error{0, "Paper " + attempt.paperKey + " carries no marks, so it cannot be marked."};
   }
 
-  MarkedAttempt marked;
+  MarkedAttempt marked = ScoreAnswers(attempt, answers);
   const int n = attempt.blankCount();
-  marked.glyphs.reserve(static_cast<std::size_t>(n));
-  for (int i = 1; i <= n; ++i) {
-    std::string glyph = JudgeBlank(answers, attempt.keys, attempt.types, i);
-    if (glyph == kTick) marked.score += MarksOf(attempt.marks[static_cast<std::size_t>(i - 1)]);
-    marked.glyphs.push_back(std::move(glyph));
-  }
-  marked.scoreText = std::to_string(marked.score);
-  marked.percentText = PercentText(marked.score, total);
 
   std::vector<std::pair<std::string, std::string>> changes;
   if (attempt.attempt == 1) {

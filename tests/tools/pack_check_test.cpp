@@ -108,6 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
         Fault{"HeadlessGroup", "@blank G 1 ;Sand;Wood\n", "@blank T 1 Sand\n", "stands behind no head"},
         Fault{"GroupTooBig", "@blank G 1 {space}\n", "@blank G 1 {space}\n@blank G 1 {space}\n",
               "the group of 3 blanks lists 2 answers"},
+        Fault{"TwoSpellingsInAGroup", ";Sand;Wood", ";Sea water;Wood;seawater", "lists \"seawater\" twice"},
         Fault{"SixDigitId", "@page 12003", "@page 120030", "an id must be five digits"},
         Fault{"TableId", "@page 12003", "@page 30013", "not a table's id"},
         Fault{"TooBigId", "@page 12003", "@page 40000", "up to 32767"},

@@ -1,6 +1,7 @@
 #include "package_check.h"
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <numeric>
 #include <regex>
@@ -324,6 +325,18 @@ class Checker {
         ++size;
       }
       const auto alternatives = Alternatives(keys[i]);
+      // Two spellings of one answer would let a pupil score twice with it in one group.
+      std::set<std::string> seen;
+      for (const std::string& alternative : alternatives) {
+        std::string plain;
+        for (char c : alternative) {
+          if (c != ' ') plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+        if (!seen.insert(plain).second) {
+          problems_.push_back(at + ", blank " + std::to_string(i + 1) + ": the group lists \"" +
+                              alternative + "\" twice; one answer could score twice.");
+        }
+      }
       if (alternatives.size() < size || size > 20) {
         problems_.push_back(at + ", blank " + std::to_string(i + 1) + ": the group of " +
                             std::to_string(size) + " blanks lists " +

@@ -48,6 +48,9 @@ struct MarkedAttempt {
   std::string dateText;     // "09/12/2026"; empty for a second attempt
 };
 
+// Judges every blank and scores the attempt, without storing anything. Needs a paper with marks.
+MarkedAttempt ScoreAnswers(const PaperAttempt& attempt, const RecordList& answers);
+
 // Stores the typed answers of the attempt in its answers file, changing only this paper's line.
 Status StoreAttemptAnswers(const PaperAttempt& attempt, const RecordList& answers);
 
