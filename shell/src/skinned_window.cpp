@@ -26,7 +26,7 @@ SkinnedWindow::SkinnedWindow(const Skin& skin, const FrameSkin& frame, QWidget* 
     connect(imgProgClose, &Picture::clicked, this, &SkinnedWindow::CloseButtonClicked);
   }
   Title = new QLabel(this);
-  Title->setObjectName(QStringLiteral("Title"));
+  Title->setObjectName(frame_.titleName);
   QFont font = Title->font();
   font.setBold(true);
   Title->setFont(font);
@@ -108,14 +108,14 @@ void SkinnedWindow::LayoutFrame() {
   }
 }
 
-void SkinnedWindow::pRoundCorners() {
+QPolygon SkinnedWindow::Outline() const {
   const int w = width();
   const int h = height();
-  // QRegion from a polygon excludes the right and bottom edges, so the outline runs one pixel
-  // further to keep the last column and row.
-  SetWindowRgn(this, QPolygon({{0, 5}, {1, 3}, {2, 2}, {3, 1}, {5, 0}, {w - 5, 0}, {w - 3, 1},
-                               {w - 2, 2}, {w - 2, 3}, {w, 5}, {w, h}, {0, h}}));
+  return QPolygon({{0, 5}, {1, 3}, {2, 2}, {3, 1}, {5, 0}, {w - 5, 0}, {w - 3, 1}, {w - 2, 2},
+                   {w - 2, 3}, {w, 5}, {w, h}, {0, h}});
 }
+
+void SkinnedWindow::pRoundCorners() { SetWindowRgn(this, Outline()); }
 
 void SkinnedWindow::MoveForm() { StartWindowMove(this); }
 

@@ -16,6 +16,7 @@ struct FrameSkin {
   QString bottomRight = QStringLiteral("border_right_corners.bmp");
   bool followsActivation = true;  // the main windows repaint their title bar when (in)active
   bool titleButtons = true;       // minimise and close on the title bar
+  QString titleName = QStringLiteral("Title");  // objectName of the title label
 };
 
 // A borderless window that draws its own frame and title bar from the window pictures, clips
@@ -31,7 +32,7 @@ class SkinnedWindow : public QWidget {
   void LoadSkin();
   // Places the frame pieces around the window's current inner size.
   void LayoutFrame();
-  // Clips the window to its outline: the top corners cut, the bottom corners square.
+  // Clips the window to its outline: by default the top corners cut, the bottom corners square.
   void pRoundCorners();
   // Starts moving the window with the mouse, as a drag on its title bar does.
   void MoveForm();
@@ -51,6 +52,8 @@ class SkinnedWindow : public QWidget {
   void changeEvent(QEvent* event) override;
   // What the close button on the title bar does.
   virtual void CloseButtonClicked() { close(); }
+  // The window's outline in its own pixels, for pRoundCorners.
+  virtual QPolygon Outline() const;
 
   Picture* BTopLeft;
   Picture* BTopCentre;
