@@ -5,15 +5,20 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPrinter>
 #include <QTimer>
 
+#include "quillory/home/about_page.h"
+#include "quillory/home/home_page.h"
+#include "quillory/home/report_page.h"
+#include "quillory/home/trash_page.h"
 #include "quillory/results/result_file_check.h"
 
 namespace quillory {
 namespace {
 
 constexpr double kWindowLeft = 60, kWindowTop = 60, kWindowWidth = 6070, kWindowHeight = 7380;
-constexpr double kPageWidth = 6015, kPageHeight = 5655;
+constexpr double kPageWidth = 6015;
 constexpr double kStripHeight = 765;
 constexpr double kTabWidth = 1185;
 constexpr int kStripTop = 60;  // pixels, below the title bar, with room for the tabs above it
@@ -81,16 +86,30 @@ void Contents::BuildControls() {
     tabLabels_[n]->setAttribute(Qt::WA_TransparentForMouseEvents);
     connect(tabs_[n], &Picture::clicked, this, [this, n] { TabClick(n + 1); });
   }
-  Body_Home = new QWidget(this);
-  Body_Home->setObjectName(QStringLiteral("Body_Home"));
-  Body_Home->setAutoFillBackground(true);
-  QPalette white = Body_Home->palette();
-  white.setColor(QPalette::Window, Qt::white);
-  Body_Home->setPalette(white);
+  BuildToolbar();
+  Body_Home = new HomePage(this, skin());
+  Body_Report = new ReportPage(this, skin());
+  Body_About = new AboutPage(this, skin());
+  Body_Trash = new TrashPage(this, skin());
+  // Pages wait outside the window until they are shown.
+  for (QWidget* page : {static_cast<QWidget*>(Body_Home), static_cast<QWidget*>(Body_Report),
+                        static_cast<QWidget*>(Body_About), static_cast<QWidget*>(Body_Trash)}) {
+    page->move(-page->width() - 10, 0);
+  }
+  connect(Body_Home, &HomePage::topicClicked, this, &Contents::TopicClick);
+  connect(Body_Home, &HomePage::paperChosen, this, &Contents::OpenPaperWindow);
+  connect(Body_Report, &ReportPage::viewChosen, this, [this](int view) {
+    state_.txtReportPos = view;
+    Body_Report->ArrangeReportView(view);
+  });
+  connect(Body_About, &AboutPage::linkClicked, this, &Contents::OpenWebPage);
+  connect(Body_Trash, &TrashPage::eraseConfirmed, this, &Contents::EraseResults);
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
   connect(Timer1, &QTimer::timeout, this, &Contents::HomeTick);
 }
+
+Contents::~Contents() = default;
 
 bool Contents::Form_Load() {
   InstallGraphics(package_, dataFolder_);
@@ -114,6 +133,7 @@ bool Contents::Form_Load() {
   state_.txtToolBarPos = 1;
   state_.txtReportPos = 1;
   state_.TopicCount = 1;
+  ShowSubject(state_.LChose, state_.lblCOD);
   return true;
 }
 
@@ -188,6 +208,7 @@ void Contents::SetCaptions() {
   tabLabels_[3]->setToolTip(QStringLiteral("Help"));
   setWindowTitle(Plain(catalogue_.title));
   Title->setText(Plain(catalogue_.title));
+  Body_About->setProgramName(Plain(catalogue_.title));
   Title->adjustSize();
 }
 
@@ -195,7 +216,6 @@ void Contents::LayoutTabs() {
   const ScreenUnits u = units();
   int x = 2;
   ScnTabBG->setGeometry(x, kStripTop, u.x(kPageWidth), u.y(kStripHeight));
-  Body_Home->setGeometry(x, ScnTabBG->y() + ScnTabBG->height(), u.x(kPageWidth), u.y(kPageHeight));
   const int tabWidth = u.x(kTabWidth);
   for (int s = 1; s <= kSubjectSlots; ++s) {
     Picture* tab = tabs_[s - 1];
@@ -207,76 +227,6 @@ void Contents::LayoutTabs() {
     }
   }
   tabs_[3]->move(x, tabs_[3]->y());
-}
-
-void Contents::TabClick(int n) {
-  if (n < 1 || n > 4) return;
-  state_.txtTabPos = n;
-  state_.txtToolBarPos = 1;
-  state_.txtReportPos = 1;
-  RaiseTab(n);
-  if (n <= kSubjectSlots) state_.LChose = n;
-  ShowPage();
-}
-
-void Contents::RaiseTab(int n) {
-  for (int t = 4; t >= 1; --t) tabs_[t - 1]->raise();
-  ScnTabBG->raise();
-  tabs_[n - 1]->raise();
-  const QPoint cursor = QCursor::pos();
-  for (int t = 1; t <= 4; ++t) SetTabFace(t, cursor);
-  const ScreenUnits u = units();
-  for (int t = 1; t <= 4; ++t) {
-    Picture* tab = tabs_[t - 1];
-    // Back tabs tuck their lowest pixels behind the strip; the chosen one stands over its edge.
-    const double overlap = t == n ? 0.5 : 2.5;
-    tab->move(tab->x(), static_cast<int>(ScnTabBG->y() - tab->height() + overlap));
-    tab->resize(u.x(kTabWidth), tab->height());
-    tabLabels_[t - 1]->setGeometry(0, 0, tab->width(), tab->height());
-  }
-}
-
-void Contents::ShowPage() {
-  if (state_.txtTabPos <= kSubjectSlots && state_.txtToolBarPos == 1) {
-    Body_Home->move(ScnTabBG->x(), ScnTabBG->y() + ScnTabBG->height());
-    Body_Home->raise();
-  }
-}
-
-void Contents::SetTabFace(int n, const QPoint& cursor) {
-  Picture* tab = tabs_[n - 1];
-  const bool front = n == state_.txtTabPos;
-  const bool over = QRect(tab->mapToGlobal(QPoint(0, 0)), tab->size()).contains(cursor);
-  const QPixmap& face = skin().picture(QStringLiteral("tabs_%1_%2.bmp")
-                                           .arg(front ? QStringLiteral("front") : QStringLiteral("back"),
-                                                over ? QStringLiteral("on") : QStringLiteral("off")));
-  tab->setFace(face);
-  tab->resize(tab->width(), PictureSize(face).height());
-}
-
-void Contents::HomeTick() {
-  const QPoint cursor = QCursor::pos();
-  for (int t = 1; t <= 4; ++t) SetTabFace(t, cursor);
-  UpdateTitleButtonHover(cursor);
-}
-
-void Contents::ShowActiveChrome() {
-  state_.ContentsFocus = 1;
-  SkinnedWindow::ShowActiveChrome();
-}
-
-void Contents::ShowInactiveChrome() {
-  state_.ContentsFocus = 0;
-  SkinnedWindow::ShowInactiveChrome();
-}
-
-void Contents::ExitProgram() {
-  Timer1->stop();
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (window != this) window->close();
-  }
-  close();
-  QApplication::quit();
 }
 
 }  // namespace quillory

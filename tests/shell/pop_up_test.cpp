@@ -1,0 +1,295 @@
+#include "quillory/shell/pop_up.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QWindow>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+using namespace quillory;
+
+namespace {
+
+const QString kUnanswered = QStringLiteral(
+    "You have not answered all the questions.  Do you still want to mark your practice?");
+
+QWidget* Part(QWidget* box, const char* name) {
+  auto* widget = box->findChild<QWidget*>(QString::fromLatin1(name));
+  if (widget == nullptr) qWarning("no control named %s", name);
+  return widget;
+}
+
+QString Text(QWidget* box, const char* name) {
+  return static_cast<QLabel*>(Part(box, name))->text();
+}
+
+qint64 Face(QWidget* box, const char* name) {
+  return static_cast<QLabel*>(Part(box, name))->pixmap().cacheKey();
+}
+
+}  // namespace
+
+class PopUpTest : public QObject {
+  Q_OBJECT
+
+ private:
+  Skin skin_{QStringLiteral(QUILLORY_SOURCE_DIR "/assets/graphics")};
+
+  // The box as CallPop leaves it, over a master window at `masterRect`.
+  std::unique_ptr<frmPopUp> Prepared(const QString& message, int buttons,
+                                     const QRect& masterRect = {60, 40, 300, 220}) {
+    master_->setGeometry(masterRect);
+    auto box = std::make_unique<frmPopUp>(skin_);
+    box->CallPop(QStringLiteral("Marking"), message, buttons, master_.get());
+    return box;
+  }
+
+  // Runs `answer` on the box once the question is up, as the pupil would answer it. Should no
+  // box come up modally, the test fails and the box is closed so that the question ends.
+  void WhenAsked(std::function<void(QWidget* box)> answer) {
+    QTimer::singleShot(0, this, [this, answer] {
+      QWidget* box = QApplication::activeModalWidget();
+      if (box == nullptr || box->objectName() != QStringLiteral("frmPopUp")) {
+        askedModally_ = false;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+          if (window->objectName() == QStringLiteral("frmPopUp")) window->close();
+        }
+        return;
+      }
+      askedModally_ = box->windowModality() == Qt::WindowModal &&
+                      box->parentWidget() == master_.get() && box->isVisible();
+      answer(box);
+    });
+  }
+
+  std::unique_ptr<QWidget> master_;
+  bool askedModally_ = false;
+
+ private slots:
+  void init() {
+    master_ = std::make_unique<QWidget>(nullptr, Qt::FramelessWindowHint);
+    master_->setGeometry(60, 40, 300, 220);
+    askedModally_ = false;
+  }
+
+  void buttons_data() {
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("notice, short") << 1 << QStringLiteral("Paper saved");
+    QTest::newRow("notice, long") << 1 << kUnanswered;
+    QTest::newRow("question, short") << 2 << QStringLiteral("Confirm?");
+    QTest::newRow("question, long") << 2 << kUnanswered;
+  }
+
+  void buttons() {
+    QFETCH(int, buttons);
+    QFETCH(QString, message);
+    auto box = Prepared(message, buttons);
+    QCOMPARE(box->size(), QSize(265, 150));
+    QCOMPARE(Part(box.get(), "ImgInfo")->geometry(), QRect(16, 28 + 16, 32, 27));
+    QCOMPARE(Part(box.get(), "lblMessage")->geometry().left(), 16 + 32 + 10);
+    QCOMPARE(Part(box.get(), "lblMessage")->width(), 192);
+    QWidget* yes = Part(box.get(), "But1");
+    QWidget* no = Part(box.get(), "But2");
+    QCOMPARE(yes->size(), QSize(80, 25));
+    QCOMPARE(yes->geometry().bottom() + 1, 150 - 16);
+    QCOMPARE(no->y(), yes->y());
+    QCOMPARE(no->isVisibleTo(box.get()), buttons == 2);
+    if (buttons == 1) {
+      const int leftRoom = yes->x();
+      const int rightRoom = box->width() - (yes->x() + yes->width());
+      QVERIFY2(qAbs(leftRoom - rightRoom) <= 1, qPrintable(QString::number(leftRoom)));
+      QCOMPARE(Text(box.get(), "But1_lbl"), QStringLiteral("OK"));
+    } else {
+      QCOMPARE(yes->x(), Part(box.get(), "lblMessage")->x());
+      QCOMPARE(no->x(), yes->x() + yes->width() + 10);
+      QCOMPARE(Text(box.get(), "But1_lbl"), QStringLiteral("Yes"));
+      QCOMPARE(Text(box.get(), "But2_lbl"), QStringLiteral("No"));
+    }
+    for (const char* caption : {"But1_lbl", "But2_lbl"}) {
+      QCOMPARE(Part(box.get(), caption)->geometry(), yes->rect());
+    }
+  }
+
+  void messageDrop_data() {
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("drop");
+    QTest::newRow("32 characters") << QString(32, QLatin1Char('a')) << 7;
+    QTest::newRow("33 characters") << QString(33, QLatin1Char('a')) << 0;
+  }
+
+  void messageDrop() {
+    QFETCH(QString, message);
+    QFETCH(int, drop);
+    auto box = Prepared(message, 2);
+    QCOMPARE(Part(box.get(), "lblMessage")->y(), Part(box.get(), "ImgInfo")->y() + drop);
+    QCOMPARE(Text(box.get(), "lblMessage"), message);
+  }
+
+  void longMessageIsShownWhole() {
+    auto box = Prepared(kUnanswered, 2);
+    auto* label = static_cast<QLabel*>(Part(box.get(), "lblMessage"));
+    QVERIFY(label->wordWrap());
+    QVERIFY(label->heightForWidth(label->width()) > label->fontMetrics().lineSpacing());
+    QVERIFY(label->heightForWidth(label->width()) <= label->height());
+    QVERIFY(label->geometry().bottom() < Part(box.get(), "But1")->y());
+  }
+
+  void centredOnMaster_data() {
+    QTest::addColumn<QRect>("master");
+    QTest::newRow("moved") << QRect(60, 40, 300, 220);
+    QTest::newRow("larger, elsewhere") << QRect(30, 60, 340, 230);
+  }
+
+  void centredOnMaster() {
+    QFETCH(QRect, master);
+    auto box = Prepared(QStringLiteral("Confirm?"), 2, master);
+    QCOMPARE(box->pos(), QPoint(master.left() + (master.width() - 265) / 2,
+                                master.top() + (master.height() - 150) / 2));
+  }
+
+  void staysOnScreenWithMasterHalfOff() {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    auto box = Prepared(QStringLiteral("Confirm?"), 2,
+                        QRect(screen.right() - 100, screen.bottom() - 50, 500, 400));
+    QVERIFY(screen.contains(box->frameGeometry()));
+  }
+
+  void outline() {
+    auto box = Prepared(QStringLiteral("Confirm?"), 2);
+    const int w = 265, h = 150;
+    const QList<QPoint> expected = {{0, 5},     {1, 3},         {2, 2},         {3, 1},     {5, 0},
+                                    {w - 5, 0}, {w - 3, 1},     {w - 2, 2},     {w - 2, 3}, {w, 5},
+                                    {w, h - 7}, {w - 2, h - 3}, {w - 3, h - 2}, {w - 7, h}, {7, h},
+                                    {3, h - 2}, {2, h - 3},     {0, h - 7}};
+    QCOMPARE(box->mask(), QRegion(QPolygon(expected), Qt::WindingFill));
+  }
+
+  void hoverFaces_data() {
+    QTest::addColumn<QPoint>("offset");  // from the top-left pixel of But2
+    QTest::addColumn<bool>("over");
+    QTest::newRow("top-left pixel") << QPoint(0, 0) << true;
+    QTest::newRow("middle") << QPoint(40, 12) << true;
+    QTest::newRow("right edge") << QPoint(80, 12) << false;
+    QTest::newRow("bottom edge") << QPoint(40, 25) << false;
+    QTest::newRow("gap between the buttons") << QPoint(-1, 12) << false;
+  }
+
+  void hoverFaces() {
+    QFETCH(QPoint, offset);
+    QFETCH(bool, over);
+    auto box = Prepared(QStringLiteral("Confirm?"), 2);
+    box->show();
+    QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+    const qint64 on = skin_.picture(QStringLiteral("button_on.bmp")).cacheKey();
+    const qint64 off = skin_.picture(QStringLiteral("button_off.bmp")).cacheKey();
+    QCursor::setPos(Part(box.get(), "But2")->mapToGlobal(offset));
+    QTRY_COMPARE(Face(box.get(), "But2"), over ? on : off);
+    QTRY_COMPARE(Face(box.get(), "But1"), off);
+    QCursor::setPos(Part(box.get(), "But1")->mapToGlobal(QPoint(5, 5)));
+    QTRY_COMPARE(Face(box.get(), "But1"), on);
+    QTRY_COMPARE(Face(box.get(), "But2"), off);
+  }
+
+  void titleBarDrags_data() {
+    QTest::addColumn<QString>("grip");
+    QTest::newRow("title text") << QStringLiteral("lblTitle");
+    QTest::newRow("middle of the bar") << QStringLiteral("BTopCentre");
+  }
+
+  void titleBarDrags() {
+    QFETCH(QString, grip);
+    auto box = Prepared(QStringLiteral("Confirm?"), 2);
+    box->show();
+    QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+    const QPoint start = box->pos();
+    QWidget* piece = box->findChild<QWidget*>(grip);
+    const QPoint at = piece->geometry().center();
+    // The control the window system hands the press to: the title text must let it through.
+    QWidget* pressed = box->childAt(at);
+    QVERIFY(pressed != nullptr);
+    QVERIFY(pressed->objectName().startsWith(QStringLiteral("BTop")));
+    QCursor::setPos(box->mapToGlobal(at));
+    QTest::mousePress(pressed, Qt::LeftButton, {}, pressed->mapFrom(box.get(), at));
+    QTest::mouseMove(box.get(), at + QPoint(30, 20));
+    QTest::mouseRelease(box.get(), Qt::LeftButton, {}, at + QPoint(30, 20));
+    QCOMPARE(box->pos(), start + QPoint(30, 20));
+  }
+
+  void answers_data() {
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("yes");
+    auto row = [](const char* name, int buttons, const char* action, bool yes) {
+      QTest::newRow(name) << buttons << QString::fromLatin1(action) << yes;
+    };
+    row("OK", 1, "But1", true);
+    row("OK caption", 1, "But1_lbl", true);
+    row("Enter on a notice", 1, "Return", true);
+    row("Yes", 2, "But1", true);
+    row("Yes caption", 2, "But1_lbl", true);
+    row("No", 2, "But2", false);
+    row("No caption", 2, "But2_lbl", false);
+    row("Escape", 2, "Escape", false);
+    row("Escape on a notice", 1, "Escape", false);
+    row("closed by the program", 2, "close", false);
+    row("closed by the window manager", 2, "window close", false);
+  }
+
+  void answers() {
+    QFETCH(int, buttons);
+    QFETCH(QString, action);
+    QFETCH(bool, yes);
+    WhenAsked([action](QWidget* box) {
+      if (action == QStringLiteral("Escape")) {
+        QTest::keyClick(box, Qt::Key_Escape);
+      } else if (action == QStringLiteral("Return")) {
+        QTest::keyClick(box, Qt::Key_Return);
+      } else if (action == QStringLiteral("close")) {
+        box->close();
+      } else if (action == QStringLiteral("window close")) {
+        box->windowHandle()->close();
+      } else {
+        QTest::mouseClick(Part(box, qPrintable(action)), Qt::LeftButton);
+      }
+    });
+    // The answer of an earlier question, the opposite of this one's, must not come through.
+    QString response = yes ? QStringLiteral("False") : QStringLiteral("True");
+    QCOMPARE(AskPopUp(skin_, master_.get(), QStringLiteral("Close Practice"),
+                      QStringLiteral("Confirm?"), buttons, &response),
+             yes);
+    QVERIFY(askedModally_);
+    QCOMPARE(response, yes ? QStringLiteral("True") : QStringLiteral("False"));
+    QVERIFY(master_->findChildren<frmPopUp*>().isEmpty());
+  }
+
+  void enterDoesNotAnswerQuestion() {
+    bool stillAsking = false;
+    WhenAsked([&stillAsking](QWidget* box) {
+      QTest::keyClick(box, Qt::Key_Return);
+      QTest::keyClick(box, Qt::Key_Enter);
+      stillAsking = box->isVisible();
+      QTest::mouseClick(Part(box, "But2"), Qt::LeftButton);
+    });
+    QString response;
+    QVERIFY(!AskPopUp(skin_, master_.get(), QStringLiteral("Marking"),
+                      QStringLiteral("Do you want to mark your practice now?"), 2, &response));
+    QVERIFY(stillAsking);
+  }
+
+  void laterQuestionDoesNotInheritAnswer() {
+    QString response;
+    WhenAsked([](QWidget* box) { QTest::mouseClick(Part(box, "But1"), Qt::LeftButton); });
+    QVERIFY(AskPopUp(skin_, master_.get(), QStringLiteral("Marking"),
+                     QStringLiteral("Do you want to mark your practice now?"), 2, &response));
+    WhenAsked([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
+    QVERIFY(!AskPopUp(skin_, master_.get(), QStringLiteral("Close Practice"),
+                      QStringLiteral("Confirm?"), 2, &response));
+    QCOMPARE(response, QStringLiteral("False"));
+  }
+};
+
+QTEST_MAIN(PopUpTest)
+#include "pop_up_test.moc"
