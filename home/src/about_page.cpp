@@ -7,13 +7,14 @@
 #include <QVersionNumber>
 
 #include "quillory/platform/screen_units.h"
+#include "quillory/shell/fonts.h"
 #include "quillory/shell/picture.h"
 
 namespace quillory {
 namespace {
 
 QFont AboutFont(double points, bool bold = false) {
-  QFont font(QStringList{QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+  QFont font = WindowFont(9);
   font.setPointSizeF(points);
   font.setBold(bold);
   return font;

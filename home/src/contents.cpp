@@ -13,6 +13,8 @@
 #include "quillory/home/report_page.h"
 #include "quillory/home/trash_page.h"
 #include "quillory/results/result_file_check.h"
+#include "quillory/shell/fonts.h"
+#include "quillory/shell/pop_up.h"
 
 namespace quillory {
 namespace {
@@ -60,11 +62,15 @@ Contents::Contents(const ContentPackage& package, std::filesystem::path dataFold
   band.setColor(QPalette::Window, QColor(244, 245, 235));
   setPalette(band);
   setAutoFillBackground(true);
-  notice_ = [](const QString& text, bool fatal) {
+  // Before the window shows, only the desktop's message box can speak; afterwards the window's
+  // own box does, centred on the window.
+  notice_ = [this](const QString& text, bool fatal) {
     if (fatal) {
       QMessageBox::critical(nullptr, QStringLiteral("Quillory"), text);
-    } else {
+    } else if (!isVisible()) {
       QMessageBox::information(nullptr, QStringLiteral("Quillory"), text);
+    } else {
+      AskPopUp(this->skin(), this, QStringLiteral("Quillory"), text, 1, &state_.PopUpResponse);
     }
   };
   BuildControls();
@@ -79,14 +85,20 @@ void Contents::BuildControls() {
     tabLabels_[n] = new QLabel(tabs_[n]);
     tabLabels_[n]->setObjectName(name + QStringLiteral("lbl"));
     tabLabels_[n]->setAlignment(Qt::AlignCenter);
-    QFont small = tabLabels_[n]->font();
-    small.setPointSizeF(8);
-    tabLabels_[n]->setFont(small);
+    tabLabels_[n]->setFont(WindowFont(8.25));
     // The label lies on its tab; its clicks are the tab's.
     tabLabels_[n]->setAttribute(Qt::WA_TransparentForMouseEvents);
     connect(tabs_[n], &Picture::clicked, this, [this, n] { TabClick(n + 1); });
   }
   BuildToolbar();
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  connect(Timer1, &QTimer::timeout, this, &Contents::HomeTick);
+}
+
+Contents::~Contents() = default;
+
+void Contents::BuildPages() {
   Body_Home = new HomePage(this, skin());
   Body_Report = new ReportPage(this, skin());
   Body_About = new AboutPage(this, skin());
@@ -104,16 +116,13 @@ void Contents::BuildControls() {
   });
   connect(Body_About, &AboutPage::linkClicked, this, &Contents::OpenWebPage);
   connect(Body_Trash, &TrashPage::eraseConfirmed, this, &Contents::EraseResults);
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName(QStringLiteral("Timer1"));
-  connect(Timer1, &QTimer::timeout, this, &Contents::HomeTick);
 }
-
-Contents::~Contents() = default;
 
 bool Contents::Form_Load() {
   InstallGraphics(package_, dataFolder_);
   LoadSkin();
+  // The pages show pictures, so they are made once the pictures are in place.
+  BuildPages();
 
   const ScreenUnits u = units();
   setGeometry(u.rect(kWindowLeft, kWindowTop, kWindowWidth, kWindowHeight));

@@ -14,6 +14,7 @@
 #include "quillory/home/report_page.h"
 #include "quillory/home/trash_page.h"
 #include "quillory/platform/browser.h"
+#include "quillory/shell/fonts.h"
 #include "quillory/results/report.h"
 #include "quillory/results/result_files.h"
 
@@ -57,9 +58,7 @@ void Contents::BuildToolbar() {
     caption->setObjectName(QStringLiteral("lblTB0%1").arg(n));
     caption->setGeometry(u.rect(0, 420, 660, 255));
     caption->setAlignment(Qt::AlignCenter);
-    QFont font = caption->font();
-    font.setPointSizeF(7.5);
-    caption->setFont(font);
+    caption->setFont(WindowFont(8.25));
     // The caption lies on its button: a press on it is the button's.
     caption->setAttribute(Qt::WA_TransparentForMouseEvents);
     connect(button, &Picture::pressed, this, [this] { state_.txtPressTrack = 1; });

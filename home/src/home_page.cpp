@@ -6,12 +6,13 @@
 #include <charconv>
 
 #include "quillory/platform/screen_units.h"
+#include "quillory/shell/fonts.h"
 
 namespace quillory {
 namespace {
 
 QFont PageFont(bool bold, double points = 8.25) {
-  QFont font(QStringList{QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+  QFont font = WindowFont(9);
   font.setPointSizeF(points);
   font.setBold(bold);
   return font;
@@ -86,6 +87,7 @@ HomePage::HomePage(QWidget* parent, const Skin& skin) : QWidget(parent), skin_(s
     const auto i = static_cast<std::size_t>(k - 1);
     paperLabels_[i] = MakeLabel(this, QStringLiteral("LblP%1").arg(k), QStringLiteral("Paper %1").arg(k), true);
     paperLabels_[i]->setGeometry(u.rect(2640, 960 + row, 615, 210));
+    paperLabels_[i]->adjustSize();  // room for the whole caption in any font
     take_[i] = new Picture(this, QStringLiteral("P%1a").arg(k));
     take_[i]->setGeometry(u.rect(3000, 1200 + row, 525, 210));
     take_[i]->setToolTip(QStringLiteral("Load paper %1").arg(k));
@@ -186,7 +188,7 @@ void HomePage::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const ScreenUnits u = ScreenUnits::ForWidget(this);
   // Shaded bands behind papers 1, 3 and 5, then the rule between topics and papers.
-  const QColor band = palette().color(QPalette::Midlight);
+  const QColor band(232, 237, 244);
   for (int j = 0; j < 3; ++j) painter.fillRect(u.rect(2520, 840 + 1920 * j, 3495, 975), band);
   painter.setPen(QColor(224, 224, 224));
   painter.drawLine(u.point(2520, 360), u.point(2520, 5640));

@@ -263,10 +263,9 @@ class ReportPage::TrendPlot : public QWidget {
     const double w = inner.width(), h = inner.height();
     const double xStep = w / 21, yUnit = h / 100;
 
-    painter.setPen(kGrid);
+    // Filled rows rather than lines, so a grid line is one whole pixel row at any scale.
     for (int g = 10; g <= 90; g += 10) {
-      const int y = static_cast<int>(std::lround(g * yUnit));
-      painter.drawLine(0, y, inner.width(), y);
+      painter.fillRect(0, static_cast<int>(std::lround(g * yUnit)), inner.width(), 1, kGrid);
     }
 
     painter.setRenderHint(QPainter::Antialiasing);

@@ -1,12 +1,13 @@
 #include "quillory/home/trash_page.h"
 
 #include "quillory/platform/screen_units.h"
+#include "quillory/shell/fonts.h"
 
 namespace quillory {
 namespace {
 
 QFont PageFont() {
-  QFont font(QStringList{QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+  QFont font = WindowFont(9);
   font.setPointSizeF(9);
   return font;
 }

@@ -1,5 +1,7 @@
 #include "quillory/shell/pop_up.h"
 
+#include "quillory/shell/fonts.h"
+
 #include <QCursor>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -21,13 +23,8 @@ constexpr int kShortDrop = 7;  // lowers a one-line message to the middle of the
 constexpr int kButtonGap = 10;
 constexpr int kShortMessage = 32;  // characters that still fit on one line
 
-// Arial and Trebuchet MS are rarely installed outside Windows; DejaVu Sans is always there.
 QFont BoxFont(const QString& family, double points, bool bold = false) {
-  QFont font;
-  font.setFamilies({family, QStringLiteral("DejaVu Sans")});
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  return font;
+  return WindowFont(points, bold, family);
 }
 
 QLabel* Caption(Picture* button, const QString& name) {

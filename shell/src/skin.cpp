@@ -6,7 +6,10 @@ namespace quillory {
 
 const QPixmap& Skin::picture(const QString& fileName) const {
   auto it = cache_.find(fileName);
-  if (it == cache_.end()) it = cache_.insert(fileName, QPixmap(QDir(folder_).filePath(fileName)));
+  // A picture that is not there yet is looked for again next time.
+  if (it == cache_.end() || it->isNull()) {
+    it = cache_.insert(fileName, QPixmap(QDir(folder_).filePath(fileName)));
+  }
   return *it;
 }
 

@@ -3,6 +3,7 @@
 #include <QEvent>
 
 #include "quillory/platform/window_system.h"
+#include "quillory/shell/fonts.h"
 
 namespace quillory {
 
@@ -27,9 +28,7 @@ SkinnedWindow::SkinnedWindow(const Skin& skin, const FrameSkin& frame, QWidget* 
   }
   Title = new QLabel(this);
   Title->setObjectName(frame_.titleName);
-  QFont font = Title->font();
-  font.setBold(true);
-  Title->setFont(font);
+  Title->setFont(WindowFont(9.75, true, QStringLiteral("Trebuchet MS")));
   // Any button on the title bar moves the window.
   for (Picture* piece : {BTopLeft, BTopCentre, BTopRight}) {
     connect(piece, &Picture::pressed, this, &SkinnedWindow::MoveForm);

@@ -12,16 +12,9 @@ using namespace quillory;
 
 namespace {
 
-const std::array<std::string, 10> kTopics{"Whole Numbers",
-                                          "Angles",
-                                          "Fractions",
-                                          "Decimals",
-                                          "Area and Perimeter",
-                                          "Solid figures, Symmetry and Volume",
-                                          "Ratio",
-                                          "Percentage",
-                                          "Speed",
-                                          "Mock Examination"};
+const std::array<std::string, 10> kTopics{
+    "Whole Numbers", "Angles", "Fractions",  "Decimals", "Area",
+    "Volume",        "Ratio",  "Percentage", "Speed",    "Mock Examination"};
 
 // A 50-paper marks list from "paper:score" pairs, such as "1:50 2:75".
 RecordList Scores(const QString& pairs) {
@@ -62,9 +55,10 @@ struct PlotImage {
   QColor at(double x, double y) const {
     const int px = std::clamp(static_cast<int>(std::floor(x)), 0, inner.width() - 1);
     const int py = std::clamp(static_cast<int>(std::floor(y)), 0, inner.height() - 1);
+    // The middle of the pixel, so that scaled screens read it and not its antialiased edge.
     const double scale = image.devicePixelRatio();
-    return image.pixelColor(QPoint(static_cast<int>((inner.left() + px) * scale),
-                                   static_cast<int>((inner.top() + py) * scale)));
+    return image.pixelColor(QPoint(static_cast<int>((inner.left() + px + 0.5) * scale),
+                                   static_cast<int>((inner.top() + py + 0.5) * scale)));
   }
   // Where the chart puts value `value` as point j (1-based).
   QPointF point(int j, double value) const {
@@ -85,26 +79,24 @@ class ReportPageTest : public QObject {
 
  private slots:
   void overallTexts_data() {
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("second");
+    QTest::addColumn<QStringList>("scores");    // first and second attempts, "paper:score"
     QTest::addColumn<QStringList>("expected");  // OScore1, OScore2, PCNum, WT, ST
-    QTest::newRow("nothing marked") << ""
-                                    << "" << QStringList{"-", "-", "0 / 20", "-", "-"};
-    QTest::newRow("one topic") << "1:50 2:75"
-                               << "" << QStringList{"62.5%", "-", "2 / 20", "-", "-"};
-    QTest::newRow("two topics") << "6:40 11:80"
-                                << "" << QStringList{"60%", "-", "2 / 20", " Angles", " Fractions"};
+    QTest::newRow("nothing marked")
+        << QStringList{"", ""} << QStringList{"-", "-", "0 / 20", "-", "-"};
+    QTest::newRow("one topic") << QStringList{"1:50 2:75", ""}
+                               << QStringList{"62.5%", "-", "2 / 20", "-", "-"};
+    QTest::newRow("two topics") << QStringList{"6:40 11:80", ""}
+                                << QStringList{"60%", "-", "2 / 20", " Angles", " Fractions"};
     QTest::newRow("second attempts count in the ranking")
-        << "1:40 2:60 6:70"
-        << "1:90" << QStringList{"56.7%", "90%", "3 / 20", " Whole Numbers", " Angles"};
+        << QStringList{"1:40 2:60 6:70", "1:90"}
+        << QStringList{"56.7%", "90%", "3 / 20", " Whole Numbers", " Angles"};
   }
 
   void overallTexts() {
-    QFETCH(QString, first);
-    QFETCH(QString, second);
+    QFETCH(QStringList, scores);
     QFETCH(QStringList, expected);
     ReportPage page(nullptr, skin_);
-    page.ShowReport(Report(first, second));
+    page.ShowReport(Report(scores[0], scores[1]));
     const QStringList shown{Text(page, "OScore1"), Text(page, "OScore2"), Text(page, "PCNum"),
                             Text(page, "WT"), Text(page, "ST")};
     QCOMPARE(shown, expected);
@@ -139,51 +131,40 @@ class ReportPageTest : public QObject {
   }
 
   void topicBars_data() {
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("second");
+    QTest::addColumn<QStringList>("scores");  // first and second attempts, "paper:score"
     QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("firstText");
-    QTest::addColumn<QString>("secondText");
-    QTest::addColumn<double>("firstShare");
-    QTest::addColumn<double>("secondShare");
-    QTest::newRow("first attempts only") << "1:50 2:75"
-                                         << "" << 1 << "62.5%"
-                                         << "" << 0.625 << 0.0;
-    QTest::newRow("both attempts") << "6:40 7:60"
-                                   << "6:90" << 2 << "50%"
-                                   << "90%" << 0.5 << 0.9;
-    QTest::newRow("full marks") << "11:100"
-                                << "11:100" << 3 << "100%"
-                                << "100%" << 1.0 << 1.0;
-    QTest::newRow("a zero is an attempt") << "16:0"
-                                          << "" << 4 << "0%"
-                                          << "" << 0.0 << 0.0;
-    QTest::newRow("untried topic") << "1:80"
-                                   << "" << 2 << ""
-                                   << "" << 0.0 << 0.0;
+    QTest::addColumn<QStringList>("texts");     // first and second attempt numbers
+    QTest::addColumn<QList<double>>("shares");  // bar lengths as shares of the backgrounds
+    QTest::newRow("first attempts only")
+        << QStringList{"1:50 2:75", ""} << 1 << QStringList{"62.5%", ""} << QList{0.625, 0.0};
+    QTest::newRow("both attempts")
+        << QStringList{"6:40 7:60", "6:90"} << 2 << QStringList{"50%", "90%"} << QList{0.5, 0.9};
+    QTest::newRow("full marks") << QStringList{"11:100", "11:100"} << 3
+                                << QStringList{"100%", "100%"} << QList{1.0, 1.0};
+    QTest::newRow("a zero is an attempt")
+        << QStringList{"16:0", ""} << 4 << QStringList{"0%", ""} << QList{0.0, 0.0};
+    QTest::newRow("untried topic")
+        << QStringList{"1:80", ""} << 2 << QStringList{"", ""} << QList{0.0, 0.0};
   }
 
   void topicBars() {
-    QFETCH(QString, first);
-    QFETCH(QString, second);
+    QFETCH(QStringList, scores);
     QFETCH(int, row);
-    QFETCH(QString, firstText);
-    QFETCH(QString, secondText);
-    QFETCH(double, firstShare);
-    QFETCH(double, secondShare);
+    QFETCH(QStringList, texts);
+    QFETCH(QList<double>, shares);
     ReportPage page(nullptr, skin_);
     page.ShowReport(Report({}, {}));
-    page.ShowReport(Report(first, second));
-    QCOMPARE(Text(page, QStringLiteral("TMark%1A").arg(row)), firstText);
-    QCOMPARE(Text(page, QStringLiteral("TMark%1B").arg(row)), secondText);
-    for (const auto& [side, share] : {std::pair{'A', firstShare}, std::pair{'B', secondShare}}) {
-      const auto* back = page.findChild<QWidget*>(QStringLiteral("TBack%1%2").arg(row).arg(side));
-      const auto* bar = page.findChild<QWidget*>(QStringLiteral("TBar%1%2").arg(row).arg(side));
+    page.ShowReport(Report(scores[0], scores[1]));
+    for (int side = 0; side < 2; ++side) {
+      const QString name = QStringLiteral("%1%2").arg(row).arg(QLatin1Char(side == 0 ? 'A' : 'B'));
+      QCOMPARE(Text(page, QStringLiteral("TMark") + name), texts[side]);
+      const auto* back = page.findChild<QWidget*>(QStringLiteral("TBack") + name);
+      const auto* bar = page.findChild<QWidget*>(QStringLiteral("TBar") + name);
       QVERIFY(back != nullptr && bar != nullptr);
       QCOMPARE(bar->parentWidget(), back);
       const QRect inner = back->contentsRect();
       QVERIFY(inner.width() > 50);
-      QVERIFY2(std::abs(bar->width() - share * inner.width()) <= 1,
+      QVERIFY2(std::abs(bar->width() - shares[side] * inner.width()) <= 1,
                qPrintable(QStringLiteral("%1 of %2").arg(bar->width()).arg(inner.width())));
       QCOMPARE(bar->x(), inner.left());
     }
@@ -234,27 +215,24 @@ class ReportPageTest : public QObject {
 
   void titleBars_data() {
     QTest::addColumn<int>("view");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("tip");
-    QTest::newRow("overall") << 1 << "Overall Results"
-                             << "Click to show overall results";
-    QTest::newRow("topical") << 2 << "Topical Results"
-                             << "Click to show topical results";
-    QTest::newRow("trend") << 3 << "Trend Analysis"
-                           << "Click to show past trends";
+    QTest::addColumn<QStringList>("texts");  // caption and tooltip
+    QTest::newRow("overall") << 1
+                             << QStringList{"Overall Results", "Click to show overall results"};
+    QTest::newRow("topical") << 2
+                             << QStringList{"Topical Results", "Click to show topical results"};
+    QTest::newRow("trend") << 3 << QStringList{"Trend Analysis", "Click to show past trends"};
   }
 
   void titleBars() {
     QFETCH(int, view);
-    QFETCH(QString, title);
-    QFETCH(QString, tip);
+    QFETCH(QStringList, texts);
     ReportPage page(nullptr, skin_);
     auto* bar = page.findChild<QWidget*>(QStringLiteral("RCBar%1").arg(view));
     auto* label = page.findChild<QLabel*>(QStringLiteral("lblRCBar%1").arg(view));
     QVERIFY(bar != nullptr && label != nullptr);
-    QCOMPARE(label->text(), title);
-    QCOMPARE(bar->toolTip(), tip);
-    QCOMPARE(label->toolTip(), tip);
+    QCOMPARE(label->text(), texts[0]);
+    QCOMPARE(bar->toolTip(), texts[1]);
+    QCOMPARE(label->toolTip(), texts[1]);
 
     QSignalSpy chosen(&page, &ReportPage::viewChosen);
     QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
@@ -270,14 +248,15 @@ class ReportPageTest : public QObject {
     for (const QLabel* label : page.findChildren<QLabel*>()) texts << label->text();
     QStringList expected{"First Attempt results",
                          "Second Attempt Score",
+                         "Weakest Topic:",
                          "First Attempt Average Score:",
                          "Second Attempt Average Score:",
                          "Number of Papers Completed:",
-                         "Weakest Topic:",
                          "Strongest Topic:",
                          "Recent Papers Attempted"};
-    for (int percent = 0; percent <= 100; percent += 10)
+    for (int percent = 0; percent <= 100; percent += 10) {
       expected << QStringLiteral("%1%").arg(percent);
+    }
     for (const QString& text : expected) QVERIFY2(texts.count(text) == 1, qPrintable(text));
   }
 
@@ -300,8 +279,9 @@ class ReportPageTest : public QObject {
       const QPointF at = chart.point(j, value);
       QVERIFY2(IsBlue(chart.at(at.x(), at.y())), qPrintable(QStringLiteral("point %1").arg(j)));
       if (value <= 90) QVERIFY(!IsBlue(chart.at(at.x(), at.y() - 9)));
-      // The drop line runs from the point to the bottom edge.
-      if (value >= 10) QVERIFY(chart.at(at.x(), at.y() + 9).lightness() < 128);
+      // The drop line runs from the point to the bottom edge (beside the first point, the line
+      // from the bottom-left corner runs too close to it to tell them apart).
+      if (value >= 10 && j > 1) QVERIFY(chart.at(at.x(), at.y() + 9).lightness() < 100);
     }
     // No point beyond the three values.
     const QPointF fourth = chart.point(4, value);

@@ -108,6 +108,7 @@ class Contents : public SkinnedWindow {
 
  private:
   void BuildControls();
+  void BuildPages();
   void BuildToolbar();
   void PlaceTitleBar();
   bool LoadSubjects();
