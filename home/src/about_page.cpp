@@ -1,6 +1,5 @@
 #include "quillory/home/about_page.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QSysInfo>
@@ -69,7 +68,7 @@ AboutPage::AboutPage(QWidget* parent, const Skin& skin) : QWidget(parent) {
   link_->setCursor(hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 8, 2));
   link_->installEventFilter(this);
 
-  const QVersionNumber version = QVersionNumber::fromString(QCoreApplication::applicationVersion());
+  const QVersionNumber version = QVersionNumber::fromString(QStringLiteral(QUILLORY_VERSION));
   auto* versionLabel = new QLabel(
       QStringLiteral("Version %1.%2").arg(version.majorVersion()).arg(version.minorVersion()), this);
   versionLabel->setObjectName(QStringLiteral("lblVersion"));

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QMouseEvent>
+#include <QFontMetrics>
 #include <QPainter>
 #include <charconv>
 
@@ -115,10 +116,10 @@ HomePage::HomePage(QWidget* parent, const Skin& skin) : QWidget(parent), skin_(s
   // One "%" at the end of each of the ten score rows, shown also beside an empty score.
   percent_ = new QLabel(this);
   percent_->setObjectName(QStringLiteral("Percent1a"));
-  percent_->setGeometry(u.rect(5040, 1200, 135, 4335));
+  percent_->setGeometry(u.rect(5040, 1200, 200, 4335));
   for (int row = 0; row < 10; ++row) {
     QLabel* sign = MakeLabel(percent_, QStringLiteral("Percent%1").arg(row + 1), QStringLiteral("%"), false);
-    sign->setGeometry(u.rect(0, 960 * (row / 2) + 240 * (row % 2), 135, 210));
+    sign->setGeometry(u.rect(0, 960 * (row / 2) + 240 * (row % 2), 200, 210));
     sign->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   }
 }
@@ -126,7 +127,15 @@ HomePage::HomePage(QWidget* parent, const Skin& skin) : QWidget(parent), skin_(s
 void HomePage::ShowTopics(const std::array<std::string, 10>& names, int topicCount) {
   for (int i = 1; i <= 10; ++i) {
     const auto at = static_cast<std::size_t>(i - 1);
-    topics_[at]->setText(QString::fromStdString(names[at]));
+    QLabel* topic = topics_[at];
+    topic->setText(QString::fromStdString(names[at]));
+    // A long topic name is set a little smaller rather than cut off.
+    QFont font = PageFont(false);
+    while (font.pointSizeF() > 6.5 &&
+           QFontMetrics(font).horizontalAdvance(topic->text()) > topic->width() - 2) {
+      font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    topic->setFont(font);
     // ShowTopicRow: rows beyond the subject's topics are hidden with their bullets.
     topics_[at]->setVisible(i <= topicCount);
     bullets_[at]->setVisible(i <= topicCount);

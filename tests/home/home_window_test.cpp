@@ -164,6 +164,7 @@ class HomeWindowTest : public QObject {
     QVERIFY(Find("Body_About")->y() == Find("ScnTabBG")->y() + Find("ScnTabBG")->height());
     QCOMPARE(Text("ProgramName"), QStringLiteral("Quillory Practice Papers"));
     QCOMPARE(Text("lblPlatform"), QStringLiteral("For Linux"));
+    QCOMPARE(Text("lblVersion"), QStringLiteral("Version 2.0"));
   }
 
   void pressingAToolbarButtonShowsItsPressedFace() {
