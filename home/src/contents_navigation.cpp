@@ -14,9 +14,10 @@
 #include "quillory/home/report_page.h"
 #include "quillory/home/trash_page.h"
 #include "quillory/platform/browser.h"
-#include "quillory/shell/fonts.h"
 #include "quillory/results/report.h"
 #include "quillory/results/result_files.h"
+#include "quillory/shell/button_faces.h"
+#include "quillory/shell/fonts.h"
 
 // The home window's tabs, toolbar and pages, and what their clicks do.
 namespace quillory {
@@ -39,10 +40,6 @@ constexpr std::array<ToolbarButton, 4> kHelpButtons{{{"About", "%1 Quillory", "a
                                                      {"Trash", "%1 past results", "trash"},
                                                      {nullptr, nullptr, nullptr},
                                                      {"Setup", "Printer %1", "setup"}}};
-
-bool Over(const QWidget* widget, const QPoint& cursor) {
-  return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()).contains(cursor);
-}
 
 }  // namespace
 
@@ -149,14 +146,14 @@ void Contents::ShowSubject(int subject, const QString& code) {
     view_.topicCount = slot.topicCount;
     view_.paperCount = slot.paperCount;
     view_.topicNames = slot.topicNames;
-    view_.marksFile =
-        ResultFilePath(dataFolder_, subject, ResultFile::Marks, code.toStdString());
+    view_.marksFile = ResultFilePath(dataFolder_, subject, ResultFile::Marks, code.toStdString());
   }
   state_.TtPapersCon = view_.paperCount;
   // A marks file that cannot be read shows no scores rather than stopping the pupil.
   const int n = view_.paperCount;
-  for (auto [key, list] : {std::pair{"FSE", &view_.firstScores}, std::pair{"SSE", &view_.secondScores},
-                           std::pair{"LTM", &view_.timesTaken}, std::pair{"CDD", &view_.dates}}) {
+  for (auto [key, list] :
+       {std::pair{"FSE", &view_.firstScores}, std::pair{"SSE", &view_.secondScores},
+        std::pair{"LTM", &view_.timesTaken}, std::pair{"CDD", &view_.dates}}) {
     auto values = ReadRecordList(view_.marksFile, key, n, kPaperCapacity);
     *list = values ? std::move(values).value() : RecordList(static_cast<std::size_t>(n));
   }
@@ -257,12 +254,10 @@ void Contents::OpenWebPage() {
 void Contents::SetTabFace(int n, const QPoint& cursor) {
   Picture* tab = tabs_[static_cast<std::size_t>(n - 1)];
   const bool front = n == state_.txtTabPos;
-  const QPixmap& face = skin().picture(
-      QStringLiteral("tabs_%1_%2.bmp")
-          .arg(front ? QStringLiteral("front") : QStringLiteral("back"),
-               Over(tab, cursor) ? QStringLiteral("on") : QStringLiteral("off")));
-  tab->setFace(face);
-  tab->resize(tab->width(), PictureSize(face).height());
+  const QString side = front ? QStringLiteral("front") : QStringLiteral("back");
+  SetHoverFace(tab, cursor, skin().picture(QStringLiteral("tabs_%1_off.bmp").arg(side)),
+               skin().picture(QStringLiteral("tabs_%1_on.bmp").arg(side)));
+  tab->resize(tab->width(), PictureSize(tab->pixmap()).height());
 }
 
 void Contents::SetHomeButtonFace(int n, const QPoint& cursor) {
@@ -279,8 +274,11 @@ void Contents::SetHomeButtonFace(int n, const QPoint& cursor) {
   toolbarLabels_[i]->setText(caption);
   button->setToolTip(tip);
   toolbarLabels_[i]->setToolTip(tip);
-  const char* state = !Over(button, cursor) ? "off" : state_.txtPressTrack == 1 ? "pressed" : "on";
-  button->setFace(skin().picture(QStringLiteral("%1_%2.bmp").arg(QLatin1String(set.face), QLatin1String(state))));
+  const QString face = QLatin1String(set.face);
+  SetButtonFace(button, cursor, state_.txtPressTrack == 1,
+                skin().picture(face + QStringLiteral("_off.bmp")),
+                skin().picture(face + QStringLiteral("_on.bmp")),
+                skin().picture(face + QStringLiteral("_pressed.bmp")));
 }
 
 void Contents::HomeTick() {

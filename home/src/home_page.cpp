@@ -1,12 +1,13 @@
 #include "quillory/home/home_page.h"
 
 #include <QEvent>
-#include <QMouseEvent>
 #include <QFontMetrics>
+#include <QMouseEvent>
 #include <QPainter>
 #include <charconv>
 
 #include "quillory/platform/screen_units.h"
+#include "quillory/shell/button_faces.h"
 #include "quillory/shell/fonts.h"
 
 namespace quillory {
@@ -86,7 +87,8 @@ HomePage::HomePage(QWidget* parent, const Skin& skin) : QWidget(parent), skin_(s
   for (int k = 1; k <= 5; ++k) {
     const double row = 960 * (k - 1);
     const auto i = static_cast<std::size_t>(k - 1);
-    paperLabels_[i] = MakeLabel(this, QStringLiteral("LblP%1").arg(k), QStringLiteral("Paper %1").arg(k), true);
+    paperLabels_[i] =
+        MakeLabel(this, QStringLiteral("LblP%1").arg(k), QStringLiteral("Paper %1").arg(k), true);
     paperLabels_[i]->setGeometry(u.rect(2640, 960 + row, 615, 210));
     paperLabels_[i]->adjustSize();  // room for the whole caption in any font
     take_[i] = new Picture(this, QStringLiteral("P%1a").arg(k));
@@ -118,7 +120,8 @@ HomePage::HomePage(QWidget* parent, const Skin& skin) : QWidget(parent), skin_(s
   percent_->setObjectName(QStringLiteral("Percent1a"));
   percent_->setGeometry(u.rect(5040, 1200, 200, 4335));
   for (int row = 0; row < 10; ++row) {
-    QLabel* sign = MakeLabel(percent_, QStringLiteral("Percent%1").arg(row + 1), QStringLiteral("%"), false);
+    QLabel* sign =
+        MakeLabel(percent_, QStringLiteral("Percent%1").arg(row + 1), QStringLiteral("%"), false);
     sign->setGeometry(u.rect(0, 960 * (row / 2) + 240 * (row % 2), 200, 210));
     sign->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   }
@@ -185,10 +188,7 @@ void HomePage::UpdateHoverFaces(const QPoint& cursor) {
   const QPixmap& off = skin_.picture(QStringLiteral("loadbutton_off.bmp"));
   const QPixmap& on = skin_.picture(QStringLiteral("loadbutton_on.bmp"));
   for (std::size_t k = 0; k < 5; ++k) {
-    for (Picture* button : {take_[k], retry_[k]}) {
-      const bool over = QRect(button->mapToGlobal(QPoint(0, 0)), button->size()).contains(cursor);
-      button->setFace(over ? on : off);
-    }
+    for (Picture* button : {take_[k], retry_[k]}) SetHoverFace(button, cursor, off, on);
   }
 }
 

@@ -1,6 +1,7 @@
 #include "quillory/home/trash_page.h"
 
 #include "quillory/platform/screen_units.h"
+#include "quillory/shell/button_faces.h"
 #include "quillory/shell/fonts.h"
 
 namespace quillory {
@@ -20,7 +21,8 @@ TrashPage::TrashPage(QWidget* parent, const Skin& skin) : QWidget(parent), skin_
   const ScreenUnits u = ScreenUnits::ForWidget(parent);
   resize(u.size(6015, 5655));
 
-  auto label = [&](const QString& name, const QString& text, double l, double t, double w, double h) {
+  auto label = [&](const QString& name, const QString& text, double l, double t, double w,
+                   double h) {
     auto* l_ = new QLabel(text, this);
     l_->setObjectName(name);
     l_->setFont(PageFont());
@@ -29,13 +31,15 @@ TrashPage::TrashPage(QWidget* parent, const Skin& skin) : QWidget(parent), skin_
     l_->setGeometry(u.rect(l, t, w, h));
     return l_;
   };
-  explanation_ = label(QStringLiteral("Trashlbl1"),
-                       QStringLiteral("Click on the button below if you wish to erase all your past "
-                                      "results and reset the program."),
-                       1080, 1320, 3855, 495);
-  question_ = label(QStringLiteral("Trashlbl2"), QStringLiteral("Are you sure?"), 2040, 1440, 1815, 255);
-  done_ = label(QStringLiteral("Trashlbl3"), QStringLiteral("All your past results have been erased."),
-                1920, 1320, 2055, 495);
+  explanation_ =
+      label(QStringLiteral("Trashlbl1"),
+            QStringLiteral("Click on the button below if you wish to erase all your past "
+                           "results and reset the program."),
+            1080, 1320, 3855, 495);
+  question_ =
+      label(QStringLiteral("Trashlbl2"), QStringLiteral("Are you sure?"), 2040, 1440, 1815, 255);
+  done_ = label(QStringLiteral("Trashlbl3"),
+                QStringLiteral("All your past results have been erased."), 1920, 1320, 2055, 495);
   trash_ = MakeButton(QStringLiteral("ButTrash"), QStringLiteral("Trash"), 2280);
   no_ = MakeButton(QStringLiteral("ButTrash_No"), QStringLiteral("No"), 1560);
   yes_ = MakeButton(QStringLiteral("ButTrash_Yes"), QStringLiteral("Yes"), 3000);
@@ -88,10 +92,7 @@ void TrashPage::ShowDone() {
 void TrashPage::UpdateHoverFaces(const QPoint& cursor) {
   const QPixmap& off = skin_.picture(QStringLiteral("button_off.bmp"));
   const QPixmap& on = skin_.picture(QStringLiteral("button_on.bmp"));
-  for (Picture* button : {trash_, yes_, no_}) {
-    const bool over = QRect(button->mapToGlobal(QPoint(0, 0)), button->size()).contains(cursor);
-    button->setFace(over ? on : off);
-  }
+  for (Picture* button : {trash_, yes_, no_}) SetHoverFace(button, cursor, off, on);
 }
 
 }  // namespace quillory

@@ -1,7 +1,5 @@
 #include "quillory/shell/pop_up.h"
 
-#include "quillory/shell/fonts.h"
-
 #include <QCursor>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -10,6 +8,9 @@
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
+
+#include "quillory/shell/button_faces.h"
+#include "quillory/shell/fonts.h"
 
 namespace quillory {
 namespace {
@@ -182,9 +183,8 @@ QPolygon frmPopUp::Outline() const {
 void frmPopUp::Timer1_Timer() {
   const QPoint cursor = QCursor::pos();
   for (Picture* button : {But1, But2}) {
-    const bool over = QRect(button->mapToGlobal(QPoint(0, 0)), button->size()).contains(cursor);
-    button->setFace(
-        skin().picture(over ? QStringLiteral("button_on.bmp") : QStringLiteral("button_off.bmp")));
+    SetHoverFace(button, cursor, skin().picture(QStringLiteral("button_off.bmp")),
+                 skin().picture(QStringLiteral("button_on.bmp")));
   }
 }
 

@@ -3,6 +3,7 @@
 #include <QEvent>
 
 #include "quillory/platform/window_system.h"
+#include "quillory/shell/button_faces.h"
 #include "quillory/shell/fonts.h"
 
 namespace quillory {
@@ -58,7 +59,8 @@ void SkinnedWindow::LoadSkin() {
 }
 
 void SkinnedWindow::SetTitleBarFaces(bool active) {
-  const QString prefix = active ? QStringLiteral("border_top_") : QStringLiteral("border_white_top_");
+  const QString prefix =
+      active ? QStringLiteral("border_top_") : QStringLiteral("border_white_top_");
   for (auto [piece, name] : {std::pair{BTopLeft, "left"}, std::pair{BTopCentre, "center"},
                              std::pair{BTopRight, "right"}}) {
     const QPixmap& pixmap = skin_.picture(prefix + name + QStringLiteral(".bmp"));
@@ -79,9 +81,9 @@ void SkinnedWindow::SetTitleBarFaces(bool active) {
 void SkinnedWindow::UpdateTitleButtonHover(const QPoint& cursor) {
   if (!frame_.titleButtons || !focusFlag_) return;
   for (auto [button, name] : {std::pair{imgProgClose, "close"}, std::pair{imgProgMin, "min"}}) {
-    const bool over = QRect(button->mapToGlobal(QPoint(0, 0)), button->size()).contains(cursor);
-    button->setFace(skin_.picture((over ? QStringLiteral("prog_blue_") : QStringLiteral("prog_blueoff_")) +
-                                  name + QStringLiteral(".bmp")));
+    SetHoverFace(button, cursor,
+                 skin_.picture(QStringLiteral("prog_blueoff_%1.bmp").arg(QLatin1String(name))),
+                 skin_.picture(QStringLiteral("prog_blue_%1.bmp").arg(QLatin1String(name))));
   }
 }
 
@@ -110,8 +112,18 @@ void SkinnedWindow::LayoutFrame() {
 QPolygon SkinnedWindow::Outline() const {
   const int w = width();
   const int h = height();
-  return QPolygon({{0, 5}, {1, 3}, {2, 2}, {3, 1}, {5, 0}, {w - 5, 0}, {w - 3, 1}, {w - 2, 2},
-                   {w - 2, 3}, {w, 5}, {w, h}, {0, h}});
+  return QPolygon({{0, 5},
+                   {1, 3},
+                   {2, 2},
+                   {3, 1},
+                   {5, 0},
+                   {w - 5, 0},
+                   {w - 3, 1},
+                   {w - 2, 2},
+                   {w - 2, 3},
+                   {w, 5},
+                   {w, h},
+                   {0, h}});
 }
 
 void SkinnedWindow::pRoundCorners() { SetWindowRgn(this, Outline()); }

@@ -34,6 +34,8 @@ class SkinnedWindow : public QWidget {
   void LayoutFrame();
   // Clips the window to its outline: by default the top corners cut, the bottom corners square.
   void pRoundCorners();
+  // The window's outline in its own pixels, for pRoundCorners.
+  virtual QPolygon Outline() const;
   // Starts moving the window with the mouse, as a drag on its title bar does.
   void MoveForm();
 
@@ -52,8 +54,6 @@ class SkinnedWindow : public QWidget {
   void changeEvent(QEvent* event) override;
   // What the close button on the title bar does.
   virtual void CloseButtonClicked() { close(); }
-  // The window's outline in its own pixels, for pRoundCorners.
-  virtual QPolygon Outline() const;
 
   Picture* BTopLeft;
   Picture* BTopCentre;
