@@ -1,12 +1,12 @@
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QWindow>
-#include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <fstream>
 
 #include "quillory/assets/embedded_package.h"
@@ -86,7 +86,8 @@ std::filesystem::path QuestionPath(std::uint16_t id) {
 std::uint16_t LargestPage() {
   std::uint16_t largest = 0;
   for (std::uint16_t id : Package().Ids()) {
-    if (id >= 10000 && id < 30000 && (largest == 0 || Package().Member(id)->size() > Package().Member(largest)->size())) {
+    if (id >= 10000 && id < 30000 &&
+        (largest == 0 || Package().Member(id)->size() > Package().Member(largest)->size())) {
       largest = id;
     }
   }
@@ -97,14 +98,17 @@ void BM_ExtractLargestPage(benchmark::State& state) {
   const std::uint16_t id = LargestPage();
   const auto path = QuestionPath(id);
   for (auto _ : state) ExtractResource(Package(), id, path);
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * Package().Member(id)->size()));
+  state.SetBytesProcessed(
+      static_cast<std::int64_t>(state.iterations() * Package().Member(id)->size()));
 }
 
 void BM_WriteSameBytesBaseline(benchmark::State& state) {
   const std::uint16_t id = LargestPage();
   const auto path = QuestionPath(id);
   const std::string_view bytes = *Package().Member(id);
-  for (auto _ : state) std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  for (auto _ : state)
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 void WaitUntilShown(QWidget& window) {
@@ -160,10 +164,11 @@ int main(int argc, char** argv) {
   if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
-  quillory::bench::RatioReporter reporter({{"BM_ReadPaperLine", "BM_ReadWholeFileBaseline"},
-                                           {"BM_RewriteFileAtomically", "BM_RewriteInPlaceBaseline"},
-                                           {"BM_ExtractLargestPage", "BM_WriteSameBytesBaseline"},
-                                           {"BM_StartUp", "BM_BareWindowBaseline"}});
+  quillory::bench::RatioReporter reporter(
+      {{"BM_ReadPaperLine", "BM_ReadWholeFileBaseline"},
+       {"BM_RewriteFileAtomically", "BM_RewriteInPlaceBaseline"},
+       {"BM_ExtractLargestPage", "BM_WriteSameBytesBaseline"},
+       {"BM_StartUp", "BM_BareWindowBaseline"}});
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   return 0;

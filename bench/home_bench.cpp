@@ -1,8 +1,9 @@
+#include <benchmark/benchmark.h>
+
 #include <QApplication>
 #include <QCursor>
 #include <QLabel>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 #include "quillory/assets/embedded_package.h"
 #include "quillory/home/contents.h"
@@ -82,8 +83,8 @@ int main(int argc, char** argv) {
   if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
-  quillory::bench::RatioReporter reporter({{"BM_HomeTick", "BM_HitTestBaseline"},
-                                           {"BM_SwitchSubjectTab", "BM_ReadScoresBaseline"}});
+  quillory::bench::RatioReporter reporter(
+      {{"BM_HomeTick", "BM_HitTestBaseline"}, {"BM_SwitchSubjectTab", "BM_ReadScoresBaseline"}});
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   return 0;

@@ -14,10 +14,14 @@ struct Paper {
   RecordList answers;
   Paper() {
     const std::vector<std::array<std::string, 4>> blanks{
-        {"Q", "3", "3", "2"},           {"T", "Water droplets", "water droplets", "water"},
-        {"N", "1500109", "1,500,109", "1,5"}, {"F", "29/36", "29 / 36", "29/37"},
-        {"X", "2 3/4", "2  3/4", "23/4"},      {"M", ";PQ;QP", "qp", "PR"},
-        {"G", ";Sand;Wood", "Wood", "Iron"},    {"G", " ", "Sand", "Wood"}};
+        {"Q", "3", "3", "2"},
+        {"T", "Water droplets", "water droplets", "water"},
+        {"N", "1500109", "1,500,109", "1,5"},
+        {"F", "29/36", "29 / 36", "29/37"},
+        {"X", "2 3/4", "2  3/4", "23/4"},
+        {"M", ";PQ;QP", "qp", "PR"},
+        {"G", ";Sand;Wood", "Wood", "Iron"},
+        {"G", " ", "Sand", "Wood"}};
     attempt.paperKey = "101";
     attempt.paperCount = 35;
     for (int i = 0; i < 80; ++i) {
@@ -47,7 +51,8 @@ void BM_CopyPaperBaseline(benchmark::State& state) {
 }
 
 struct Subject {
-  std::array<std::string, 10> topics{"A", "B", "C", "D", "E", "F", "G", "H", "I", "Mock Examination"};
+  std::array<std::string, 10> topics{"A", "B", "C", "D", "E",
+                                     "F", "G", "H", "I", "Mock Examination"};
   RecordList first, second;
   std::string trend = "#TRD#";
   Subject() {

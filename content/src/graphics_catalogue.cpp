@@ -107,8 +107,9 @@ static_assert(kGraphics.size() == 89);
 std::span<const GraphicEntry> graphicsCatalogue() { return kGraphics; }
 
 const GraphicEntry* findGraphic(std::uint16_t id) {
-  const auto it = std::lower_bound(kGraphics.begin(), kGraphics.end(), id,
-                                   [](const GraphicEntry& e, std::uint16_t key) { return e.id < key; });
+  const auto it =
+      std::lower_bound(kGraphics.begin(), kGraphics.end(), id,
+                       [](const GraphicEntry& e, std::uint16_t key) { return e.id < key; });
   return it != kGraphics.end() && it->id == id ? &*it : nullptr;
 }
 

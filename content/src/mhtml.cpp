@@ -185,8 +185,10 @@ std::string EncodeQuotedPrintable(std::string_view bytes) {
       continue;
     }
     const auto u = static_cast<unsigned char>(c);
-    const bool lineEndFollows = i + 1 == bytes.size() || bytes[i + 1] == '\r' || bytes[i + 1] == '\n';
-    const bool plain = (u >= 33 && u <= 126 && c != '=') || ((c == ' ' || c == '\t') && !lineEndFollows);
+    const bool lineEndFollows =
+        i + 1 == bytes.size() || bytes[i + 1] == '\r' || bytes[i + 1] == '\n';
+    const bool plain =
+        (u >= 33 && u <= 126 && c != '=') || ((c == ' ' || c == '\t') && !lineEndFollows);
     if (plain) {
       emit(std::string_view(&bytes[i], 1));
     } else {
@@ -265,9 +267,11 @@ MhtmlDocument DecodeMhtml(std::string_view bytes) {
   }
 
   std::string startId = Parameter(topType, "start");
-  if (startId.size() >= 2 && startId.front() == '<') startId = startId.substr(1, startId.size() - 2);
+  if (startId.size() >= 2 && startId.front() == '<')
+    startId = startId.substr(1, startId.size() - 2);
   document.root = document.parts.size();
-  for (std::size_t i = 0; i < document.parts.size() && document.root == document.parts.size(); ++i) {
+  for (std::size_t i = 0; i < document.parts.size() && document.root == document.parts.size();
+       ++i) {
     if (!startId.empty() ? document.parts[i].contentId == startId
                          : document.parts[i].contentType == "text/html") {
       document.root = i;

@@ -9,7 +9,8 @@ namespace {
 // Extracts one table to the shared temporary file, reads it and deletes it again.
 template <typename T>
 Result<T> WithTable(const ContentPackage& package, const std::filesystem::path& dataFolder,
-                    std::uint16_t id, const std::function<Result<T>(const std::filesystem::path&)>& read) {
+                    std::uint16_t id,
+                    const std::function<Result<T>(const std::filesystem::path&)>& read) {
   const std::filesystem::path path = dataFolder / "temptext.txt";
   if (const int code = ExtractResource(package, id, path); code != 0) {
     return Error{code, "Quillory cannot open this paper: " + ExtractResourceMessage(code)};
@@ -20,9 +21,7 @@ Result<T> WithTable(const ContentPackage& package, const std::filesystem::path& 
   return result;
 }
 
-Error NotReady() {
-  return Error{0, "This paper is not ready yet. Please choose another paper."};
-}
+Error NotReady() { return Error{0, "This paper is not ready yet. Please choose another paper."}; }
 
 }  // namespace
 
@@ -45,28 +44,29 @@ Result<PaperTables> LoadPaperTables(const ContentPackage& package,
   PaperTables paper;
   using Path = const std::filesystem::path&;
 
-  auto ids = WithTable<RecordList>(package, dataFolder,
-                                   SubjectTableId(subject, SubjectTable::PaperList),
-                                   [&](Path path) { return ReadWholeRecordList(path, paperKey); });
+  auto ids =
+      WithTable<RecordList>(package, dataFolder, SubjectTableId(subject, SubjectTable::PaperList),
+                            [&](Path path) { return ReadWholeRecordList(path, paperKey); });
   if (!ids) return ids.error().code == 0 ? NotReady() : ids.error();
   paper.questionIds = std::move(ids).value();
   if (paper.questionIds.empty()) return NotReady();
 
-  auto counts = WithTable<std::vector<int>>(
-      package, dataFolder, SubjectTableId(subject, SubjectTable::AnswerKey),
-      [&](Path path) -> Result<std::vector<int>> {
-        auto keys = ReadJoinedLists(path, paper.questionIds);
-        if (!keys) return keys.error();
-        paper.answerKeys = std::move(keys).value();
-        return CountRecordValues(path, paper.questionIds);
-      });
+  auto counts = WithTable<std::vector<int>>(package, dataFolder,
+                                            SubjectTableId(subject, SubjectTable::AnswerKey),
+                                            [&](Path path) -> Result<std::vector<int>> {
+                                              auto keys = ReadJoinedLists(path, paper.questionIds);
+                                              if (!keys) return keys.error();
+                                              paper.answerKeys = std::move(keys).value();
+                                              return CountRecordValues(path, paper.questionIds);
+                                            });
   if (!counts) return counts.error();
   paper.blanksPerPage = std::move(counts).value();
 
   for (auto [table, list] : {std::pair{SubjectTable::AnswerTypes, &paper.answerTypes},
                              std::pair{SubjectTable::Marks, &paper.marks}}) {
-    auto values = WithTable<RecordList>(package, dataFolder, SubjectTableId(subject, table),
-                                        [&](Path path) { return ReadJoinedLists(path, paper.questionIds); });
+    auto values =
+        WithTable<RecordList>(package, dataFolder, SubjectTableId(subject, table),
+                              [&](Path path) { return ReadJoinedLists(path, paper.questionIds); });
     if (!values) return values.error();
     *list = std::move(values).value();
   }

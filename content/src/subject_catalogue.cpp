@@ -73,8 +73,8 @@ Result<SubjectCatalogue> LoadProductHeader(const ContentPackage& package,
                                            const std::filesystem::path& dataFolder) {
   const std::filesystem::path path = dataFolder / "temptext30000.txt";
   if (const int code = ExtractResource(package, kHeaderId, path); code != 0) {
-    return Error{code, "Quillory cannot write its list of subjects to \"" +
-                           dataFolder.string() + "\": " + ExtractResourceMessage(code)};
+    return Error{code, "Quillory cannot write its list of subjects to \"" + dataFolder.string() +
+                           "\": " + ExtractResourceMessage(code)};
   }
   auto catalogue = ReadHeaderFile(path);
   std::error_code ec;

@@ -70,7 +70,8 @@ AboutPage::AboutPage(QWidget* parent, const Skin& skin) : QWidget(parent) {
 
   const QVersionNumber version = QVersionNumber::fromString(QStringLiteral(QUILLORY_VERSION));
   auto* versionLabel = new QLabel(
-      QStringLiteral("Version %1.%2").arg(version.majorVersion()).arg(version.minorVersion()), this);
+      QStringLiteral("Version %1.%2").arg(version.majorVersion()).arg(version.minorVersion()),
+      this);
   versionLabel->setObjectName(QStringLiteral("lblVersion"));
   versionLabel->setFont(AboutFont(8.25));
   versionLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -157,8 +157,9 @@ void Contents::PlaceTitleBar() {
                      (rightBar - imgProgClose->height()) / 2);
   imgProgMin->move(imgProgClose->x() - imgProgMin->width() - u.x(30),
                    (rightBar - imgProgMin->height()) / 2);
-  for (QWidget* control : {static_cast<QWidget*>(Title), static_cast<QWidget*>(ImgIco),
-                           static_cast<QWidget*>(imgProgClose), static_cast<QWidget*>(imgProgMin)}) {
+  for (QWidget* control :
+       {static_cast<QWidget*>(Title), static_cast<QWidget*>(ImgIco),
+        static_cast<QWidget*>(imgProgClose), static_cast<QWidget*>(imgProgMin)}) {
     control->raise();
   }
 }

@@ -63,7 +63,8 @@ int GroupSize(const std::vector<std::string>& keys, int head) {
 
 const std::string& At(const std::vector<std::string>& list, int i) {
   static const std::string kEmpty;
-  return i >= 1 && i <= static_cast<int>(list.size()) ? list[static_cast<std::size_t>(i - 1)] : kEmpty;
+  return i >= 1 && i <= static_cast<int>(list.size()) ? list[static_cast<std::size_t>(i - 1)]
+                                                      : kEmpty;
 }
 
 // Clears every alternative that any blank of the group answered.
@@ -98,7 +99,8 @@ std::vector<std::string> KeyAlternatives(std::string_view key) {
   std::size_t at = 1;
   while (true) {
     const std::size_t next = key.find(';', at);
-    alternatives.emplace_back(key.substr(at, next == std::string_view::npos ? key.npos : next - at));
+    alternatives.emplace_back(
+        key.substr(at, next == std::string_view::npos ? key.npos : next - at));
     if (next == std::string_view::npos) break;
     at = next + 1;
   }
@@ -172,8 +174,9 @@ std::string ExpectedGroupAnswer(const std::vector<std::string>& answers,
   return {};
 }
 
-std::string JudgeBlank(const std::vector<std::string>& answers, const std::vector<std::string>& keys,
-                       const std::vector<std::string>& types, int i) {
+std::string JudgeBlank(const std::vector<std::string>& answers,
+                       const std::vector<std::string>& keys, const std::vector<std::string>& types,
+                       int i) {
   const std::string& type = At(types, i);
   if (type == "M" || type == "G") return CheckAlternatives(answers, keys, i);
   return CheckAnswer(At(answers, i), At(keys, i), type);

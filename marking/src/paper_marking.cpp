@@ -20,7 +20,8 @@ Status CheckShape(const PaperAttempt& attempt, const RecordList& answers) {
   const std::size_t n = attempt.keys.size();
   if (attempt.types.size() != n || attempt.marks.size() != n || answers.size() != n ||
       (attempt.attempt == 2 && attempt.firstResults.size() != n) || n > kBlankCapacity) {
-    return Error{0, "The answers of paper " + attempt.paperKey + " do not line up with its blanks."};
+    return Error{0,
+                 "The answers of paper " + attempt.paperKey + " do not line up with its blanks."};
   }
   if (attempt.paperIndex() < 1 || attempt.paperIndex() > attempt.paperCount) {
     return Error{0, "Paper " + attempt.paperKey + " has no place in the result files."};
@@ -89,7 +90,9 @@ Result<MarkedAttempt> MarkAttempt(const PaperAttempt& attempt, const RecordList&
   if (attempt.attempt == 1) {
     marked.timeTaken = TimeTakenText(secondsTaken);
     marked.dateText = ShortDateText(today.day, today.month, today.year);
-    changes = {{"FSE", marked.percentText}, {"LTM", marked.timeTaken}, {"CDD", marked.dateText},
+    changes = {{"FSE", marked.percentText},
+               {"LTM", marked.timeTaken},
+               {"CDD", marked.dateText},
                {"FST", "1"}};
   } else {
     changes = {{"SSE", marked.percentText}, {"SST", "1"}};
@@ -100,8 +103,8 @@ Result<MarkedAttempt> MarkAttempt(const PaperAttempt& attempt, const RecordList&
       !status) {
     return status.error();
   }
-  if (Status status = UpdateMarksEntries(attempt.marksFile, attempt.paperIndex(),
-                                         attempt.paperCount, changes);
+  if (Status status =
+          UpdateMarksEntries(attempt.marksFile, attempt.paperIndex(), attempt.paperCount, changes);
       !status) {
     return status.error();
   }

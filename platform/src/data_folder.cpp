@@ -27,8 +27,8 @@ void RemoveLeftovers(const QString& dataFolder) {
   RemoveLeftoverTemporaries(folder);
   RemoveLeftoverTemporaries(GraphicsFolder(folder));
   QDir dir(dataFolder);
-  for (const QString& name :
-       dir.entryList({QStringLiteral("temppaper*.mht"), QStringLiteral("temptext*.txt")}, QDir::Files)) {
+  for (const QString& name : dir.entryList(
+           {QStringLiteral("temppaper*.mht"), QStringLiteral("temptext*.txt")}, QDir::Files)) {
     dir.remove(name);
   }
 }

@@ -16,10 +16,12 @@ bool InstanceLock::acquire() {
       message_ = QStringLiteral("Quillory is already open. Please use the window that is open.");
       break;
     case QLockFile::PermissionError:
-      message_ = QStringLiteral("Quillory cannot write in its folder, so it cannot keep your work safe.");
+      message_ =
+          QStringLiteral("Quillory cannot write in its folder, so it cannot keep your work safe.");
       break;
     default:
-      message_ = QStringLiteral("Quillory could not start because of an unknown problem with its folder.");
+      message_ =
+          QStringLiteral("Quillory could not start because of an unknown problem with its folder.");
   }
   return false;
 }

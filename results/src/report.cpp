@@ -96,8 +96,8 @@ ReportFigures BuildReport(const std::array<std::string, 10>& topicNames, int top
     if (row.countA <= 0) continue;
     ++attempted;
     if (row.name == kMockTopic) continue;
-    const double combined = row.countB > 0 ? (row.sumA + row.sumB) / (row.countA + row.countB)
-                                           : row.sumA / row.countA;
+    const double combined =
+        row.countB > 0 ? (row.sumA + row.sumB) / (row.countA + row.countB) : row.sumA / row.countA;
     // Ties go to the later topic.
     if (weakest == nullptr || combined <= lowest) {
       weakest = &row;

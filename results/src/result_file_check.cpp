@@ -154,13 +154,14 @@ ResultFilesReport EnsureResultFiles(const ContentPackage& package,
       const std::uint16_t templateId = ResultTemplateId(s, static_cast<int>(file));
       const auto templateBytes = package.Member(templateId);
       if (!templateBytes) {
-        report.failures.push_back(Error{kNoSuchMember, "The template of \"" + path.string() +
-                                                           "\" is missing from Quillory."});
+        report.failures.push_back(Error{
+            kNoSuchMember, "The template of \"" + path.string() + "\" is missing from Quillory."});
         continue;
       }
       std::error_code ec;
       if (!std::filesystem::exists(path, ec)) {
-        if (const int code = ExtractResource(package, templateId, path, Durability::Flushed); code != 0) {
+        if (const int code = ExtractResource(package, templateId, path, Durability::Flushed);
+            code != 0) {
           report.failures.push_back(FileError(code, "create", path));
         } else {
           report.created.push_back(path);

@@ -28,8 +28,8 @@ std::vector<Error> ResetResults(const ContentPackage& package,
       const int code = ExtractResource(package, ResultTemplateId(s, static_cast<int>(file)), path,
                                        Durability::Flushed);
       if (code != 0) {
-        failures.push_back(
-            Error{code, "Could not write \"" + path.string() + "\": " + ExtractResourceMessage(code)});
+        failures.push_back(Error{
+            code, "Could not write \"" + path.string() + "\": " + ExtractResourceMessage(code)});
       }
     }
   }
@@ -48,7 +48,8 @@ Result<std::filesystem::path> KeepErasedResults(const std::filesystem::path& dat
   for (int n = 2; std::filesystem::exists(folder, ec); ++n) {
     folder = dataFolder / ("erased-" + stamp + "-" + std::to_string(n));
   }
-  if (!std::filesystem::create_directory(folder, ec)) return FileError(ec.value(), "create", folder);
+  if (!std::filesystem::create_directory(folder, ec))
+    return FileError(ec.value(), "create", folder);
   for (int s = 1; s <= kSubjectSlots; ++s) {
     if (!catalogue.subject(s).present()) continue;
     for (ResultFile file : kResultFiles) {

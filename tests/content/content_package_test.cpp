@@ -70,7 +70,8 @@ TEST(InstallGraphics, WritesEveryPictureTheContentHasIntoANewFolder) {
 TEST(GraphicsCatalogue, ListsEightyNinePicturesByAscendingId) {
   const auto catalogue = graphicsCatalogue();
   ASSERT_EQ(catalogue.size(), 89u);
-  for (std::size_t i = 1; i < catalogue.size(); ++i) EXPECT_LT(catalogue[i - 1].id, catalogue[i].id);
+  for (std::size_t i = 1; i < catalogue.size(); ++i)
+    EXPECT_LT(catalogue[i - 1].id, catalogue[i].id);
   EXPECT_EQ(findGraphic(38), nullptr);
   EXPECT_EQ(findGraphic(82)->fileName, "Handle.bmp");
 }
@@ -96,7 +97,8 @@ TEST(LoadProductHeader, AnAbsentSubjectsCountsAreNeverRead) {
   // Subject 2 is absent, so its broken counts must not matter.
   members[30000] = SamplePackage::Table(
       "#NME#>P\r\n#COD#>QP\r\n#LAH#>English\r\n#LBH#>\r\n#LCH#>Science\r\n"
-      "#TT1#>1\r\n#TP1#>5\r\n#TN1#>Grammar\r\n#TT2#>many\r\n#TT3#>2\r\n#TP3#>10\r\n#TN3#>Heat>Light\r\n");
+      "#TT1#>1\r\n#TP1#>5\r\n#TN1#>Grammar\r\n#TT2#>many\r\n#TT3#>2\r\n#TP3#>10\r\n#TN3#>Heat>"
+      "Light\r\n");
   SamplePackage package(members);
   auto catalogue = LoadProductHeader(*package, folder.path());
   ASSERT_TRUE(catalogue.ok()) << catalogue.error().message;
@@ -129,7 +131,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(BadHeader{"no subject", "#NME#>P\r\n#COD#>QP\r\n"},
                       BadHeader{"topic count not a number", "#LAH#>E\r\n#TT1#>six\r\n#TP1#>30\r\n"},
                       BadHeader{"too many topics", "#LAH#>E\r\n#TT1#>11\r\n#TP1#>50\r\n"},
-                      BadHeader{"papers beyond topics", "#LAH#>E\r\n#TT1#>1\r\n#TP1#>6\r\n#TN1#>A\r\n"},
+                      BadHeader{"papers beyond topics",
+                                "#LAH#>E\r\n#TT1#>1\r\n#TP1#>6\r\n#TN1#>A\r\n"},
                       BadHeader{"missing names", "#LAH#>E\r\n#TT1#>2\r\n#TP1#>10\r\n#TN1#>A\r\n"}));
 
 TEST(LoadProductHeader, FailsWhenTheFolderCannotBeWritten) {
@@ -192,7 +195,7 @@ TEST(InstallGraphics, MendsAChangedPictureAndLeavesGoodOnesAlone) {
   testing::TempFolder folder;
   testing::SamplePackage package(testing::SamplePackage::Members());
   InstallGraphics(*package, folder.path());
-  folder.Write("Graphics/about_off.bmp", "BM-about-of");  // cut short
+  folder.Write("Graphics/about_off.bmp", "BM-about-of");           // cut short
   folder.Write("Graphics/Border_bot_right.gif", "GIF89a-cornex");  // same size, other bytes
   InstallGraphics(*package, folder.path());
   EXPECT_EQ(folder.Read("Graphics/about_off.bmp"), "BM-about-off");

@@ -46,8 +46,8 @@ TEST(WriteFileAtomically, ReportsAFolderThatCannotBeWritten) {
   if (::geteuid() == 0) GTEST_SKIP() << "root may write anywhere";
   TempFolder folder;
   folder.Write("a.txt", "old");
-  std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_read |
-                                                  std::filesystem::perms::owner_exec);
+  std::filesystem::permissions(
+      folder.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   EXPECT_FALSE(WriteFileAtomically(folder / "a.txt", "new").ok());
   std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_all);
   EXPECT_EQ(folder.Read("a.txt"), "old");
@@ -97,7 +97,8 @@ TEST(WriteFileAtomically, AKilledWriterLeavesEitherTheOldOrTheNewFile) {
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
     const std::string now = *ReadWholeFile(path);
-    ASSERT_TRUE(now == first || now == second) << "round " << round << ": " << now.size() << " bytes";
+    ASSERT_TRUE(now == first || now == second)
+        << "round " << round << ": " << now.size() << " bytes";
     leftovers += RemoveLeftoverTemporaries(folder.path());
     ASSERT_EQ(FileNames(folder.path()), std::vector<std::string>{"results.txt"});
   }

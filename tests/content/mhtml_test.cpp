@@ -69,7 +69,8 @@ TEST(DecodeMhtml, SplitsAMultipartArchive) {
 TEST(DecodeMhtml, ASinglePartPageIsItsOwnRoot) {
   const MhtmlDocument document = DecodeMhtml(
       "MIME-Version: 1.0\r\nContent-Location: file:///C:/0A1B2C3D/12001.htm\r\n"
-      "Content-Transfer-Encoding: quoted-printable\r\nContent-Type: text/html; charset=\"us-ascii\"\r\n"
+      "Content-Transfer-Encoding: quoted-printable\r\nContent-Type: text/html; "
+      "charset=\"us-ascii\"\r\n"
       "\r\n<p class=3Dq>Hello</p>\r\n");
   ASSERT_EQ(document.parts.size(), 1u);
   EXPECT_EQ(document.rootPart()->body, "<p class=q>Hello</p>\r\n");

@@ -62,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SplitRecordLine, RefusesMoreValuesThanTheLineHoldsOrFit) {
   EXPECT_FALSE(SplitRecordLine("#ABC#>a>b", 3, kBlankCapacity).ok());
   EXPECT_FALSE(SplitRecordLine("#TRD#", 1, kTrendCapacity).ok());
-  EXPECT_FALSE(SplitRecordLine(std::string("#ABC#") + std::string(81, '>'), 81, kBlankCapacity).ok());
+  EXPECT_FALSE(
+      SplitRecordLine(std::string("#ABC#") + std::string(81, '>'), 81, kBlankCapacity).ok());
   EXPECT_FALSE(SplitRecordLine("#ABC#>a", -1, kBlankCapacity).ok());
 }
 
@@ -102,8 +103,8 @@ TEST_F(RecordFileTest, AValueHoldingAKeyMatchesItsOwnLine) {
 }
 
 TEST_F(RecordFileTest, JoinedListsAndCountsFollowTheKeysInOnePass) {
-  const auto path = File(
-      "...\r\n#12001#>2\r\n#12301#>a>in>have\r\n#18064#>;Sand;Wood> >;Ink;Oil> \r\n...");
+  const auto path =
+      File("...\r\n#12001#>2\r\n#12301#>a>in>have\r\n#18064#>;Sand;Wood> >;Ink;Oil> \r\n...");
   const std::vector<std::string> keys{"12001", "12301", "18064"};
   EXPECT_EQ(*CountRecordValues(path, keys), (std::vector<int>{1, 3, 4}));
   EXPECT_EQ(*ReadJoinedLists(path, keys),
@@ -147,12 +148,13 @@ TEST_F(RecordFileTest, ReplaceRefusesRowsOutsideTheLines) {
 
 TEST_F(RecordFileTest, WritesSixListsInTheOrderGiven) {
   const auto path = folder_ / "marks.txt";
-  std::array<RecordList, 6> lists{RecordList{"75", ""}, RecordList{"", ""}, RecordList{"0:7:5", ""},
-                                  RecordList{"30/12/2005", ""}, RecordList{"1", "0"},
-                                  RecordList{"0", "0"}};
+  std::array<RecordList, 6> lists{RecordList{"75", ""},    RecordList{"", ""},
+                                  RecordList{"0:7:5", ""}, RecordList{"30/12/2005", ""},
+                                  RecordList{"1", "0"},    RecordList{"0", "0"}};
   ASSERT_TRUE(WriteRecordLists(lists, {"FSE", "SSE", "LTM", "CDD", "FST", "SST"}, 2, path).ok());
-  EXPECT_EQ(folder_.Read("marks.txt"),
-            "#FSE#>75>\r\n#SSE#>>\r\n#LTM#>0:7:5>\r\n#CDD#>30/12/2005>\r\n#FST#>1>0\r\n#SST#>0>0\r\n");
+  EXPECT_EQ(
+      folder_.Read("marks.txt"),
+      "#FSE#>75>\r\n#SSE#>>\r\n#LTM#>0:7:5>\r\n#CDD#>30/12/2005>\r\n#FST#>1>0\r\n#SST#>0>0\r\n");
   EXPECT_FALSE(WriteRecordLists(lists, {"FSE", "SSE", "LTM", "CDD", "FST", "SST"}, 3, path).ok());
 }
 

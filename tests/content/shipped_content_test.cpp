@@ -38,8 +38,9 @@ TEST_F(ShippedContent, TheHeaderNamesTheSubjectsAndTopics) {
                                "Comprehension MCQ", "Mock Examination"},
       {"Whole Numbers", "Angles, Lines and Graphs", "Fractions", "Decimals", "Area and Perimeter",
        "Solid figures, Symmetry and Volume", "Mock Examination"},
-      {"The Three States of Matter", "Water Cycle and Changes in State", "Air and Respiratory System",
-       "The Circulatory System", "Energy and Light", "Heat", "Mock Examination"}};
+      {"The Three States of Matter", "Water Cycle and Changes in State",
+       "Air and Respiratory System", "The Circulatory System", "Energy and Light", "Heat",
+       "Mock Examination"}};
   const std::array<std::string, 3> names{"English", "Mathematics", "Science"};
   for (int s = 1; s <= 3; ++s) {
     const SubjectSlot& slot = catalogue.subject(s);
@@ -131,7 +132,8 @@ TEST_F(ShippedContent, PagesAreWebArchivesOfBothShapes) {
       const std::string& image = page.parts[p].location;
       const std::string name = image.substr(image.rfind('/') + 1);
       EXPECT_NE(image.find(std::to_string(id) + "_files/image"), std::string::npos);
-      EXPECT_NE(page.rootPart()->body.find(std::to_string(id) + "_files/" + name), std::string::npos);
+      EXPECT_NE(page.rootPart()->body.find(std::to_string(id) + "_files/" + name),
+                std::string::npos);
     }
   }
   EXPECT_GT(single, 0);

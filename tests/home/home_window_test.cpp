@@ -110,9 +110,12 @@ class HomeWindowTest : public QObject {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("paper");
     QTest::addColumn<int>("take");
-    QTest::newRow("topic 1, paper 1") << 1 << "P1a" << "101" << 1;
-    QTest::newRow("topic 2, paper 3") << 2 << "P3a" << "108" << 1;
-    QTest::newRow("topic 6, paper 5 again") << 6 << "P5b" << "130" << 2;
+    QTest::newRow("topic 1, paper 1") << 1 << "P1a"
+                                      << "101" << 1;
+    QTest::newRow("topic 2, paper 3") << 2 << "P3a"
+                                      << "108" << 1;
+    QTest::newRow("topic 6, paper 5 again") << 6 << "P5b"
+                                            << "130" << 2;
   }
   void takeAndRetryButtonsChooseThePaperAndAttempt() {
     QFETCH(int, topic);
@@ -129,7 +132,8 @@ class HomeWindowTest : public QObject {
   }
 
   void retryIsOfferedOnlyForAFirstAttemptOfAtMost99() {
-    WriteMarks(ThirtyFive({{1, "100"}, {2, "99.5"}, {3, "99"}, {5, "80"}}), ThirtyFive({{5, "95"}}));
+    WriteMarks(ThirtyFive({{1, "100"}, {2, "99.5"}, {3, "99"}, {5, "80"}}),
+               ThirtyFive({{5, "95"}}));
     ClickAt(Find("Tab02"));
     QCOMPARE(Text("MSA1"), QStringLiteral("100"));
     QCOMPARE(Text("MSB5"), QStringLiteral("95"));

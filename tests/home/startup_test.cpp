@@ -1,9 +1,10 @@
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QLabel>
 #include <QLockFile>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "quillory/assets/embedded_package.h"
 #include "quillory/content/file_io.h"
@@ -85,7 +86,8 @@ class StartupTest : public QObject {
       for (ResultFile file : kResultFiles) {
         const auto path = ResultFilePath(folder(), s, file, "QP");
         QCOMPARE(Read(path.filename().string()),
-                 std::string(*builtIn_.Member(static_cast<std::uint16_t>(30100 + 10 * s + static_cast<int>(file)))));
+                 std::string(*builtIn_.Member(
+                     static_cast<std::uint16_t>(30100 + 10 * s + static_cast<int>(file)))));
       }
     }
     QVERIFY(!std::filesystem::exists(folder() / "temptext30000.txt"));
@@ -103,7 +105,8 @@ class StartupTest : public QObject {
       QVERIFY(label);
       QCOMPARE(label->text(), captions[n - 1]);
     }
-    QCOMPARE(contents->findChild<QWidget*>("Tab01")->toolTip(), QStringLiteral("Load English Module"));
+    QCOMPARE(contents->findChild<QWidget*>("Tab01")->toolTip(),
+             QStringLiteral("Load English Module"));
     QCOMPARE(contents->findChild<QWidget*>("Tab04")->toolTip(), QStringLiteral("Help"));
     QCOMPARE(contents->state().lblCOD, QStringLiteral("QP"));
     QCOMPARE(contents->state().LChose, 1);
@@ -114,7 +117,8 @@ class StartupTest : public QObject {
     auto contents = Start(builtIn_);
     const int w = ScreenUnits::ForWidget(contents.get()).x(1185);
     QList<QWidget*> tabs;
-    for (int n = 1; n <= 4; ++n) tabs << contents->findChild<QWidget*>(QStringLiteral("Tab0%1").arg(n));
+    for (int n = 1; n <= 4; ++n)
+      tabs << contents->findChild<QWidget*>(QStringLiteral("Tab0%1").arg(n));
     for (int n = 0; n < 4; ++n) QCOMPARE(tabs[n]->x(), 2 + n * (w - 4));
     QVERIFY(tabs[0]->y() < tabs[1]->y());
     auto* strip = contents->findChild<QWidget*>("ScnTabBG");
@@ -123,9 +127,11 @@ class StartupTest : public QObject {
   }
 
   void anAbsentFirstSubjectMovesTheOthersLeft() {
-    AlteredPackage altered({{30000, "...\r\n#NME#>Quillory\r\n#COD#>QP\r\n#LAH#>\r\n#LBH#>Mathematics\r\n"
-                                    "#LCH#>Science\r\n#TT2#>7\r\n#TP2#>35\r\n#TN2#>A>B>C>D>E>F>Mock Examination\r\n"
-                                    "#TT3#>7\r\n#TP3#>35\r\n#TN3#>A>B>C>D>E>F>Mock Examination\r\n..."}});
+    AlteredPackage altered(
+        {{30000,
+          "...\r\n#NME#>Quillory\r\n#COD#>QP\r\n#LAH#>\r\n#LBH#>Mathematics\r\n"
+          "#LCH#>Science\r\n#TT2#>7\r\n#TP2#>35\r\n#TN2#>A>B>C>D>E>F>Mock Examination\r\n"
+          "#TT3#>7\r\n#TP3#>35\r\n#TN3#>A>B>C>D>E>F>Mock Examination\r\n..."}});
     auto contents = Start(altered.package);
     const int w = ScreenUnits::ForWidget(contents.get()).x(1185);
     QCOMPARE(contents->findChild<QWidget*>("Tab01")->x(), -w);
@@ -152,7 +158,9 @@ class StartupTest : public QObject {
 
   void aFileThatCannotBeRepairedIsSetAsideAndThePupilTold() {
     Start(builtIn_);
-    QVERIFY(WriteFileAtomically(folder() / "first2QP.txt", "#101#>" + std::string(90, '>') + "x\r\n").ok());
+    QVERIFY(
+        WriteFileAtomically(folder() / "first2QP.txt", "#101#>" + std::string(90, '>') + "x\r\n")
+            .ok());
     Start(builtIn_);
     QCOMPARE(notices_.size(), 1);
     QVERIFY(notices_[0].contains("first2QP.set-aside-"));
@@ -173,7 +181,8 @@ class StartupTest : public QObject {
     if (::geteuid() == 0) QSKIP("root may write anywhere");
     Start(builtIn_);
     std::filesystem::remove(folder() / "marks3QP.txt");
-    std::filesystem::permissions(folder(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(
+        folder(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     bool started = true;
     Start(builtIn_, &started);
     std::filesystem::permissions(folder(), std::filesystem::perms::owner_all);

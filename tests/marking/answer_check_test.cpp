@@ -23,16 +23,17 @@ TEST_P(CheckAnswerTest, JudgesByTheRuleOfItsType) {
       << c.type << " key \"" << c.key << "\" answer \"" << c.answer << "\"";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    TextRule, CheckAnswerTest,
-    ::testing::Values(Single{"T", "Derrick", "derrick", true}, Single{"T", "Derrick", " Derrick ", true},
-                      Single{"T", "Derrick", "Derick", false},
-                      Single{"T", "Water droplets", "water droplets", true},
-                      Single{"T", "Water droplets", "Water  droplets", false},
-                      Single{"T", "Water droplets", "\tWater droplets", false},
-                      Single{"T", "caf\xE9", "CAF\xC9", true},
-                      Single{"Q", "3", "3", true}, Single{"Q", "3", "", false},
-                      Single{"Q", "3", "4", false}, Single{"L", "a long answer", "A Long Answer", true}));
+INSTANTIATE_TEST_SUITE_P(TextRule, CheckAnswerTest,
+                         ::testing::Values(Single{"T", "Derrick", "derrick", true},
+                                           Single{"T", "Derrick", " Derrick ", true},
+                                           Single{"T", "Derrick", "Derick", false},
+                                           Single{"T", "Water droplets", "water droplets", true},
+                                           Single{"T", "Water droplets", "Water  droplets", false},
+                                           Single{"T", "Water droplets", "\tWater droplets", false},
+                                           Single{"T", "caf\xE9", "CAF\xC9", true},
+                                           Single{"Q", "3", "3", true}, Single{"Q", "3", "", false},
+                                           Single{"Q", "3", "4", false},
+                                           Single{"L", "a long answer", "A Long Answer", true}));
 
 INSTANTIATE_TEST_SUITE_P(
     NumericRule, CheckAnswerTest,
@@ -81,21 +82,23 @@ TEST_P(CheckAlternativesTest, JudgesEveryBlank) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CheckAlternativesTest,
-    ::testing::Values(
-        Multi{"AnyAlternative", {";CD;DC", ";CD;DC", ";CD;DC", ";CD;DC"}, {"dc", " CD", "Cd", "C D"}, "+++-"},
-        Multi{"GroupAnyOrder", {";Sand;Wood", " "}, {"Wood", "Sand"}, "++"},
-        Multi{"GroupSameTwice", {";Sand;Wood", " "}, {"Sand", "Sand"}, "+-"},
-        Multi{"GroupEmptyFirst", {";Sand;Wood", " "}, {"", "Sand"}, "-+"},
-        Multi{"GroupCaseAndSpaces", {";Sand;Wood", " "}, {"sand ", "WOOD"}, "++"},
-        Multi{"GroupEmptyLater", {";Sand;Wood", " "}, {"Sand", ""}, "+-"},
-        Multi{"ThreeGroups",
-              {";Sand;Wood", " ", ";Ink;Oil", " ", ";Wind;Hydrogen", " "},
-              {"wood", "sand", "oil", "oil", "hydrogen", "wind"},
-              "+++-++"},
-        Multi{"TwoOfThree", {";a;b;c", " "}, {"c", "a"}, "++"},
-        Multi{"NoHeadWithinReach", {" ", " "}, {"x", " "}, "--"},
-        Multi{"KeyWithoutAlternatives", {"plain"}, {"plain"}, "-"},
-        Multi{"SingleAlternative", {";only"}, {"Only"}, "+"}),
+    ::testing::Values(Multi{"AnyAlternative",
+                            {";CD;DC", ";CD;DC", ";CD;DC", ";CD;DC"},
+                            {"dc", " CD", "Cd", "C D"},
+                            "+++-"},
+                      Multi{"GroupAnyOrder", {";Sand;Wood", " "}, {"Wood", "Sand"}, "++"},
+                      Multi{"GroupSameTwice", {";Sand;Wood", " "}, {"Sand", "Sand"}, "+-"},
+                      Multi{"GroupEmptyFirst", {";Sand;Wood", " "}, {"", "Sand"}, "-+"},
+                      Multi{"GroupCaseAndSpaces", {";Sand;Wood", " "}, {"sand ", "WOOD"}, "++"},
+                      Multi{"GroupEmptyLater", {";Sand;Wood", " "}, {"Sand", ""}, "+-"},
+                      Multi{"ThreeGroups",
+                            {";Sand;Wood", " ", ";Ink;Oil", " ", ";Wind;Hydrogen", " "},
+                            {"wood", "sand", "oil", "oil", "hydrogen", "wind"},
+                            "+++-++"},
+                      Multi{"TwoOfThree", {";a;b;c", " "}, {"c", "a"}, "++"},
+                      Multi{"NoHeadWithinReach", {" ", " "}, {"x", " "}, "--"},
+                      Multi{"KeyWithoutAlternatives", {"plain"}, {"plain"}, "-"},
+                      Multi{"SingleAlternative", {";only"}, {"Only"}, "+"}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(CheckAlternatives, AGroupHeadIsFoundAtMostTwentyBlanksBack) {

@@ -19,12 +19,14 @@ class PaperMarkingTest : public ::testing::Test {
  protected:
   PaperMarkingTest() {
     const std::string papers = "...\r\n#101#>>\r\n#102#>>\r\n#103#>>>>\r\n#104#>\r\n#105#>\r\n...";
-    for (const char* name : {"first2QP.txt", "second2QP.txt", "fresults2QP.txt", "sresults2QP.txt"}) {
+    for (const char* name :
+         {"first2QP.txt", "second2QP.txt", "fresults2QP.txt", "sresults2QP.txt"}) {
       folder_.Write(name, papers);
     }
-    folder_.Write("marks2QP.txt",
-                  "...\r\n#FSE#>>>>>\r\n#SSE#>>>>>\r\n#LTM#>>>>>\r\n#CDD#>>>>>\r\n#FST#>0>0>0>0>0\r\n"
-                  "#SST#>0>0>0>0>0\r\n...");
+    folder_.Write(
+        "marks2QP.txt",
+        "...\r\n#FSE#>>>>>\r\n#SSE#>>>>>\r\n#LTM#>>>>>\r\n#CDD#>>>>>\r\n#FST#>0>0>0>0>0\r\n"
+        "#SST#>0>0>0>0>0\r\n...");
     folder_.Write("trend2QP.txt", "#TRD#\r\n");
     first_ = Attempt(1);
     second_ = Attempt(2);
@@ -132,7 +134,9 @@ TEST_F(PaperMarkingTest, ChangesMadeSinceThePaperOpenedAreKept) {
 TEST_F(PaperMarkingTest, ErasedResultsAreNotBroughtBack) {
   ASSERT_TRUE(MarkAttempt(first_, {"2", "", "", ""}, 60, today_).ok());
   // The results are erased while paper 103 stays open; saving it again must not restore them.
-  folder_.Write("marks2QP.txt", "#FSE#>>>>>\r\n#SSE#>>>>>\r\n#LTM#>>>>>\r\n#CDD#>>>>>\r\n#FST#>0>0>0>0>0\r\n#SST#>0>0>0>0>0\r\n");
+  folder_.Write("marks2QP.txt",
+                "#FSE#>>>>>\r\n#SSE#>>>>>\r\n#LTM#>>>>>\r\n#CDD#>>>>>\r\n#FST#>0>0>0>0>0\r\n#SST#>"
+                "0>0>0>0>0\r\n");
   folder_.Write("first2QP.txt", "#101#>>\r\n#102#>>\r\n#103#>>>>\r\n#104#>\r\n#105#>\r\n");
   ASSERT_TRUE(StoreAttemptAnswers(second_, {"2", "15", "", ""}).ok());
   EXPECT_EQ(Line("marks2QP.txt", "FSE"), "#FSE#>>>>>");

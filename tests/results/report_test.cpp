@@ -5,7 +5,8 @@
 namespace quillory {
 namespace {
 
-const std::array<std::string, 10> kTopics{"Whole Numbers", "Angles", "Fractions", "Mock Examination"};
+const std::array<std::string, 10> kTopics{"Whole Numbers", "Angles", "Fractions",
+                                          "Mock Examination"};
 
 // FSE and SSE lists of a 20-paper subject with the given scores at the given papers (1-based).
 RecordList Scores(std::initializer_list<std::pair<int, const char*>> at) {
@@ -95,7 +96,8 @@ TEST(BuildReport, TheTrendKeepsItsLastValuesBeyondFiftyAndIgnoresATrailingMarker
   for (int v = 1; v <= 60; ++v) line += ">" + std::to_string(v);
   EXPECT_EQ(Report(RecordList(20), RecordList(20), line).trend.back(), 60);
   EXPECT_EQ(Report(RecordList(20), RecordList(20), "#TRD#>66.7>").trend, std::vector<double>{66.7});
-  EXPECT_EQ(Report(RecordList(20), RecordList(20), "#TRD#>100>0").trend, (std::vector<double>{100, 0}));
+  EXPECT_EQ(Report(RecordList(20), RecordList(20), "#TRD#>100>0").trend,
+            (std::vector<double>{100, 0}));
 }
 
 }  // namespace

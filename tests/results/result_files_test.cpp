@@ -21,9 +21,12 @@ class ResultFilesTest : public ::testing::Test {
     return ResultFilePath(folder_.path(), s, file, "QP").filename().string();
   }
   std::string Template(int s, ResultFile file) const {
-    return std::string(*package_->Member(static_cast<std::uint16_t>(30100 + 10 * s + static_cast<int>(file))));
+    return std::string(
+        *package_->Member(static_cast<std::uint16_t>(30100 + 10 * s + static_cast<int>(file))));
   }
-  ResultFilesReport Ensure() { return EnsureResultFiles(*package_, folder_.path(), catalogue_, "2026-12-09-0815"); }
+  ResultFilesReport Ensure() {
+    return EnsureResultFiles(*package_, folder_.path(), catalogue_, "2026-12-09-0815");
+  }
 
   TempFolder folder_;
   SamplePackage package_;
@@ -60,7 +63,8 @@ TEST_F(ResultFilesTest, AFreshFolderGetsEveryFileFromItsTemplate) {
 
 TEST_F(ResultFilesTest, AMissingFileIsMadeAloneAndStoredWorkStays) {
   Ensure();
-  const std::string marks = "#FSE#>75>\r\n#SSE#>>\r\n#LTM#>0:7:5>\r\n#CDD#>9/12/2026>\r\n#FST#>1>0\r\n#SST#>0>0\r\n";
+  const std::string marks =
+      "#FSE#>75>\r\n#SSE#>>\r\n#LTM#>0:7:5>\r\n#CDD#>9/12/2026>\r\n#FST#>1>0\r\n#SST#>0>0\r\n";
   folder_.Write(File(1, ResultFile::Marks), marks);
   std::filesystem::remove(folder_ / File(2, ResultFile::Trend));
   const auto report = Ensure();
@@ -75,8 +79,7 @@ TEST_F(ResultFilesTest, ShortLinesAndMissingLinesAreRepairedWithoutLosingAValue)
   folder_.Write(File(1, ResultFile::Marks), "#FSE#>66.7\r\n#FST#>1\r\n");
   const auto report = Ensure();
   EXPECT_EQ(report.repaired.size(), 2u);
-  EXPECT_EQ(folder_.Read(File(1, ResultFile::FirstAnswers)),
-            "#101#>3>\r\n#102#>in>on>>>>>>>>\r\n");
+  EXPECT_EQ(folder_.Read(File(1, ResultFile::FirstAnswers)), "#101#>3>\r\n#102#>in>on>>>>>>>>\r\n");
   EXPECT_EQ(folder_.Read(File(1, ResultFile::Marks)),
             "#FSE#>66.7>\r\n#SSE#>>\r\n#LTM#>>\r\n#CDD#>>\r\n#FST#>1>0\r\n#SST#>0>0\r\n");
   EXPECT_TRUE(Ensure().repaired.empty());
@@ -84,7 +87,8 @@ TEST_F(ResultFilesTest, ShortLinesAndMissingLinesAreRepairedWithoutLosingAValue)
 
 TEST_F(ResultFilesTest, TrailingEmptyValuesAndUnknownKeysAreKeptSafely) {
   Ensure();
-  folder_.Write(File(1, ResultFile::FirstResults), "#101#>\xFC>\xFB>>\r\n#102#>>>>>>>>>>\r\n#199#>x\r\n");
+  folder_.Write(File(1, ResultFile::FirstResults),
+                "#101#>\xFC>\xFB>>\r\n#102#>>>>>>>>>>\r\n#199#>x\r\n");
   const auto report = Ensure();
   EXPECT_EQ(report.repaired.size(), 1u);
   EXPECT_EQ(folder_.Read(File(1, ResultFile::FirstResults)),
@@ -95,7 +99,9 @@ TEST_F(ResultFilesTest, AFileThatWouldLoseAValueIsSetAsideNeverDeleted) {
   Ensure();
   const std::string damaged = "#101#>a>b>c\r\n#102#>>>>>>>>>>\r\n";
   folder_.Write(File(1, ResultFile::FirstAnswers), damaged);
-  folder_.Write(File(2, ResultFile::Marks), "\x7F" "ELF garbage\r\n");
+  folder_.Write(File(2, ResultFile::Marks),
+                "\x7F"
+                "ELF garbage\r\n");
   const auto report = Ensure();
   ASSERT_EQ(report.setAside.size(), 2u);
   for (const auto& [aside, fresh] : report.setAside) {
@@ -116,12 +122,14 @@ TEST_F(ResultFilesTest, TrendValuesAreOpenEnded) {
 }
 
 TEST(FitResultFile, TemplatesFitThemselves) {
-  const std::string marks = "...\r\n#FSE#>>\r\n#SSE#>>\r\n#LTM#>>\r\n#CDD#>>\r\n#FST#>0>0\r\n#SST#>0>0\r\n...";
+  const std::string marks =
+      "...\r\n#FSE#>>\r\n#SSE#>>\r\n#LTM#>>\r\n#CDD#>>\r\n#FST#>0>0\r\n#SST#>0>0\r\n...";
   std::string repaired;
   EXPECT_EQ(FitResultFile(marks, ShapeOfTemplate(marks), repaired), FitOutcome::Fits);
   const std::string papers = "...\r\n#101#>>\r\n#102#\r\n...";
   EXPECT_EQ(FitResultFile(papers, ShapeOfTemplate(papers), repaired), FitOutcome::Fits);
-  EXPECT_EQ(FitResultFile("#101#>>\r\n#102#\r\n", ShapeOfTemplate(papers), repaired), FitOutcome::Fits);
+  EXPECT_EQ(FitResultFile("#101#>>\r\n#102#\r\n", ShapeOfTemplate(papers), repaired),
+            FitOutcome::Fits);
 }
 
 }  // namespace

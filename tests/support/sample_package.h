@@ -21,14 +21,16 @@ class SamplePackage {
   static std::string Table(const std::string& lines) { return "...\r\n" + lines + "..."; }
 
   // Header, tables and templates of a package with two papers in subjects 1 and 2.
-  static std::map<std::uint16_t, std::string> Members(const std::string& secondSubject = "Mathematics") {
+  static std::map<std::uint16_t, std::string> Members(
+      const std::string& secondSubject = "Mathematics") {
     std::map<std::uint16_t, std::string> m;
     m[30000] = Table(
         "#NME#>Practice Papers\r\n#COD#>QP\r\n#LAH#>English\r\n#LBH#>" + secondSubject +
         "\r\n#LCH#>\r\n-------------------------------\r\n"
         "#TT1#>1\r\n#TP1#>2\r\n#TN1#>Grammar\r\n#TT2#>1\r\n#TP2#>2\r\n#TN2#>Whole Numbers\r\n");
     m[30012] = Table("#101#>12001>12002\r\n#102#>12301\r\n");
-    m[30013] = Table("#12001#>2\r\n#12002#>4\r\n#12301#>a>in>have>are>because>from>however>on>by>is\r\n");
+    m[30013] =
+        Table("#12001#>2\r\n#12002#>4\r\n#12301#>a>in>have>are>because>from>however>on>by>is\r\n");
     m[30014] = Table("#12001#>Q\r\n#12002#>Q\r\n#12301#>T>T>T>T>T>T>T>T>T>T\r\n");
     m[30015] = Table("#12001#>1\r\n#12002#>1\r\n#12301#>1>1>1>1>1>1>1>1>1>1\r\n");
     m[30022] = Table("#101#>22001>22002\r\n");
@@ -39,7 +41,8 @@ class SamplePackage {
       const std::string papers = s == 1 ? "#101#>>\r\n#102#>>>>>>>>>>\r\n" : "#101#>>\r\n#102#\r\n";
       m[static_cast<std::uint16_t>(30101 + 10 * s)] =
           Table("#FSE#>>\r\n#SSE#>>\r\n#LTM#>>\r\n#CDD#>>\r\n#FST#>0>0\r\n#SST#>0>0\r\n");
-      for (int k = 2; k <= 5; ++k) m[static_cast<std::uint16_t>(30100 + 10 * s + k)] = Table(papers);
+      for (int k = 2; k <= 5; ++k)
+        m[static_cast<std::uint16_t>(30100 + 10 * s + k)] = Table(papers);
       m[static_cast<std::uint16_t>(30106 + 10 * s)] = "#TRD#\r\n";
     }
     m[12001] = "MIME-Version: 1.0\r\n\r\npage 12001";

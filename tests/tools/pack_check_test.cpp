@@ -67,7 +67,8 @@ TEST_F(PackCheckTest, SoundContentPassesAndGivesTemplatesThatFitIt) {
   const Members members = BuildMembers(folder_.path(), ignored);
   EXPECT_EQ(members.at(30012), "...\r\n#101#>12001>12002>12003\r\n...");
   EXPECT_EQ(members.at(30013),
-            "...\r\n#12001#>2\r\n#12002#>1500109>;PQ;QP>29/36>2 3/4\r\n#12003#>;Sand;Wood> >melting\r\n...");
+            "...\r\n#12001#>2\r\n#12002#>1500109>;PQ;QP>29/36>2 3/4\r\n#12003#>;Sand;Wood> "
+            ">melting\r\n...");
   EXPECT_EQ(members.at(30112), "...\r\n#101#>>>>>>>>\r\n#102#\r\n#103#\r\n#104#\r\n#105#\r\n...");
   EXPECT_EQ(members.at(30111).substr(0, 20), "...\r\n#FSE#>>>>>\r\n#SS");
   EXPECT_EQ(members.at(30116), "#TRD#\r\n");
@@ -91,30 +92,39 @@ TEST_P(PackCheckFault, IsFoundAndNamed) {
   const auto problems = Problems();
   ASSERT_FALSE(problems.empty());
   bool named = false;
-  for (const auto& problem : problems) named = named || problem.find(GetParam().expected) != std::string::npos;
+  for (const auto& problem : problems)
+    named = named || problem.find(GetParam().expected) != std::string::npos;
   EXPECT_TRUE(named) << "expected \"" << GetParam().expected << "\" in: " << problems.front();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, PackCheckFault,
     ::testing::Values(
-        Fault{"NotANumber", "N 1 1500109", "N 1 1,5", "question 12002, blank 1: the key \"1,5\" is not a number"},
+        Fault{"NotANumber", "N 1 1500109", "N 1 1,5",
+              "question 12002, blank 1: the key \"1,5\" is not a number"},
         Fault{"OneAlternative", ";PQ;QP", ";PQ", "blank 2: the key \";PQ\" does not list two"},
         Fault{"FractionNotLowest", "29/36", "6/8", "not a fraction in lowest terms"},
         Fault{"MixedNotProper", "2 3/4", "2 5/4", "not a mixed number"},
         Fault{"ChoiceNotShown", "@blank Q 1 2", "@blank Q 1 5", "not one of the 4 choices"},
         Fault{"UnknownType", "T 2 melting", "Z 2 melting", "unknown answer type \"Z\""},
         Fault{"FractionalMarks", "T 2 melting", "T 1.5 melting", "marks \"1.5\""},
-        Fault{"HeadlessGroup", "@blank G 1 ;Sand;Wood\n", "@blank T 1 Sand\n", "stands behind no head"},
+        Fault{"HeadlessGroup", "@blank G 1 ;Sand;Wood\n", "@blank T 1 Sand\n",
+              "stands behind no head"},
         Fault{"GroupTooBig", "@blank G 1 {space}\n", "@blank G 1 {space}\n@blank G 1 {space}\n",
               "the group of 3 blanks lists 2 answers"},
-        Fault{"TwoSpellingsInAGroup", ";Sand;Wood", ";Sea water;Wood;seawater", "lists \"seawater\" twice"},
+        Fault{"TwoSpellingsInAGroup", ";Sand;Wood", ";Sea water;Wood;seawater",
+              "lists \"seawater\" twice"},
         Fault{"SixDigitId", "@page 12003", "@page 120030", "an id must be five digits"},
         Fault{"TableId", "@page 12003", "@page 30013", "not a table's id"},
         Fault{"TooBigId", "@page 12003", "@page 40000", "up to 32767"},
         Fault{"OutOfOrder", "@page 12003", "@page 12000", "in the tables' order"},
         Fault{"TooManyOnAPage", "@blank T 2 melting\n",
-              "@blank T 2 melting\n" + [] { std::string s; for (int i = 0; i < 18; ++i) s += "@blank T 1 x\n"; return s; }(),
+              "@blank T 2 melting\n" +
+                  [] {
+                    std::string s;
+                    for (int i = 0; i < 18; ++i) s += "@blank T 1 x\n";
+                    return s;
+                  }(),
               "1 to 20 blanks"}),
     [](const auto& fault) { return fault.param.name; });
 
@@ -129,7 +139,8 @@ TEST_F(PackCheckTest, APageInTwoPapersIsNamed) {
   WritePaper("101", kGoodPaper);
   WritePaper("102", "@paper 102\n@page 12003\n@blank T 1 x\n");
   bool found = false;
-  for (const auto& problem : Problems()) found = found || problem.find("is used twice") != std::string::npos;
+  for (const auto& problem : Problems())
+    found = found || problem.find("is used twice") != std::string::npos;
   EXPECT_TRUE(found);
 }
 
@@ -165,7 +176,8 @@ TEST_F(PackCheckTest, AMalformedInstructionNamesItsLine) {
   WritePaper("101", "@paper 101\n@page 12001\n@blank Q\n");
   const auto problems = Problems();
   ASSERT_FALSE(problems.empty());
-  EXPECT_NE(problems.front().find("101.paper:3: @blank needs"), std::string::npos) << problems.front();
+  EXPECT_NE(problems.front().find("101.paper:3: @blank needs"), std::string::npos)
+      << problems.front();
 }
 
 }  // namespace

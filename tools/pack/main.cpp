@@ -98,7 +98,8 @@ int Extract(const std::string& id, const std::filesystem::path& file,
             const std::filesystem::path& path) {
   LoadedPackage loaded = Load(path);
   if (!loaded.package) return std::cerr << loaded.package.error().message << '\n', 1;
-  const int code = ExtractResource(*loaded.package, static_cast<std::uint16_t>(std::stoi(id)), file);
+  const int code =
+      ExtractResource(*loaded.package, static_cast<std::uint16_t>(std::stoi(id)), file);
   if (code != 0) std::cerr << ExtractResourceMessage(code) << '\n';
   return code == 0 ? 0 : 1;
 }

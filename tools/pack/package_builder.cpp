@@ -1,8 +1,8 @@
 #include "package_builder.h"
 
-#include <algorithm>
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "page_compiler.h"
@@ -40,7 +40,8 @@ std::vector<PaperSource> ReadPapers(const std::filesystem::path& folder,
       continue;
     }
     if (paper->key != file.stem().string()) {
-      problems.push_back(file.string() + ": @paper " + paper->key + " does not match the file name.");
+      problems.push_back(file.string() + ": @paper " + paper->key +
+                         " does not match the file name.");
     }
     papers.push_back(std::move(paper).value());
   }
@@ -82,8 +83,9 @@ std::vector<std::string> ResultTemplates(int paperCount, const std::map<int, int
   std::vector<std::string> paperLines;
   for (int i = 1; i <= paperCount; ++i) {
     const auto found = blanks.find(i);
-    paperLines.push_back("#" + std::to_string(100 + i) + "#" +
-                         std::string(found == blanks.end() ? 0 : static_cast<std::size_t>(found->second), '>'));
+    paperLines.push_back(
+        "#" + std::to_string(100 + i) + "#" +
+        std::string(found == blanks.end() ? 0 : static_cast<std::size_t>(found->second), '>'));
   }
   const std::string papers = TableBytes(paperLines);
   return {TableBytes(marks), papers, papers, papers, papers, "#TRD#\r\n"};
@@ -99,8 +101,9 @@ Members BuildMembers(const std::filesystem::path& assets, std::vector<std::strin
   members[kHeaderId] = HeaderBytes(*headerSource);
 
   // Read the header back the way the program does, so that the tables agree with it.
-  const std::filesystem::path scratch = std::filesystem::temp_directory_path() /
-                                        ("quillory-pack-header-" + std::to_string(::getpid()) + ".txt");
+  const std::filesystem::path scratch =
+      std::filesystem::temp_directory_path() /
+      ("quillory-pack-header-" + std::to_string(::getpid()) + ".txt");
   WriteFileAtomically(scratch, members[kHeaderId]);
   std::string styleSheet;
   if (auto css = ReadWholeFile(assets / "page-style.css")) styleSheet = *css;
@@ -114,13 +117,14 @@ Members BuildMembers(const std::filesystem::path& assets, std::vector<std::strin
     auto topicCountText = ReadRecordValue(scratch, "TT" + digit);
     const int paperCount = paperCountText ? std::atoi(paperCountText->c_str()) : 0;
     const int topicCount = topicCountText ? std::atoi(topicCountText->c_str()) : 0;
-    auto topicNames = ReadRecordList(scratch, "TN" + digit, std::clamp(topicCount, 0, kTopicCapacity),
-                                     kTopicCapacity);
+    auto topicNames = ReadRecordList(scratch, "TN" + digit,
+                                     std::clamp(topicCount, 0, kTopicCapacity), kTopicCapacity);
 
     const std::filesystem::path folder = SubjectFolder(assets, s);
     std::vector<PaperSource> papers;
     if (folder.empty()) {
-      problems.push_back("subject " + digit + " (" + *name + ") has no folder subjects/" + digit + "-...");
+      problems.push_back("subject " + digit + " (" + *name + ") has no folder subjects/" + digit +
+                         "-...");
     } else {
       papers = ReadPapers(folder, problems);
     }

@@ -96,7 +96,8 @@ bool IsFraction(const std::string& text, bool proper) {
 
 bool KeyFitsType(const std::string& key, const std::string& type, std::string& why) {
   if (type == "N" && !ParseNumericAnswer(key)) why = "is not a number";
-  if (type == "F" && !IsFraction(key, false)) why = "is not a fraction in lowest terms such as 29/36";
+  if (type == "F" && !IsFraction(key, false))
+    why = "is not a fraction in lowest terms such as 29/36";
   if (type == "X") {
     static const std::regex mixed(R"((\d+) (\d+/\d+))");
     std::smatch match;
@@ -104,7 +105,8 @@ bool KeyFitsType(const std::string& key, const std::string& type, std::string& w
       why = "is not a mixed number in lowest terms such as 2 3/4";
     }
   }
-  if (type == "M" && Alternatives(key).size() < 2) why = "does not list two or more answers as ;A;B";
+  if (type == "M" && Alternatives(key).size() < 2)
+    why = "does not list two or more answers as ;A;B";
   if ((type == "T" || type == "L" || type == "R") &&
       key.find_first_not_of(' ') == std::string::npos) {
     why = "is empty";
@@ -165,7 +167,8 @@ class Checker {
         continue;
       }
       std::vector<std::string> topicNames;
-      for (const auto& line : ParseTable(value("TN" + digit).empty() ? "" : "#TN" + digit + "#>" + value("TN" + digit))) {
+      for (const auto& line : ParseTable(
+               value("TN" + digit).empty() ? "" : "#TN" + digit + "#>" + value("TN" + digit))) {
         topicNames = line.values;
       }
       if (static_cast<int>(topicNames.size()) != topicCount ||
@@ -199,8 +202,8 @@ class Checker {
 
     std::map<std::string, std::vector<std::string>> keys, types, marks;
     std::map<std::string, std::size_t> order;  // position of each id in the answer key
-    for (auto [bytes, table] : {std::pair{keyBytes, &keys}, std::pair{typeBytes, &types},
-                                std::pair{markBytes, &marks}}) {
+    for (auto [bytes, table] :
+         {std::pair{keyBytes, &keys}, std::pair{typeBytes, &types}, std::pair{markBytes, &marks}}) {
       std::string previous;
       for (auto& line : ParseTable(*bytes)) {
         if (!previous.empty() && line.key <= previous) {
@@ -219,7 +222,8 @@ class Checker {
       const std::string at = where + ", paper " + paper.key;
       const int number = IsWholeNumber(paper.key) ? std::stoi(paper.key) - 100 : 0;
       if (paper.key.size() != 3 || number < 1 || number > paperCount) {
-        problems_.push_back(at + ": the key must be 101 to " + std::to_string(100 + paperCount) + ".");
+        problems_.push_back(at + ": the key must be 101 to " + std::to_string(100 + paperCount) +
+                            ".");
         continue;
       }
       if (!paperKeys.insert(paper.key).second) problems_.push_back(at + ": listed twice.");
@@ -231,8 +235,8 @@ class Checker {
       for (const std::string& id : paper.values) {
         const std::string page = at + ", question " + id;
         CheckId(id, page);
-        if (!previous.empty() && (!order.contains(id) || !order.contains(previous) ||
-                                  order[id] < order[previous])) {
+        if (!previous.empty() &&
+            (!order.contains(id) || !order.contains(previous) || order[id] < order[previous])) {
           problems_.push_back(page + ": the paper must list its questions in the tables' order.");
         }
         previous = id;
@@ -268,7 +272,8 @@ class Checker {
           }
           std::string why;
           if (!KeyFitsType(key, type, why)) {
-            problems_.push_back(blank + ": the key \"" + key + "\" " + why + " (type " + type + ").");
+            problems_.push_back(blank + ": the key \"" + key + "\" " + why + " (type " + type +
+                                ").");
           }
           if (type == "Q") {
             if (!IsWholeNumber(key) || std::stoi(key) < 1 || std::stoi(key) > optionsShown) {
@@ -347,7 +352,8 @@ class Checker {
   }
 
   void CheckId(const std::string& id, const std::string& where) {
-    const bool digits = id.size() == 5 && IsWholeNumber(id.substr(0, 4)) && IsWholeNumber(id.substr(4));
+    const bool digits =
+        id.size() == 5 && IsWholeNumber(id.substr(0, 4)) && IsWholeNumber(id.substr(4));
     const int value = digits ? std::stoi(id) : 0;
     if (!digits || value > 32767 || (value >= 30000 && value <= 30199)) {
       problems_.push_back(where + ": an id must be five digits up to 32767, not a table's id.");

@@ -66,10 +66,13 @@ Result<Picture> LoadPicture(const std::filesystem::path& file, int width, int he
     if (!png) return png.error();
     return Picture{std::string(name) + ".png", "image/png", std::move(png).value()};
   }
-  static const std::map<std::string, std::string> kTypes{
-      {".png", "image/png"}, {".gif", "image/gif"}, {".jpg", "image/jpeg"}, {".jpeg", "image/jpeg"}};
+  static const std::map<std::string, std::string> kTypes{{".png", "image/png"},
+                                                         {".gif", "image/gif"},
+                                                         {".jpg", "image/jpeg"},
+                                                         {".jpeg", "image/jpeg"}};
   const auto type = kTypes.find(extension);
-  if (type == kTypes.end()) return Error{0, file.string() + ": pictures must be SVG, PNG, GIF or JPEG."};
+  if (type == kTypes.end())
+    return Error{0, file.string() + ": pictures must be SVG, PNG, GIF or JPEG."};
   auto bytes = ReadWholeFile(file);
   if (!bytes) return Error{0, file.string() + ": cannot be read."};
   return Picture{std::string(name) + extension, type->second, std::move(bytes).value()};
@@ -95,7 +98,8 @@ std::string AsciiHtml(std::string_view utf8) {
     const int length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
     std::uint32_t code = c & (length == 4 ? 0x07u : length == 3 ? 0x0Fu : 0x1Fu);
     for (int k = 1; k < length && i + static_cast<std::size_t>(k) < utf8.size(); ++k) {
-      code = (code << 6) | (static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]) & 0x3Fu);
+      code =
+          (code << 6) | (static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]) & 0x3Fu);
     }
     out += "&#" + std::to_string(code) + ";";
     i += static_cast<std::size_t>(length);
@@ -109,7 +113,8 @@ std::string PageDocumentHtml(const PageSource& page, const PageContext& context)
        << "<meta http-equiv=Content-Type content=\"text/html; charset=us-ascii\">\n"
        << "<meta name=Generator content=\"quillory-pack\">\n"
        << "<title>Question " << page.id << "</title>\n"
-       << "<style>\n" << context.styleSheet << "</style>\n"
+       << "<style>\n"
+       << context.styleSheet << "</style>\n"
        << "</head>\n<body lang=EN-GB>\n<div class=Section1>\n"
        << "<p class=paperhead>" << context.subjectName << " &middot; " << context.topicName
        << " &middot; Paper " << context.paperInTopic << "</p>\n"
@@ -162,8 +167,8 @@ Result<std::string> CompilePage(const PageSource& page, const PageContext& conte
   std::string out = "MIME-Version: 1.0\r\nContent-Type: multipart/related; boundary=\"" + boundary +
                     "\"\r\n\r\nThis document is a Single File Web Page, also known as a Web "
                     "Archive file.\r\n\r\n";
-  auto part = [&](const std::string& location, const std::string& encoding,
-                  const std::string& type, const std::string& body) {
+  auto part = [&](const std::string& location, const std::string& encoding, const std::string& type,
+                  const std::string& body) {
     out += "--" + boundary + "\r\nContent-Location: " + location +
            "\r\nContent-Transfer-Encoding: " + encoding + "\r\nContent-Type: " + type + "\r\n\r\n" +
            body + "\r\n";

@@ -12,10 +12,14 @@ namespace {
 std::string Escape(std::string_view text) {
   std::string out;
   for (char c : text) {
-    if (c == '<') out += "&lt;";
-    else if (c == '&') out += "&amp;";
-    else if (c == ' ') out += "&#9251;";  // an open box, so a key of one space can be seen
-    else out += c;
+    if (c == '<')
+      out += "&lt;";
+    else if (c == '&')
+      out += "&amp;";
+    else if (c == ' ')
+      out += "&#9251;";  // an open box, so a key of one space can be seen
+    else
+      out += c;
   }
   return out;
 }

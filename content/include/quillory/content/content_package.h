@@ -53,8 +53,8 @@ int ExtractResource(const ContentPackage& package, std::uint16_t id,
 std::string ExtractResourceMessage(int code);
 
 // Creates the "Graphics" folder of `dataFolder` with any missing parents and makes every window
-// picture in it, under its own name, hold exactly the package's bytes. A picture that cannot be written is skipped: the window
-// that loads it shows it missing.
+// picture in it, under its own name, hold exactly the package's bytes. A picture that cannot be
+// written is skipped: the window that loads it shows it missing.
 void InstallGraphics(const ContentPackage& package, const std::filesystem::path& dataFolder);
 
 // The folder InstallGraphics writes to.

@@ -24,16 +24,16 @@ class TrashPage;
 // The choices the home window keeps and the practice windows read: which subject, topic and
 // paper were chosen, and which tab, toolbar button and report view are in front.
 struct HomeState {
-  int LChose = 1;        // chosen subject slot, 1 to 3
-  QString lblCOD;        // product code
-  int txtTabPos = 1;     // 1 to 3 the subject tabs, 4 the Help tab
+  int LChose = 1;     // chosen subject slot, 1 to 3
+  QString lblCOD;     // product code
+  int txtTabPos = 1;  // 1 to 3 the subject tabs, 4 the Help tab
   int txtToolBarPos = 0;
   int txtReportPos = 1;
-  int TopicCount = 1;    // first paper of the selected topic
-  int TtPapersCon = 0;   // paper count of the chosen subject
-  QString SubH1;         // name of the selected topic
-  QString PaperNum;      // paper key of the paper opened last
-  int TakeNum = 0;       // attempt of the paper opened last
+  int TopicCount = 1;   // first paper of the selected topic
+  int TtPapersCon = 0;  // paper count of the chosen subject
+  QString SubH1;        // name of the selected topic
+  QString PaperNum;     // paper key of the paper opened last
+  int TakeNum = 0;      // attempt of the paper opened last
   QString RefreshLog = QStringLiteral("off");
   int txtPressTrack = 0;
   int ContentsFocus = 1;

@@ -27,8 +27,9 @@ std::string ExpectedGroupAnswer(const std::vector<std::string>& answers,
                                 const std::vector<std::string>& keys, int i);
 
 // The glyph of blank i: M and G to CheckAlternatives, everything else to CheckAnswer.
-std::string JudgeBlank(const std::vector<std::string>& answers, const std::vector<std::string>& keys,
-                       const std::vector<std::string>& types, int i);
+std::string JudgeBlank(const std::vector<std::string>& answers,
+                       const std::vector<std::string>& keys, const std::vector<std::string>& types,
+                       int i);
 
 // The answer shown under blank i when it is still wrong after the second attempt: the first
 // alternative for M, the group's share for G, the key itself otherwise.

@@ -14,7 +14,8 @@ namespace quillory {
 // physical size whatever the scaling.
 class ScreenUnits {
  public:
-  ScreenUnits(double dotsPerInchX, double dotsPerInchY) : dpiX_(dotsPerInchX), dpiY_(dotsPerInchY) {}
+  ScreenUnits(double dotsPerInchX, double dotsPerInchY)
+      : dpiX_(dotsPerInchX), dpiY_(dotsPerInchY) {}
   static ScreenUnits ForScreen(const QScreen* screen);
   static ScreenUnits ForWidget(const QWidget* widget);
 

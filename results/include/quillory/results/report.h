@@ -25,12 +25,12 @@ struct TopicFigures {
 // Everything the report page shows of one subject.
 struct ReportFigures {
   std::array<TopicFigures, 10> topics;
-  std::string firstAverage;    // "66.7%" or "-"
+  std::string firstAverage;  // "66.7%" or "-"
   std::string secondAverage;
   std::string papersCompleted;  // "12 / 30"
   std::string weakestTopic;     // " Fractions" (a space, then the name) or "-"
   std::string strongestTopic;
-  std::vector<double> trend;    // the plotted percentages, oldest first, at most 20
+  std::vector<double> trend;  // the plotted percentages, oldest first, at most 20
 };
 
 // Computes the report from a subject's topics, its marks-file lists FSE and SSE (value i for
