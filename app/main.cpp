@@ -8,11 +8,15 @@
 #include "quillory/home/contents.h"
 #include "quillory/platform/data_folder.h"
 #include "quillory/platform/instance_lock.h"
+#include "quillory/practice/page_scheme.h"
+#include "quillory/practice/practice_windows.h"
 
 int main(int argc, char** argv) {
   // A file-size limit makes a write fail with an error the program reports, instead of ending it.
   std::signal(SIGXFSZ, SIG_IGN);
 
+  // The scheme question pages are shown under must be known before the application exists.
+  quillory::RegisterPageScheme();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("quillory"));
   QApplication::setApplicationDisplayName(QStringLiteral("Quillory"));
@@ -38,6 +42,14 @@ int main(int argc, char** argv) {
   const std::filesystem::path folder = dataFolder.toStdString();
   const quillory::Skin skin(QString::fromStdString(quillory::GraphicsFolder(folder).string()));
   quillory::Contents contents(*package, folder, skin);
+  quillory::PracticeWindows practice(skin, {&*package, folder, &contents.state().PopUpResponse,
+                                            [&contents] { contents.RefreshContents(); }});
+  contents.setPracticeOpener([&] {
+    const quillory::HomeState& state = contents.state();
+    practice.Open({state.LChose, state.lblCOD.toStdString(), state.TtPapersCon, state.TopicCount,
+                   state.SubH1.toStdString(), state.PaperNum.toStdString(), state.TakeNum});
+  });
+  contents.setPracticeCloser([&] { practice.CloseAll(); });
   if (!contents.Form_Load()) return 1;
   contents.show();
   return QApplication::exec();

@@ -55,26 +55,29 @@ Headers ReadHeaders(std::string_view text, std::size_t& at) {
 std::string Parameter(std::string_view value, std::string_view name) {
   std::size_t at = value.find(';');
   while (at != std::string_view::npos) {
-    std::string_view rest = Trim(value.substr(at + 1));
-    const std::size_t equals = rest.find('=');
+    const std::string_view rest = value.substr(at + 1);
+    const std::size_t equals = rest.find_first_of("=;");
     if (equals == std::string_view::npos) return {};
+    if (rest[equals] == ';') {  // a parameter without a value: skip it
+      at += 1 + equals;
+      continue;
+    }
     const std::string key = Lower(Trim(rest.substr(0, equals)));
-    rest = Trim(rest.substr(equals + 1));
+    std::size_t cursor = rest.find_first_not_of(" \t", equals + 1);
     std::string parsed;
-    std::size_t consumed = 0;
-    if (!rest.empty() && rest[0] == '"') {
-      const std::size_t close = rest.find('"', 1);
-      parsed = std::string(rest.substr(1, close == rest.npos ? rest.npos : close - 1));
-      consumed = close == rest.npos ? rest.size() : close + 1;
-    } else {
-      const std::size_t end = rest.find(';');
-      parsed = std::string(Trim(rest.substr(0, end)));
-      consumed = end == rest.npos ? rest.size() : end;
+    if (cursor != std::string_view::npos && rest[cursor] == '"') {
+      for (++cursor; cursor < rest.size() && rest[cursor] != '"'; ++cursor) {
+        if (rest[cursor] == '\\' && cursor + 1 < rest.size()) ++cursor;
+        parsed += rest[cursor];
+      }
+    } else if (cursor != std::string_view::npos) {
+      const std::size_t end = rest.find(';', cursor);
+      parsed = std::string(Trim(rest.substr(cursor, end == rest.npos ? rest.npos : end - cursor)));
+      cursor = end == rest.npos ? rest.size() : end;
     }
     if (key == name) return parsed;
-    const std::size_t next = rest.find(';', consumed);
-    if (next == std::string_view::npos) return {};
-    at = static_cast<std::size_t>(rest.data() + next - value.data());
+    const std::size_t next = cursor == std::string_view::npos ? cursor : rest.find(';', cursor);
+    at = next == std::string_view::npos ? next : at + 1 + next;
   }
   return {};
 }
@@ -120,16 +123,35 @@ constexpr std::string_view kBase64Alphabet =
 }  // namespace
 
 std::string DecodeQuotedPrintable(std::string_view text) {
+  auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  auto lineEnd = [&](std::size_t at) {
+    return at < text.size() && (text[at] == '\r' || text[at] == '\n');
+  };
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
+    if (blank(text[i])) {
+      // White space at the end of a line was added on the way and is not part of the text.
+      std::size_t end = i;
+      while (end < text.size() && blank(text[end])) ++end;
+      if (end == text.size() || lineEnd(end)) {
+        i = end - 1;
+      } else {
+        out.append(text.substr(i, end - i));
+        i = end - 1;
+      }
+      continue;
+    }
     if (text[i] != '=') {
       out += text[i];
       continue;
     }
-    if (i + 1 < text.size() && (text[i + 1] == '\r' || text[i + 1] == '\n')) {
-      i += (text[i + 1] == '\r' && i + 2 < text.size() && text[i + 2] == '\n') ? 2 : 1;
-      continue;  // soft line break
+    std::size_t after = i + 1;
+    while (after < text.size() && blank(text[after])) ++after;
+    if (lineEnd(after)) {  // soft line break, possibly with padding before it
+      i = after +
+          ((text[after] == '\r' && after + 1 < text.size() && text[after + 1] == '\n') ? 1 : 0);
+      continue;
     }
     const int high = i + 1 < text.size() ? HexValue(text[i + 1]) : -1;
     const int low = i + 2 < text.size() ? HexValue(text[i + 2]) : -1;
@@ -266,18 +288,48 @@ MhtmlDocument DecodeMhtml(std::string_view bytes) {
     start = next;
   }
 
+  // The root is the part the "start" parameter names or, without one (or when it names no
+  // part), the first HTML part.
   std::string startId = Parameter(topType, "start");
-  if (startId.size() >= 2 && startId.front() == '<')
+  if (startId.size() >= 2 && startId.front() == '<' && startId.back() == '>')
     startId = startId.substr(1, startId.size() - 2);
   document.root = document.parts.size();
-  for (std::size_t i = 0; i < document.parts.size() && document.root == document.parts.size();
-       ++i) {
-    if (!startId.empty() ? document.parts[i].contentId == startId
-                         : document.parts[i].contentType == "text/html") {
+  for (std::size_t i = 0; i < document.parts.size() && !startId.empty(); ++i) {
+    if (document.parts[i].contentId == startId || document.parts[i].location == startId) {
       document.root = i;
+      break;
     }
   }
+  for (std::size_t i = 0; i < document.parts.size() && document.root == document.parts.size();
+       ++i) {
+    if (document.parts[i].contentType == "text/html") document.root = i;
+  }
   return document;
+}
+
+const MhtmlPart* FindPart(const MhtmlDocument& document, std::string_view reference) {
+  if (reference.empty()) return nullptr;
+  for (const MhtmlPart& part : document.parts) {
+    if (part.location == reference) return &part;
+  }
+  if (reference.size() <= 4 || Lower(reference.substr(0, 4)) != "cid:") return nullptr;
+  // A cid: address escapes the characters of the Content-ID that a URL cannot hold.
+  std::string id;
+  const std::string_view escaped = reference.substr(4);
+  for (std::size_t i = 0; i < escaped.size(); ++i) {
+    const int high = escaped[i] == '%' && i + 2 < escaped.size() ? HexValue(escaped[i + 1]) : -1;
+    const int low = high >= 0 ? HexValue(escaped[i + 2]) : -1;
+    if (low >= 0) {
+      id += static_cast<char>(high * 16 + low);
+      i += 2;
+    } else {
+      id += escaped[i];
+    }
+  }
+  for (const MhtmlPart& part : document.parts) {
+    if (!part.contentId.empty() && part.contentId == id) return &part;
+  }
+  return nullptr;
 }
 
 }  // namespace quillory

@@ -26,6 +26,10 @@ struct MhtmlDocument {
 
 MhtmlDocument DecodeMhtml(std::string_view bytes);
 
+// The part a page names by `reference`: "cid:" and a Content-ID (percent escapes decoded, as
+// browsers write them), or a part's Content-Location as written. Null when there is none.
+const MhtmlPart* FindPart(const MhtmlDocument& document, std::string_view reference);
+
 std::string DecodeQuotedPrintable(std::string_view text);
 std::string DecodeBase64(std::string_view text);
 

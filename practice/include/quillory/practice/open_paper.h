@@ -1,0 +1,63 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "quillory/content/content_package.h"
+#include "quillory/content/record_file.h"
+#include "quillory/content/result.h"
+#include "quillory/marking/paper_marking.h"
+
+namespace quillory {
+
+// What the home window hands a practice window: which paper of which subject, and which attempt.
+struct PaperChoice {
+  int subject = 1;
+  std::string productCode;
+  int paperCount = 0;  // papers of the subject
+  int topicStart = 1;  // first paper of the chosen topic
+  std::string topicName;
+  std::string paperKey;  // "101" to "150"
+  int attempt = 1;       // 1 or 2
+};
+
+// The paper open in a practice window: its pages, every blank's key, type and marks, and the
+// attempt's answers and results, blank by blank through the whole paper.
+struct OpenPaper {
+  PaperChoice choice;
+  std::vector<std::string> pages;  // question ids in order
+  std::vector<int> blanksPerPage;
+  RecordList answers;  // of this attempt, as last stored
+  RecordList results;  // glyphs of this attempt
+  RecordList firstAnswers, firstResults;  // the first attempt's, for the second
+  bool marked = false;
+  std::string score;                // FSE (first attempt) or SSE (second)
+  std::string timeTaken, dateDone;  // LTM and CDD, first attempt
+  PaperAttempt attempt;             // keys, types, marks and the files marking writes
+
+  int pageCount() const { return static_cast<int>(pages.size()); }
+  int blankCount() const { return static_cast<int>(attempt.keys.size()); }
+  // Blanks on the pages before page `page` (1-based).
+  int BlankOffset(int page) const;
+  int BlanksOn(int page) const;
+  // The page (1-based) that holds blank `blank` (1-based).
+  int PageOfBlank(int blank) const;
+  // Pages with a blank whose stored answer is empty once spaces are trimmed, in order.
+  std::vector<int> RemainingPages() const;
+  // Blanks whose stored answer is not empty text (spaces count as an answer here).
+  int AnsweredCount() const;
+  // The paper's number within its topic, 1 to 5.
+  int PaperInTopic() const;
+  // True for a blank the second attempt carries over from a right first answer.
+  bool CarriedOver(int blank) const { return attempt.carriedOver(blank); }
+};
+
+// Opens a paper: reads its tables through "temptext.txt" and the attempt's result files, and for a
+// second attempt carries the first attempt's right answers over. Fails with a message for the
+// pupil when the paper has no pages yet or its files cannot be read.
+Result<OpenPaper> LoadOpenPaper(const ContentPackage& package,
+                                const std::filesystem::path& dataFolder,
+                                const PaperChoice& choice);
+
+}  // namespace quillory

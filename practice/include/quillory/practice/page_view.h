@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QList>
+#include <QUrl>
+#include <QWebEngineView>
+#include <functional>
+#include <memory>
+
+class QPrinter;
+class QWebEngineProfile;
+
+namespace quillory {
+
+class PageRequestGuard;
+class PageSchemeHandler;
+
+// The view of the question page in a practice window (`brwWebBrowser`). One view shows every page
+// of a paper in turn. The web engine is started only by the first page shown, on a profile of the
+// view's own that keeps nothing on disk; the view loads nothing from outside the page's archive.
+//
+// Ctrl+C, Ctrl+X and the right mouse button inside the page tell the pupil "Invalid operation";
+// the page has no context menu. Call page() only after the first ShowPageFile, since before it
+// the view has no page of its own yet.
+class PageView : public QWebEngineView {
+  Q_OBJECT
+
+ public:
+  explicit PageView(QWidget* parent = nullptr);
+  ~PageView() override;
+
+  // Shows the question page in the web archive at `path`. A file that cannot be read or holds no
+  // HTML page shows a short note instead, and the result is false. Showing is asynchronous:
+  // loadFinished follows.
+  bool ShowPageFile(const QString& path);
+
+  // Asks for a printer with the print dialog over `parent`, then prints the page on show.
+  void PrintQuestion(QWidget* parent);
+
+  // Replaces the message box of the page guards (tests use a counter).
+  void setGuardNotice(std::function<void()> notice);
+  // Replaces the print dialog: fills in the printer and says whether to print.
+  void setPrintSetup(std::function<bool(QPrinter&, QWidget*)> setup);
+
+  // Requests the view refused since it was made, and the last few of their addresses.
+  int refusedCount() const;
+  QList<QUrl> lastRefused() const;
+
+ protected:
+  // The web engine's own handlers make a page, and with it start the engine, when the view is
+  // shown; these leave that to the first page.
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void childEvent(QChildEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void EnsurePage();
+  void ShowNote();
+  void NoticeLater();
+
+  QWebEngineProfile* profile_ = nullptr;
+  QWebEnginePage* page_ = nullptr;
+  PageSchemeHandler* handler_ = nullptr;
+  PageRequestGuard* guard_ = nullptr;
+  std::function<void()> notice_;
+  bool noticeQueued_ = false;
+  std::function<bool(QPrinter&, QWidget*)> printSetup_;
+  std::unique_ptr<QPrinter> printer_;  // until the engine has finished printing
+};
+
+}  // namespace quillory

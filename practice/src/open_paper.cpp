@@ -1,0 +1,145 @@
+#include "quillory/practice/open_paper.h"
+
+#include <algorithm>
+
+#include "quillory/content/paper_tables.h"
+#include "quillory/marking/answer_check.h"
+#include "quillory/results/result_files.h"
+
+namespace quillory {
+namespace {
+
+std::string_view TrimSpaces(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// The first n values of the paper's line of a results or answers file; a line that is missing or
+// short leaves empty values, so nothing read is lost and nothing is read out of bounds.
+Result<RecordList> PaperLine(const std::filesystem::path& file, const PaperChoice& choice, int n) {
+  auto lines = ReadNumberedLines(file, choice.paperCount);
+  if (!lines) return lines.error();
+  const int index = std::stoi(choice.paperKey) - 100;
+  if (index < 1 || index > static_cast<int>(lines->size())) {
+    return Error{0, "Paper " + choice.paperKey + " has no line in \"" + file.string() + "\"."};
+  }
+  const std::string& line = (*lines)[static_cast<std::size_t>(index - 1)];
+  const int available = line.empty() ? 0 : static_cast<int>(std::count(line.begin(), line.end(), '>'));
+  RecordList values;
+  if (available > 0) {
+    auto split = SplitRecordLine(line, std::min(available, n), kBlankCapacity);
+    if (!split) return split.error();
+    values = std::move(split).value();
+  }
+  values.resize(static_cast<std::size_t>(n));
+  return values;
+}
+
+std::string MarksValue(const std::filesystem::path& marks, const char* key, int paperCount,
+                       int index) {
+  auto list = ReadRecordList(marks, key, paperCount, kPaperCapacity);
+  return list && index >= 1 && index <= static_cast<int>(list->size())
+             ? (*list)[static_cast<std::size_t>(index - 1)]
+             : std::string();
+}
+
+}  // namespace
+
+int OpenPaper::BlankOffset(int page) const {
+  int offset = 0;
+  for (int p = 1; p < page && p <= pageCount(); ++p) offset += blanksPerPage[static_cast<std::size_t>(p - 1)];
+  return offset;
+}
+
+int OpenPaper::BlanksOn(int page) const {
+  return page >= 1 && page <= pageCount() ? blanksPerPage[static_cast<std::size_t>(page - 1)] : 0;
+}
+
+int OpenPaper::PageOfBlank(int blank) const {
+  int total = 0;
+  for (int p = 1; p <= pageCount(); ++p) {
+    total += blanksPerPage[static_cast<std::size_t>(p - 1)];
+    if (total >= blank) return p;
+  }
+  return pageCount();
+}
+
+std::vector<int> OpenPaper::RemainingPages() const {
+  std::vector<int> remaining;
+  for (int i = 1; i <= static_cast<int>(answers.size()); ++i) {
+    if (!TrimSpaces(answers[static_cast<std::size_t>(i - 1)]).empty()) continue;
+    const int page = PageOfBlank(i);
+    if (remaining.empty() || remaining.back() != page) remaining.push_back(page);
+  }
+  return remaining;
+}
+
+int OpenPaper::AnsweredCount() const {
+  return static_cast<int>(
+      std::count_if(answers.begin(), answers.end(), [](const std::string& a) { return !a.empty(); }));
+}
+
+int OpenPaper::PaperInTopic() const {
+  return std::stoi(choice.paperKey) - 100 - choice.topicStart + 1;
+}
+
+Result<OpenPaper> LoadOpenPaper(const ContentPackage& package,
+                                const std::filesystem::path& dataFolder,
+                                const PaperChoice& choice) {
+  auto tables = LoadPaperTables(package, dataFolder, choice.subject, choice.paperKey);
+  if (!tables) return tables.error();
+  OpenPaper paper;
+  paper.choice = choice;
+  paper.pages = tables->questionIds;
+  paper.blanksPerPage = tables->blanksPerPage;
+  PaperAttempt& attempt = paper.attempt;
+  attempt.attempt = choice.attempt;
+  attempt.paperKey = choice.paperKey;
+  attempt.paperCount = choice.paperCount;
+  attempt.keys = tables->answerKeys;
+  attempt.types = tables->answerTypes;
+  attempt.marks = tables->marks;
+  const bool first = choice.attempt == 1;
+  auto path = [&](ResultFile file) {
+    return ResultFilePath(dataFolder, choice.subject, file, choice.productCode);
+  };
+  attempt.answersFile = path(first ? ResultFile::FirstAnswers : ResultFile::SecondAnswers);
+  attempt.resultsFile = path(first ? ResultFile::FirstResults : ResultFile::SecondResults);
+  attempt.marksFile = path(ResultFile::Marks);
+  attempt.trendFile = path(ResultFile::Trend);
+
+  const int n = attempt.blankCount();
+  auto answers = PaperLine(attempt.answersFile, choice, n);
+  auto results = PaperLine(attempt.resultsFile, choice, n);
+  if (!answers) return answers.error();
+  if (!results) return results.error();
+  paper.answers = std::move(answers).value();
+  paper.results = std::move(results).value();
+  if (!first) {
+    auto firstAnswers = PaperLine(path(ResultFile::FirstAnswers), choice, n);
+    auto firstResults = PaperLine(path(ResultFile::FirstResults), choice, n);
+    if (!firstAnswers) return firstAnswers.error();
+    if (!firstResults) return firstResults.error();
+    paper.firstAnswers = std::move(firstAnswers).value();
+    paper.firstResults = std::move(firstResults).value();
+    attempt.firstResults = paper.firstResults;
+    for (int i = 1; i <= n; ++i) {
+      const auto at = static_cast<std::size_t>(i - 1);
+      if (paper.firstResults[at] == kTick) {
+        paper.answers[at] = paper.firstAnswers[at];
+        paper.results[at] = std::string(kTick);
+      }
+    }
+  }
+  const int index = attempt.paperIndex();
+  paper.marked = MarksValue(attempt.marksFile, first ? "FST" : "SST", choice.paperCount, index) == "1";
+  paper.score = MarksValue(attempt.marksFile, first ? "FSE" : "SSE", choice.paperCount, index);
+  if (first) {
+    paper.timeTaken = MarksValue(attempt.marksFile, "LTM", choice.paperCount, index);
+    paper.dateDone = MarksValue(attempt.marksFile, "CDD", choice.paperCount, index);
+  }
+  return paper;
+}
+
+}  // namespace quillory

@@ -1,0 +1,148 @@
+#include "quillory/practice/page_scheme.h"
+
+#include <QBuffer>
+#include <QWebEngineUrlRequestInfo>
+#include <QWebEngineUrlRequestJob>
+#include <QWebEngineUrlScheme>
+#include <string_view>
+
+namespace quillory {
+namespace {
+
+constexpr qsizetype kRefusedKept = 16;
+
+// What must stand before and after a full address for it to be an address in HTML or CSS rather
+// than part of a longer one.
+constexpr std::string_view kBeforeAddress = "\"'(= \t\r\n";
+constexpr std::string_view kAfterAddress = "\"')> \t\r\n#";
+
+QString AddressKey(const QUrl& url) {
+  QString key = url.host().toLower() + url.path(QUrl::FullyDecoded);
+  if (url.hasQuery()) key += u'?' + url.query(QUrl::FullyDecoded);
+  return key;
+}
+
+bool IsPage(const MhtmlPart& part) {
+  return part.contentType == "text/html" || part.contentType == "application/xhtml+xml";
+}
+
+}  // namespace
+
+void RegisterPageScheme() {
+  auto define = [](const char* name, QWebEngineUrlScheme::Syntax syntax) {
+    if (!QWebEngineUrlScheme::schemeByName(name).name().isEmpty()) return;
+    QWebEngineUrlScheme scheme(name);
+    scheme.setSyntax(syntax);
+    // Local: a page may show the parts of its archive but load nothing from the web.
+    scheme.setFlags(QWebEngineUrlScheme::SecureScheme | QWebEngineUrlScheme::LocalScheme);
+    QWebEngineUrlScheme::registerScheme(scheme);
+  };
+  define(kPageScheme, QWebEngineUrlScheme::Syntax::Host);
+  define(kContentIdScheme, QWebEngineUrlScheme::Syntax::Path);
+}
+
+QUrl PageSchemeUrl(const QUrl& location) {
+  QUrl url;
+  url.setScheme(QString::fromLatin1(kPageScheme));
+  url.setHost(location.host().isEmpty() ? QStringLiteral("local") : location.host());
+  const QString path = location.path(QUrl::FullyDecoded);
+  url.setPath(path.startsWith(u'/') ? path : u'/' + path);
+  if (location.hasQuery()) url.setQuery(location.query(QUrl::FullyEncoded));
+  return url;
+}
+
+QUrl PageSchemeHandler::setDocument(MhtmlDocument document) {
+  document_ = std::move(document);
+  byAddress_.clear();
+  byFoldedAddress_.clear();
+  links_.clear();
+  const MhtmlPart* root = document_.rootPart();
+  if (root == nullptr || !IsPage(*root)) {
+    document_ = {};
+    return {};
+  }
+  // Parts are placed relative to the page; a page that gives no address of its own gets one.
+  const QUrl fileRoot(QStringLiteral("file:///"));
+  QUrl base(QString::fromStdString(root->location));
+  if (base.isRelative()) {
+    base = fileRoot.resolved(root->location.empty() ? QUrl(QStringLiteral("page.htm")) : base);
+  }
+  for (std::size_t i = 0; i < document_.parts.size(); ++i) {
+    const QString written = QString::fromStdString(document_.parts[i].location);
+    if (i != document_.root && (written.isEmpty() || QUrl(written).scheme() == kContentIdScheme))
+      continue;  // reached through cid: only
+    const QUrl location = i == document_.root ? base : base.resolved(QUrl(written));
+    const QUrl address = PageSchemeUrl(location);
+    const QString key = AddressKey(address);
+    if (!byAddress_.contains(key)) byAddress_.insert(key, i);
+    if (!byFoldedAddress_.contains(key.toLower())) byFoldedAddress_.insert(key.toLower(), i);
+    if (!written.isEmpty() && !QUrl(written).isRelative()) {
+      links_.emplace_back(written.toUtf8(), address.toEncoded());
+    }
+  }
+  return PageSchemeUrl(base);
+}
+
+void PageSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job) {
+  if (job->requestMethod() != "GET") {
+    job->fail(QWebEngineUrlRequestJob::RequestDenied);
+    return;
+  }
+  const MhtmlPart* part = PartFor(job->requestUrl());
+  if (part == nullptr) {
+    job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+    return;
+  }
+  auto* buffer = new QBuffer(job);
+  buffer->setData(Body(*part));
+  buffer->open(QIODevice::ReadOnly);
+  QByteArray type = QByteArray::fromStdString(part->contentType);
+  if (!part->charset.empty()) type += "; charset=" + QByteArray::fromStdString(part->charset);
+  job->reply(type, buffer);
+}
+
+const MhtmlPart* PageSchemeHandler::PartFor(const QUrl& url) const {
+  if (url.scheme() == kContentIdScheme) {
+    return FindPart(document_, url.toString(QUrl::FullyEncoded).toStdString());
+  }
+  const QString key = AddressKey(url);
+  if (const auto it = byAddress_.constFind(key); it != byAddress_.constEnd()) {
+    return &document_.parts[*it];
+  }
+  if (const auto it = byFoldedAddress_.constFind(key.toLower()); it != byFoldedAddress_.constEnd())
+    return &document_.parts[*it];
+  return nullptr;
+}
+
+QByteArray PageSchemeHandler::Body(const MhtmlPart& part) const {
+  QByteArray body = QByteArray::fromStdString(part.body);
+  if (!IsPage(part) && part.contentType != "text/css") return body;
+  // A browser's archive keeps the full web addresses of its pictures and style sheets; the page
+  // scheme serves them instead of the web.
+  for (const auto& [from, to] : links_) {
+    for (qsizetype at = body.indexOf(from); at >= 0; at = body.indexOf(from, at)) {
+      const qsizetype end = at + from.size();
+      const bool starts = at > 0 && kBeforeAddress.find(body[at - 1]) != std::string_view::npos;
+      const bool ends =
+          end == body.size() || kAfterAddress.find(body[end]) != std::string_view::npos;
+      if (starts && ends) {
+        body.replace(at, from.size(), to);
+        at += to.size();
+      } else {
+        at = end;
+      }
+    }
+  }
+  return body;
+}
+
+void PageRequestGuard::interceptRequest(QWebEngineUrlRequestInfo& info) {
+  const QString scheme = info.requestUrl().scheme();
+  if (scheme == kPageScheme || scheme == kContentIdScheme || scheme == u"data") return;
+  info.block(true);
+  ++refusedCount_;
+  lastRefused_.append(info.requestUrl());
+  if (lastRefused_.size() > kRefusedKept) lastRefused_.removeFirst();
+}
+
+}  // namespace quillory

@@ -1,0 +1,651 @@
+#include "quillory/practice/practice_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDateTime>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+
+#include "quillory/content/paper_tables.h"
+#include "quillory/marking/paper_marking.h"
+#include "quillory/platform/screen_units.h"
+#include "quillory/platform/windows1252.h"
+#include "quillory/practice/page_view.h"
+#include "quillory/results/number_text.h"
+#include "quillory/shell/button_faces.h"
+#include "quillory/shell/fonts.h"
+#include "quillory/shell/pop_up.h"
+
+namespace quillory {
+namespace {
+
+constexpr double kBandHeight = 765, kSheetWidth = 4095, kStatusHeight = 375;
+constexpr double kMinimumWidth = 7300, kMinimumHeight = 5000;
+const QColor kBand(244, 245, 235);
+
+struct ToolbarButton {
+  const char* name;
+  const char* caption;
+  const char* tooltip;
+  const char* face;
+};
+constexpr std::array<ToolbarButton, 6> kButtons{{{"ToolBar01", "Save", "Save paper", "save"},
+                                                 {"ToolBar02", "Mark", "Mark paper", "mark"},
+                                                 {"ToolBar03", "Print", "Print question", "print"},
+                                                 {"ToolBar04", "Close", "Close paper", "close"},
+                                                 {"ToolBar05", "Back", "Previous question", "back"},
+                                                 {"ToolBar06", "Next", "Next question", "forward"}}};
+
+void FillBand(QWidget* widget) {
+  widget->setAutoFillBackground(true);
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, kBand);
+  widget->setPalette(palette);
+}
+
+QString Today() {
+  const QDate today = QDate::currentDate();
+  return QString::fromStdString(ShortDateText(today.day(), today.month(), today.year()));
+}
+
+bool IsInput(QEvent::Type type) {
+  switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+    case QEvent::ShortcutOverride:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+PracticeWindow::PracticeWindow(const Skin& skin, Services services, int attempt)
+    : SkinnedWindow(skin, FrameSkin{QStringLiteral("pencil.ico")}),
+      services_(std::move(services)),
+      attempt_(attempt) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  ask_ = services_.ask ? services_.ask
+                       : [this](const QString& title, const QString& message, int buttons) {
+                           QString local;
+                           return AskPopUp(this->skin(), this, title, message, buttons,
+                                           services_.popUpResponse != nullptr
+                                               ? services_.popUpResponse
+                                               : &local);
+                         };
+}
+
+PracticeWindow::~PracticeWindow() = default;
+
+FirstAttemptWindow::FirstAttemptWindow(const Skin& skin, Services services)
+    : PracticeWindow(skin, std::move(services), 1) {
+  setObjectName(QStringLiteral("Test1"));
+  setWindowTitle(QStringLiteral("Practice"));
+  BuildControls();
+}
+
+SecondAttemptWindow::SecondAttemptWindow(const Skin& skin, Services services)
+    : PracticeWindow(skin, std::move(services), 2) {
+  setObjectName(QStringLiteral("Test2"));
+  setWindowTitle(QStringLiteral("Try Again"));
+  BuildControls();
+}
+
+void PracticeWindow::BuildControls() {
+  const ScreenUnits u = units();
+  ScnTabBG = new QWidget(this);
+  ScnTabBG->setObjectName(QStringLiteral("ScnTabBG"));
+  FillBand(ScnTabBG);
+  for (std::size_t i = 0; i < kButtons.size(); ++i) {
+    Picture* button = new Picture(ScnTabBG, QString::fromLatin1(kButtons[i].name));
+    button->resize(u.size(660, 675));
+    button->move(0, u.y(65));
+    button->setToolTip(QString::fromLatin1(kButtons[i].tooltip));
+    button->setCursor(Qt::PointingHandCursor);
+    QLabel* caption = new QLabel(QString::fromLatin1(kButtons[i].caption), button);
+    caption->setObjectName(QStringLiteral("lblTB0%1").arg(i + 1));
+    caption->setGeometry(u.rect(0, 420, 660, 255));
+    caption->setAlignment(Qt::AlignCenter);
+    caption->setFont(WindowFont(8.25));
+    caption->setAttribute(Qt::WA_TransparentForMouseEvents);
+    toolbar_[i] = button;
+    toolbarLabels_[i] = caption;
+  }
+  connect(toolbar_[0], &Picture::clicked, this, &PracticeWindow::SavePaper);
+  connect(toolbar_[1], &Picture::clicked, this, &PracticeWindow::MarkPaper);
+  connect(toolbar_[2], &Picture::clicked, this, &PracticeWindow::PrintQuestion);
+  connect(toolbar_[3], &Picture::clicked, this, &PracticeWindow::ClosePaper);
+  connect(toolbar_[4], &Picture::clicked, this, &PracticeWindow::PreviousQuestion);
+  connect(toolbar_[5], &Picture::clicked, this, &PracticeWindow::NextQuestion);
+
+  PaperSum = new Picture(ScnTabBG, QStringLiteral("PaperSum"));
+  PaperSum->setGeometry(u.rect(0, 65, 1755, 615));
+  PaperSum->setToolTip(QStringLiteral("Your score"));
+  PScoring = new QLabel(PaperSum);
+  PScoring->setObjectName(QStringLiteral("PScoring"));
+  PScoring->setFont(WindowFont(14, true));
+  PScoring->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  PScoring->setGeometry(u.rect(720, 120, 780, 375));
+  PScoring->setToolTip(QStringLiteral("Your score"));
+  auto* percent = new QLabel(QStringLiteral("%"), PaperSum);
+  percent->setFont(WindowFont(14, true));
+  percent->setGeometry(u.rect(1520, 120, 230, 375));
+
+  brwWebBrowser = new PageView(this);
+  QnTitleBG = new QWidget(this);
+  QnTitleBG->setObjectName(QStringLiteral("QnTitleBG"));
+  QnTitleBG->setAutoFillBackground(true);
+  QPalette strip = QnTitleBG->palette();
+  strip.setColor(QPalette::Window, QColor(226, 236, 248));
+  QnTitleBG->setPalette(strip);
+  QnTitle = new QLabel(QnTitleBG);
+  QnTitle->setObjectName(QStringLiteral("QnTitle"));
+  QnTitle->setFont(WindowFont(9.75, true));
+  QnTitle->move(u.x(120), u.y(60));
+
+  PicHideAns = new QWidget(this);
+  PicHideAns->setObjectName(QStringLiteral("PicHideAns"));
+  FillBand(PicHideAns);
+  PicHideAns->resize(u.x(attempt_ == 1 ? 100 : 120), 10);
+  ImgHandle = new Picture(PicHideAns, QStringLiteral("ImgHandle"));
+  ImgHandle->setToolTip(QStringLiteral("Hide answer sheet"));
+  ImgHandle->setCursor(Qt::PointingHandCursor);
+  connect(ImgHandle, &Picture::clicked, this, &PracticeWindow::ToggleAnswerSheet);
+
+  AnsBox = attempt_ == 1 ? new AnswerSheet(this, skin()) : new SecondAttemptSheet(this, skin());
+
+  RemQnsBG = new QWidget(this);
+  RemQnsBG->setObjectName(QStringLiteral("RemQnsBG"));
+  FillBand(RemQnsBG);
+  RemQnsBG->resize(10, u.y(kStatusHeight));
+  BuildStatusPanels();
+
+  imgProgMax = new Picture(this, QStringLiteral("imgProgMax"));
+  imgProgMax->setCursor(Qt::PointingHandCursor);
+  connect(imgProgMax, &Picture::clicked, this, [this] {
+    if (isMinimized()) return;
+    if (isMaximized()) {
+      showNormal();
+    } else {
+      showMaximized();
+    }
+  });
+  Sizer = new Picture(this, QStringLiteral("Sizer"));
+  Sizer->setCursor(Qt::SizeFDiagCursor);
+  Sizer->installEventFilter(this);
+
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  connect(Timer1, &QTimer::timeout, this, &PracticeWindow::PracticeTick);
+}
+
+QLabel* PracticeWindow::StatusPanel(const QString& name, const QString& picture, double left,
+                                    double width) {
+  const ScreenUnits u = units();
+  auto* panel = new QLabel(RemQnsBG);
+  panel->setObjectName(name);
+  panel->setPixmap(skin().picture(picture));
+  panel->setScaledContents(true);
+  panel->setGeometry(u.rect(left, 0, width, kStatusHeight));
+  return panel;
+}
+
+QLabel* PracticeWindow::StatusText(QWidget* panel, const QString& name, const QString& tooltip) {
+  auto* label = new QLabel(panel);
+  label->setObjectName(name);
+  label->setFont(WindowFont(8.25));
+  label->setToolTip(tooltip);
+  label->setAlignment(Qt::AlignCenter);
+  label->setGeometry(panel->rect());
+  return label;
+}
+
+void PracticeWindow::BuildStatusPanels() {
+  QLabel* bot1 = StatusPanel(QStringLiteral("Bot1"), QStringLiteral("bottombg3.bmp"), 0, 960);
+  lblClock = StatusText(bot1, QStringLiteral("lblClock"), QStringLiteral("Clock"));
+  lblClock->setText(QStringLiteral("00:00:00"));
+  LTime = StatusText(bot1, QStringLiteral("LTime"), QStringLiteral("Time taken"));
+  LTime->hide();
+  QLabel* bot2 = StatusPanel(QStringLiteral("Bot2"), QStringLiteral("bottombg3.bmp"), 960, 960);
+  lblDate = StatusText(bot2, QStringLiteral("lblDate"), QStringLiteral("Date"));
+  ETime = StatusText(bot2, QStringLiteral("ETime"), QStringLiteral("Date completed"));
+  ETime->hide();
+  QLabel* bot3 = StatusPanel(QStringLiteral("Bot3"), QStringLiteral("bottombg3.bmp"), 1920, 960);
+  lblAnsweredQ = StatusText(bot3, QStringLiteral("lblAnsweredQ"),
+                            QStringLiteral("Number of questions answered"));
+  lblAnsweredQ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  lblAnsweredQ->setGeometry(0, 0, bot3->width() / 2 - 4, bot3->height());
+  auto* slash = StatusText(bot3, QStringLiteral("lblSlash"), QString());
+  slash->setText(QStringLiteral("/"));
+  lblTotalQ = StatusText(bot3, QStringLiteral("lblTotalQ"), QStringLiteral("Total number of questions"));
+  lblTotalQ->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  lblTotalQ->setGeometry(bot3->width() / 2 + 4, 0, bot3->width() / 2 - 4, bot3->height());
+
+  const ScreenUnits u = units();
+  TxtRem = StatusPanel(QStringLiteral("TxtRem"), QStringLiteral("bottombg2.bmp"), 2880, 1800);
+  auto* remLabel = new QLabel(QStringLiteral("Qns left:"), TxtRem);
+  remLabel->setObjectName(QStringLiteral("TxtRemlbl"));
+  remLabel->setFont(WindowFont(8.25));
+  remLabel->setGeometry(u.x(90), 0, u.x(700), TxtRem->height());
+  RemQns = new QComboBox(TxtRem);
+  RemQns->setObjectName(QStringLiteral("RemQns"));
+  RemQns->setToolTip(QStringLiteral("Select a remaining question"));
+  RemQns->setFont(WindowFont(8.25));
+  RemQns->setGeometry(u.x(800), u.y(30), u.x(900), TxtRem->height() - u.y(60));
+  connect(RemQns, &QComboBox::activated, this, [this](int index) {
+    GoToPage(RemQns->itemText(index).toInt());
+  });
+
+  fmeMark = StatusPanel(QStringLiteral("fmeMark"), QStringLiteral("bottombg4.bmp"), 4680, 3000);
+  for (int i = 0; i < 15; ++i) {
+    auto* bar = new QLabel(fmeMark);
+    bar->setObjectName(QStringLiteral("imgBar%1").arg(i + 1, 2, 10, QLatin1Char('0')));
+    bar->setPixmap(skin().picture(QStringLiteral("progressbar.bmp")));
+    bar->setScaledContents(true);
+    bar->setGeometry(u.rect(15 * (5 + 12 * i), 45, 165, 285));
+    bar->hide();
+    bars_[static_cast<std::size_t>(i)] = bar;
+  }
+  fmeMark->hide();
+}
+
+void SecondAttemptWindow::BuildStatusPanels() {
+  PracticeWindow::BuildStatusPanels();
+  // The second attempt keeps no clock and no date: its first panel names the attempt instead.
+  for (const char* name : {"Bot1", "Bot2"}) delete RemQnsBG->findChild<QLabel*>(QLatin1String(name));
+  lblClock = LTime = lblDate = ETime = nullptr;
+  QLabel* bot1 = StatusPanel(QStringLiteral("Bot1"), QStringLiteral("bottombg1.bmp"), 0, 1920);
+  QLabel* label = StatusText(bot1, QStringLiteral("Label1"), QString());
+  label->setText(QStringLiteral("Second Attempt"));
+  label->setFont(WindowFont(8.25, true));
+}
+
+bool PracticeWindow::Form_Load(const PaperChoice& choice) {
+  LoadSkin();
+  const ScreenUnits u = units();
+  ImgHandle->setFace(skin().picture(QStringLiteral("Handle.bmp")));
+  ImgHandle->resize(PictureSize(ImgHandle->pixmap()));
+  PaperSum->setFace(skin().picture(QStringLiteral("pen.bmp")));
+  Sizer->setFace(skin().picture(QStringLiteral("statusgrabber.bmp")));
+  Sizer->resize(PictureSize(Sizer->pixmap()));
+  imgProgMax->setFace(skin().picture(QStringLiteral("prog_blueoff_max.bmp")));
+  imgProgMax->resize(PictureSize(imgProgMax->pixmap()));
+  const QRect screen = QGuiApplication::primaryScreen() != nullptr
+                           ? QGuiApplication::primaryScreen()->availableGeometry()
+                           : QRect(0, 0, 1024, 768);
+  setMinimumSize(u.size(kMinimumWidth, kMinimumHeight));
+  setGeometry(screen.x() + screen.width() / 10, screen.y() + screen.height() / 10,
+              screen.width() * 8 / 10, screen.height() * 8 / 10);
+  AnsBox->DrawBorders();
+
+  auto paper = LoadOpenPaper(*services_.package, services_.dataFolder, choice);
+  if (!paper) {
+    ask_(QStringLiteral("Quillory"), QString::fromStdString(paper.error().message), 1);
+    return false;
+  }
+  paper_ = std::move(paper).value();
+  const QString caption = QStringLiteral("%1 - Paper %2")
+                              .arg(QString::fromStdString(choice.topicName))
+                              .arg(paper_.PaperInTopic());
+  setWindowTitle(caption);
+  Title->setText(caption);
+  Title->adjustSize();
+  currentPage_ = 1;
+  QnTitle->setText(QStringLiteral("Question 1"));
+  QnTitle->adjustSize();
+  Form_Resize();
+  ShowCurrentPage();
+  if (LTime != nullptr) LTime->setText(FromWindows1252(paper_.timeTaken));
+  if (ETime != nullptr) ETime->setText(FromWindows1252(paper_.dateDone));
+  PScoring->setText(FromWindows1252(paper_.score));
+  SetUpSheet();
+  RebuildRemainingList();
+  if (paper_.marked) ShowMarkedDisplay();
+  sheetShown_ = true;
+  startTime_ = QDateTime::currentSecsSinceEpoch();
+  lblTotalQ->setText(QString::number(paper_.blankCount()));
+  lblAnsweredQ->setText(QString::number(paper_.AnsweredCount()));
+  if (lblDate != nullptr) lblDate->setText(Today());
+  Timer1->start(100);
+  return true;
+}
+
+void PracticeWindow::SetUpSheet() {
+  AnsBox->SetUpAnswerSheet(paper_, currentPage_);
+  AnsBox->ArrangeAnswerSlots(paper_, currentPage_);
+}
+
+void PracticeWindow::ShowCurrentPage() {
+  std::error_code ec;
+  if (!pageFile_.empty()) std::filesystem::remove(pageFile_, ec);
+  const std::string& id = paper_.pages[static_cast<std::size_t>(currentPage_ - 1)];
+  pageFile_ = QuestionPagePath(services_.dataFolder, id);
+  if (ExtractResource(*services_.package, static_cast<std::uint16_t>(std::stoi(id)), pageFile_) == 0) {
+    brwWebBrowser->ShowPageFile(QString::fromStdString(pageFile_.string()));
+  }
+}
+
+void PracticeWindow::RebuildRemainingList() {
+  RemQns->clear();
+  for (int page : paper_.RemainingPages()) RemQns->addItem(QString::number(page));
+}
+
+bool PracticeWindow::StoreAndWrite() {
+  AnsBox->StoreAnswers(paper_, currentPage_);
+  if (Status stored = StoreAttemptAnswers(paper_.attempt, paper_.answers); !stored) {
+    ask_(QStringLiteral("Quillory"),
+         QStringLiteral("Your answers could not be saved: %1")
+             .arg(QString::fromStdString(stored.error().message)),
+         1);
+    return false;
+  }
+  return true;
+}
+
+void PracticeWindow::GoToPage(int page) {
+  if (page < 1 || page > paper_.pageCount()) return;
+  StoreAndWrite();
+  currentPage_ = page;
+  QnTitle->setText(QStringLiteral("Question %1").arg(page));
+  QnTitle->adjustSize();
+  SetUpSheet();
+  ShowCurrentPage();
+  RebuildRemainingList();
+}
+
+void PracticeWindow::NextQuestion() {
+  GoToPage(currentPage_ + 1);
+  AnsBox->slot(1).answer->setFocus();
+}
+
+void PracticeWindow::PreviousQuestion() {
+  GoToPage(currentPage_ - 1);
+  AnsBox->slot(1).answer->setFocus();
+}
+
+void PracticeWindow::SavePaper() {
+  if (paper_.marked) return;
+  if (StoreAndWrite()) ask_(QStringLiteral("Quillory"), QStringLiteral("Paper saved"), 1);
+}
+
+void PracticeWindow::MarkPaper() {
+  if (paper_.marked) {
+    ShowMarkedDisplay();
+    return;
+  }
+  // The answers are stored before the question, so they stay stored if the pupil says No.
+  if (!StoreAndWrite()) return;
+  const QString question =
+      HasUnansweredBlanks(paper_.attempt, paper_.answers)
+          ? QStringLiteral("You have not answered all the questions.  Do you still want to mark "
+                           "your practice?")
+          : QStringLiteral("Do you want to mark your practice now?");
+  if (!ask_(QStringLiteral("Marking"), question, 2)) return;
+  RunMarkingAnimation();
+  const QDate today = QDate::currentDate();
+  auto marked = MarkAttempt(paper_.attempt, paper_.answers,
+                            QDateTime::currentSecsSinceEpoch() - startTime_,
+                            MarkingDay{today.day(), today.month(), today.year()});
+  if (!marked) {
+    ask_(QStringLiteral("Marking"),
+         QStringLiteral("Your paper could not be marked: %1")
+             .arg(QString::fromStdString(marked.error().message)),
+         1);
+    return;
+  }
+  paper_.results = marked->glyphs;
+  paper_.marked = true;
+  paper_.score = marked->percentText;
+  paper_.timeTaken = marked->timeTaken;
+  paper_.dateDone = marked->dateText;
+  PScoring->setText(FromWindows1252(marked->percentText));
+  if (LTime != nullptr) LTime->setText(FromWindows1252(marked->timeTaken));
+  if (ETime != nullptr) ETime->setText(FromWindows1252(marked->dateText));
+  ShowMarkedDisplay();
+}
+
+void PracticeWindow::RunMarkingAnimation() {
+  fmeMark->show();
+  for (QLabel* bar : bars_) bar->hide();
+  // The pupil's clicks and keys are held off while the bars fill; the window still repaints.
+  qApp->installEventFilter(this);
+  QEventLoop loop;
+  QTimer step;
+  int shown = 0;
+  connect(&step, &QTimer::timeout, &loop, [&] {
+    if (shown == static_cast<int>(bars_.size())) {
+      loop.quit();
+      return;
+    }
+    bars_[static_cast<std::size_t>(shown++)]->show();
+  });
+  step.start(services_.animationStep);
+  loop.exec();
+  qApp->removeEventFilter(this);
+  fmeMark->hide();
+}
+
+bool PracticeWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Sizer && event->type() == QEvent::MouseButtonPress) {
+    ResizeFromCorner();
+    return true;
+  }
+  if (watched != Sizer && IsInput(event->type()) && fmeMark->isVisible()) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget != nullptr && widget->window() == this) return true;
+  }
+  return SkinnedWindow::eventFilter(watched, event);
+}
+
+void PracticeWindow::ShowMarkedDisplay() {
+  AnsBox->ShowMarked();
+  TxtRem->hide();
+  SetUpSheet();
+  ShowMarkedStatus();
+}
+
+void PracticeWindow::ShowMarkedStatus() {
+  lblClock->hide();
+  LTime->show();
+  lblDate->hide();
+  ETime->show();
+}
+
+void SecondAttemptWindow::ShowMarkedStatus() {}
+
+void PracticeWindow::ClosePaper() {
+  if (ask_(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2)) Unload();
+}
+
+void PracticeWindow::PrintQuestion() { brwWebBrowser->PrintQuestion(this); }
+
+void PracticeWindow::Unload() {
+  if (unloading_) return;
+  unloading_ = true;
+  Timer1->stop();
+  std::error_code ec;
+  if (!pageFile_.empty()) std::filesystem::remove(pageFile_, ec);
+  close();
+  if (services_.refreshHome) services_.refreshHome();
+}
+
+void PracticeWindow::closeEvent(QCloseEvent* event) {
+  // The desktop's close asks first, as the window's own close button does.
+  if (!unloading_) {
+    event->ignore();
+    ClosePaper();
+    return;
+  }
+  SkinnedWindow::closeEvent(event);
+}
+
+void PracticeWindow::UpdateClock() {
+  lblClock->setText(QString::fromStdString(
+      TimeTakenText(QDateTime::currentSecsSinceEpoch() - startTime_)));
+}
+
+void PracticeWindow::UpdateToolbar(const QPoint& cursor) {
+  const bool pressHeld = QGuiApplication::mouseButtons() & Qt::LeftButton;
+  for (std::size_t i = 0; i < kButtons.size(); ++i) {
+    Picture* button = toolbar_[i];
+    const QString face = QString::fromLatin1(kButtons[i].face);
+    bool enabled = true;
+    if (i <= 1) enabled = !paper_.marked;
+    if (i == 4) enabled = currentPage_ != 1;
+    if (i == 5) enabled = currentPage_ != paper_.pageCount();
+    button->setEnabled(enabled);
+    if (!enabled) {
+      button->setFace(skin().picture(face + QStringLiteral("_disabled.bmp")));
+      continue;
+    }
+    SetButtonFace(button, cursor, pressHeld && button->underMouse(),
+                  skin().picture(face + QStringLiteral("_off.bmp")),
+                  skin().picture(face + QStringLiteral("_on.bmp")),
+                  skin().picture(face + QStringLiteral("_pressed.bmp")));
+  }
+}
+
+void PracticeWindow::PracticeTick() {
+  const QPoint cursor = QCursor::pos();
+  UpdateToolbar(cursor);
+  UpdateClock();
+  lblAnsweredQ->setText(QString::number(paper_.AnsweredCount()));
+  UpdateTitleButtonHover(cursor);
+  if (focusFlag() && !isMinimized()) {
+    const QString kind = isMaximized() ? QStringLiteral("norm") : QStringLiteral("max");
+    SetHoverFace(imgProgMax, cursor, skin().picture(QStringLiteral("prog_blueoff_%1.bmp").arg(kind)),
+                 skin().picture(QStringLiteral("prog_blue_%1.bmp").arg(kind)));
+  } else if (!focusFlag()) {
+    imgProgMax->setFace(skin().picture(QStringLiteral("prog_white_max.bmp")));
+  }
+}
+
+void PracticeWindow::ToggleAnswerSheet() {
+  const int inner = width();
+  const int leftEdge = BLeft->width();
+  const int rightEdge = BRight->width();
+  sheetShown_ = !sheetShown_;
+  if (!sheetShown_) {
+    AnsBox->move(inner, AnsBox->y());
+    PicHideAns->move(AnsBox->x() - PicHideAns->width() - rightEdge, PicHideAns->y());
+    brwWebBrowser->resize(inner - PicHideAns->width() - leftEdge - rightEdge, brwWebBrowser->height());
+    ImgHandle->setToolTip(QStringLiteral("Show answer sheet"));
+  } else {
+    AnsBox->move(inner - AnsBox->width() - rightEdge, AnsBox->y());
+    PicHideAns->move(AnsBox->x() - PicHideAns->width(), PicHideAns->y());
+    brwWebBrowser->resize(inner - AnsBox->width() - PicHideAns->width() - leftEdge - rightEdge,
+                          brwWebBrowser->height());
+    ImgHandle->setToolTip(QStringLiteral("Hide answer sheet"));
+  }
+  RemQnsBG->resize(brwWebBrowser->width(), RemQnsBG->height());
+}
+
+void PracticeWindow::resizeEvent(QResizeEvent* event) {
+  SkinnedWindow::resizeEvent(event);
+  Form_Resize();
+}
+
+void PracticeWindow::Form_Resize() {
+  if (ScnTabBG == nullptr) return;
+  LayoutFrame();
+  const ScreenUnits u = units();
+  const int w = width();
+  const int h = height();
+  const int bar = BTopLeft->height();
+  if (ImgIco != nullptr) {
+    ImgIco->move(u.x(ScreenUnits::HimetricToTwips(240)), (bar - ImgIco->height()) / 2);
+  }
+  Title->move(u.x(ScreenUnits::HimetricToTwips(800)), (bar - Title->height()) / 2);
+  imgProgClose->move(w - imgProgClose->width() - u.x(ScreenUnits::HimetricToTwips(120)),
+                     (bar - imgProgClose->height()) / 2);
+  imgProgMax->move(imgProgClose->x() - imgProgMax->width() - u.x(ScreenUnits::HimetricToTwips(60)),
+                   (bar - imgProgMax->height()) / 2);
+  imgProgMin->move(imgProgMax->x() - imgProgMin->width() - u.x(ScreenUnits::HimetricToTwips(60)),
+                   (bar - imgProgMin->height()) / 2);
+  for (QWidget* item : {static_cast<QWidget*>(Title), static_cast<QWidget*>(imgProgClose),
+                        static_cast<QWidget*>(imgProgMax), static_cast<QWidget*>(imgProgMin)}) {
+    item->raise();
+  }
+  if (ImgIco != nullptr) ImgIco->raise();
+
+  const int leftEdge = BLeft->width();
+  const int rightEdge = BRight->width();
+  const int bottomEdge = BBot->height();
+  ScnTabBG->setGeometry(leftEdge, BTopLeft->y() + bar, w - rightEdge - leftEdge, u.y(kBandHeight));
+  int left = u.x(120);
+  for (std::size_t i = 0; i < 4; ++i) {
+    toolbar_[i]->move(left, toolbar_[i]->y());
+    left += toolbar_[i]->width() + u.x(120);
+  }
+  toolbar_[5]->move(ScnTabBG->width() - toolbar_[5]->width() - u.x(120), toolbar_[5]->y());
+  toolbar_[4]->move(toolbar_[5]->x() - toolbar_[4]->width() - u.x(120), toolbar_[4]->y());
+  PaperSum->move(w - u.x(kSheetWidth), PaperSum->y());
+
+  const int contentTop = ScnTabBG->y() + ScnTabBG->height();
+  AnsBox->setGeometry(w - rightEdge - u.x(kSheetWidth), contentTop, u.x(kSheetWidth),
+                      h - contentTop - bottomEdge);
+  PicHideAns->setGeometry(AnsBox->x() - PicHideAns->width(), contentTop, PicHideAns->width(),
+                          AnsBox->height());
+  ImgHandle->move((PicHideAns->width() - ImgHandle->width()) / 2,
+                  (PicHideAns->height() - ImgHandle->height()) / 2);
+  const int pageHeight = h - contentTop - u.y(kStatusHeight) - bottomEdge;
+  brwWebBrowser->setGeometry(leftEdge, contentTop,
+                             w - AnsBox->width() - PicHideAns->width() - leftEdge - rightEdge,
+                             pageHeight);
+  QnTitleBG->setGeometry(u.x(120), brwWebBrowser->y() + u.y(ScreenUnits::HimetricToTwips(120)),
+                         brwWebBrowser->width() - u.x(ScreenUnits::HimetricToTwips(640)), u.y(375));
+  QnTitleBG->raise();
+  RemQnsBG->setGeometry(leftEdge, brwWebBrowser->y() + brwWebBrowser->height(),
+                        brwWebBrowser->width(), RemQnsBG->height());
+  AnsBox->instruction()->move(AnsBox->instruction()->x(),
+                              AnsBox->height() - AnsBox->instruction()->height());
+  Sizer->move(w - Sizer->width() - u.x(ScreenUnits::HimetricToTwips(60)),
+              h - Sizer->height() - u.y(ScreenUnits::HimetricToTwips(60)));
+  Sizer->raise();
+  pRoundCorners();
+}
+
+void PracticeWindow::ResizeFromCorner() {
+  // The window follows the mouse until the button is released, never below its least size.
+  const QPoint origin = pos();
+  QEventLoop loop;
+  QTimer follow;
+  connect(&follow, &QTimer::timeout, &loop, [&] {
+    if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+      loop.quit();
+      return;
+    }
+    const QPoint cursor = QCursor::pos() - origin;
+    resize(std::max(cursor.x(), minimumWidth()), std::max(cursor.y(), minimumHeight()));
+  });
+  follow.start(15);
+  loop.exec();
+}
+
+void PracticeWindow::mousePressEvent(QMouseEvent* event) {
+  const int margin = units().x(90);  // 6 pixels at 96 dots per inch
+  const QPoint at = event->position().toPoint();
+  if (event->button() == Qt::LeftButton && at.x() > width() - margin && at.y() > height() - margin) {
+    ResizeFromCorner();
+    return;
+  }
+  SkinnedWindow::mousePressEvent(event);
+}
+
+void PracticeWindow::mouseMoveEvent(QMouseEvent* event) {
+  const int margin = units().x(90);
+  const QPoint at = event->position().toPoint();
+  setCursor(at.x() > width() - margin && at.y() > height() - margin ? Qt::SizeFDiagCursor
+                                                                    : Qt::ArrowCursor);
+  SkinnedWindow::mouseMoveEvent(event);
+}
+
+}  // namespace quillory

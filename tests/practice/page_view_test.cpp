@@ -1,0 +1,368 @@
+#include "quillory/practice/page_view.h"
+
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QPrinter>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEnginePage>
+#include <filesystem>
+#include <fstream>
+
+#include "quillory/assets/embedded_package.h"
+#include "quillory/content/content_package.h"
+#include "quillory/content/mhtml.h"
+#include "quillory/content/paper_tables.h"
+#include "quillory/practice/page_scheme.h"
+
+using namespace quillory;
+
+namespace {
+
+constexpr int kLoadTimeout = 30000;
+
+// Processes the web engine started for this test process (renderer and helpers).
+int EngineProcesses() {
+  int count = 0;
+  for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+    std::ifstream children(task.path() / "children");
+    for (std::string pid; children >> pid;) ++count;
+  }
+  return count;
+}
+
+}  // namespace
+
+class PageViewTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir folder_;
+  ContentPackage package_ = *ContentPackage::FromBytes(EmbeddedPackageBytes());
+  std::unique_ptr<PageView> view_;
+  QWebEnginePage* firstPage_ = nullptr;
+
+  QString Extract(int id) {
+    const std::filesystem::path path =
+        QuestionPagePath(folder_.path().toStdString(), std::to_string(id));
+    if (ExtractResource(package_, static_cast<std::uint16_t>(id), path) != 0) return {};
+    return QString::fromStdString(path.string());
+  }
+
+  QString Write(const QString& name, const QByteArray& bytes) {
+    QFile file(folder_.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return {};
+    return file.fileName();
+  }
+
+  PageView& View() {
+    if (!view_) {
+      view_ = std::make_unique<PageView>();
+      view_->resize(900, 700);
+      view_->show();
+    }
+    return *view_;
+  }
+
+  // Shows the page file and waits until it is loaded; false when the load failed.
+  bool Show(const QString& path, bool* shown = nullptr) {
+    QSignalSpy loaded(&View(), &QWebEngineView::loadFinished);
+    const bool result = View().ShowPageFile(path);
+    if (shown != nullptr) *shown = result;
+    return loaded.wait(kLoadTimeout) && loaded.last().at(0).toBool();
+  }
+
+  QVariant Run(const QString& script) {
+    QVariant result;
+    bool done = false;
+    View().page()->runJavaScript(script, [&](const QVariant& value) {
+      result = value;
+      done = true;
+    });
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(done, kLoadTimeout); }();
+    return result;
+  }
+
+  QString Text() {
+    QString text;
+    bool done = false;
+    View().page()->toPlainText([&](const QString& value) {
+      text = value;
+      done = true;
+    });
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(done, kLoadTimeout); }();
+    return text;
+  }
+
+  // Widths of the page's pictures as loaded: 0 for one that did not load.
+  QVariantList ImageWidths() {
+    return Run(QStringLiteral("Array.from(document.images, i => i.naturalWidth)")).toList();
+  }
+
+  // Loads `address` into a picture from inside the page: "loaded" or "failed".
+  QString Probe(const QString& address) {
+    Run(QStringLiteral("window.probe = 'pending'; (() => { const picture = new Image();"
+                       "picture.onload = () => window.probe = 'loaded';"
+                       "picture.onerror = () => window.probe = 'failed'; picture.src = '%1'; })();")
+            .arg(address));
+    QString state;
+    [&] {
+      QTRY_VERIFY_WITH_TIMEOUT(
+          (state = Run(QStringLiteral("window.probe")).toString()) != "pending", kLoadTimeout);
+    }();
+    return state;
+  }
+
+ private slots:
+  void initTestCase() { QVERIFY(folder_.isValid()); }
+
+  // The engine costs half a second and a quarter of a gigabyte: a window that merely holds the
+  // view must not start it.
+  void theEngineStartsWithTheFirstPage() {
+    const int before = EngineProcesses();
+    View();
+    QTest::qWait(200);
+    QCOMPARE(EngineProcesses(), before);
+    QVERIFY(Show(Extract(12001)));
+    QVERIFY(EngineProcesses() > before);
+  }
+
+  void showsShippedPagesWithTheirPictures_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("pictures");
+    QTest::newRow("single part") << 12001 << "The cat ______ asleep on the sofa right now." << 0;
+    QTest::newRow("maths picture") << 22012 << "What number is the arrow pointing to?" << 1;
+    QTest::newRow("next maths page") << 22043 << "The marks on this number line" << 1;
+    QTest::newRow("science picture") << 18008 << "how the particles are arranged" << 1;
+    QTest::newRow("single part again") << 12001 << "(4) am" << 0;
+  }
+
+  void showsShippedPagesWithTheirPictures() {
+    QFETCH(int, id);
+    QFETCH(QString, text);
+    QFETCH(int, pictures);
+    QVERIFY(Show(Extract(id)));
+    if (firstPage_ == nullptr) firstPage_ = View().page();
+    QVERIFY(View().page() == firstPage_);
+    QVERIFY2(Text().contains(text), qPrintable(Text()));
+    const QVariantList widths = ImageWidths();
+    QCOMPARE(widths.size(), pictures);
+    for (const QVariant& width : widths) QVERIFY(width.toInt() > 0);
+  }
+
+  void servesOnlyThePartsOfThePageOnShow() {
+    const MhtmlDocument other = DecodeMhtml(std::string(package_.Member(18015).value()));
+    const QString otherPicture =
+        PageSchemeUrl(QUrl(QString::fromStdString(other.parts.at(1).location))).toString();
+    QVERIFY(Show(Extract(22012)));
+    QCOMPARE(Probe(QStringLiteral("22012_files/image001.png")), QStringLiteral("loaded"));
+    QCOMPARE(Probe(QStringLiteral("22012_files/image002.png")), QStringLiteral("failed"));
+    QCOMPARE(Probe(otherPicture), QStringLiteral("failed"));
+    QVERIFY(Show(Extract(18015)));
+    QCOMPARE(Probe(otherPicture), QStringLiteral("loaded"));
+  }
+
+  void aDamagedPageShowsWhatItHas_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<QString>("text");
+    QFile file(Extract(22012));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray page = file.readAll();
+    QTest::newRow("cut in the picture")
+        << page.left(page.indexOf("iVBORw0KGgo") + 300) << true << "What number is the arrow";
+    QTest::newRow("cut in the question")
+        << page.left(page.indexOf("pointing to?")) << true << "What number is the arrow";
+    QTest::newRow("cut in the headers") << page.left(60) << false << "cannot be shown";
+    QTest::newRow("empty") << QByteArray() << false << "cannot be shown";
+    QTest::newRow("not an archive")
+        << QByteArray("\x89PNG\r\n\x1a\n\0\0garbage", 17) << false << "cannot be shown";
+  }
+
+  void aDamagedPageShowsWhatItHas() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, shown);
+    QFETCH(QString, text);
+    bool result = !shown;
+    QVERIFY(Show(Write(QStringLiteral("temppaper99999.mht"), bytes), &result));
+    QCOMPARE(result, shown);
+    QVERIFY2(Text().contains(text), qPrintable(Text()));
+  }
+
+  void aMissingFileShowsTheNote() {
+    bool result = true;
+    QVERIFY(Show(folder_.filePath(QStringLiteral("temppaper00000.mht")), &result));
+    QVERIFY(!result);
+    QVERIFY(Text().contains(QStringLiteral("cannot be shown")));
+  }
+
+  // A browser's archive names its pictures by web address and its style sheet and frames by cid:.
+  void showsABrowserArchiveFromItsOwnParts() {
+    const QByteArray png = QByteArray::fromStdString(
+        DecodeMhtml(std::string(package_.Member(22012).value())).parts.at(1).body);
+    const QByteArray b = "----MultipartBoundary--Xq2Lk9Pz0Wm3Vb8Nc4Rt7Yh1Js6Gd5Fa----";
+    const QByteArray archive =
+        "From: <Saved by Blink>\r\nSnapshot-Content-Location: https://example.org/p/q.html\r\n"
+        "MIME-Version: 1.0\r\nContent-Type: multipart/related;\r\n\ttype=\"text/html\";\r\n"
+        "\tboundary=\"" +
+        b + "\"\r\n\r\n\r\n--" + b +
+        "\r\nContent-Type: text/html\r\nContent-ID: <frame-A1@mhtml.blink>\r\n"
+        "Content-Transfer-Encoding: quoted-printable\r\n"
+        "Content-Location: https://example.org/p/q.html\r\n\r\n"
+        "<html><head><link rel=3D\"stylesheet\" href=3D\"cid:css-B2@mhtml.blink\"></head>"
+        "<body><p>Half of a half</p><img src=3D\"https://example.org/img/line.png\">"
+        "<img src=3D\"https://example.org/img/missing.png\"></body></html>\r\n--" +
+        b +
+        "\r\nContent-Type: text/css\r\nContent-Location: cid:css-B2@mhtml.blink\r\n\r\n"
+        "p { color: rgb(200, 10, 20); }\r\n--" +
+        b +
+        "\r\nContent-Type: image/png\r\nContent-Transfer-Encoding: base64\r\n"
+        "Content-Location: https://example.org/img/line.png\r\n\r\n" +
+        png.toBase64() + "\r\n--" + b + "--\r\n";
+    QVERIFY(Show(Write(QStringLiteral("browser.mht"), archive)));
+    QVERIFY(Text().contains(QStringLiteral("Half of a half")));
+    const QVariantList widths = ImageWidths();
+    QCOMPARE(widths.size(), 2);
+    QVERIFY(widths[0].toInt() > 0);
+    QCOMPARE(widths[1].toInt(), 0);
+    QCOMPARE(Run(QStringLiteral("getComputedStyle(document.querySelector('p')).color")),
+             QVariant(QStringLiteral("rgb(200, 10, 20)")));
+  }
+
+  void reachesNoNetworkAndNoOtherFile() {
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    int connections = 0;
+    connect(&server, &QTcpServer::newConnection, [&] {
+      ++connections;
+      delete server.nextPendingConnection();
+    });
+    const QString web = QStringLiteral("http://127.0.0.1:%1").arg(server.serverPort());
+    // A picture that exists on disk, so that only refusing it keeps it off the page.
+    const QString onDisk =
+        QUrl::fromLocalFile(
+            Write(QStringLiteral("line.png"),
+                  QByteArray::fromStdString(
+                      DecodeMhtml(std::string(package_.Member(22012).value())).parts.at(1).body)))
+            .toString();
+    const QString html =
+        QStringLiteral(
+            "<html><head><link rel=3Dstylesheet href=3D\"%1/s.css\"><script src=3D\"%1/s.js\">"
+            "</script></head><body><p>Outside</p><img src=3D\"%1/a.png\"><img src=3D\"%2\">"
+            "<iframe src=3D\"file:///etc/passwd\"></iframe><script>fetch('%1/f').catch(() =3D> {})</script>"
+            "</body></html>")
+            .arg(web, onDisk);
+    const QByteArray page =
+        "Content-Location: file:///C:/0A1B2C3D/77777.htm\r\n"
+        "Content-Transfer-Encoding: quoted-printable\r\n"
+        "Content-Type: text/html; charset=\"us-ascii\"\r\n\r\n" +
+        html.toLatin1();
+    const int refusedBefore = View().refusedCount();
+    QVERIFY(Show(Write(QStringLiteral("temppaper77777.mht"), page)));
+    QVERIFY(Text().contains(QStringLiteral("Outside")));
+    QCOMPARE(ImageWidths(), (QVariantList{0, 0}));
+    QCOMPARE(Probe(onDisk), QStringLiteral("failed"));
+    QVERIFY(View().refusedCount() > refusedBefore);
+    QVERIFY(View().lastRefused().contains(QUrl(onDisk)));
+
+    // Nor does the page leave for the web.
+    Run(QStringLiteral("location.href = '%1/away'").arg(web));
+    QTest::qWait(500);
+    QCOMPARE(View().url().scheme(), QString::fromLatin1(kPageScheme));
+    QCOMPARE(connections, 0);
+  }
+
+  void guardsCopyingAndTheRightButton_data() {
+    QTest::addColumn<int>("key");  // 0: a mouse click
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("notices");
+    QTest::newRow("Ctrl+C") << int(Qt::Key_C) << int(Qt::ControlModifier) << 0 << 1;
+    QTest::newRow("Ctrl+X") << int(Qt::Key_X) << int(Qt::ControlModifier) << 0 << 1;
+    QTest::newRow("Ctrl+Shift+C") << int(Qt::Key_C) << int(Qt::ControlModifier | Qt::ShiftModifier)
+                                  << 0 << 1;
+    QTest::newRow("plain C") << int(Qt::Key_C) << 0 << 0 << 0;
+    QTest::newRow("Ctrl+V") << int(Qt::Key_V) << int(Qt::ControlModifier) << 0 << 0;
+    QTest::newRow("right button") << 0 << 0 << int(Qt::RightButton) << 1;
+    QTest::newRow("left button") << 0 << 0 << int(Qt::LeftButton) << 0;
+  }
+
+  void guardsCopyingAndTheRightButton() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, button);
+    QFETCH(int, notices);
+    // After a change of page, since the engine may give the page a new widget to draw in.
+    QVERIFY(Show(Extract(12002)));
+    QVERIFY(Show(Extract(22012)));
+    int count = 0;
+    View().setGuardNotice([&] { ++count; });
+    QWidget* target = View().focusProxy();
+    QVERIFY(target != nullptr);
+    if (key != 0) {
+      QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    } else {
+      QTest::mouseClick(target, Qt::MouseButton(button), {}, QPoint(100, 100));
+    }
+    QTest::qWait(300);
+    QCOMPARE(count, notices);
+    const auto menus = QApplication::topLevelWidgets();
+    for (QWidget* widget : menus) QVERIFY(!(qobject_cast<QMenu*>(widget) && widget->isVisible()));
+  }
+
+  void printsTheQuestionAfterTheDialog() {
+    QVERIFY(Show(Extract(22012)));
+    const QString pdf = folder_.filePath(QStringLiteral("question.pdf"));
+    QSignalSpy finished(&View(), &QWebEngineView::printFinished);
+
+    View().setPrintSetup([](QPrinter&, QWidget*) { return false; });
+    View().PrintQuestion(&View());
+    QTest::qWait(200);
+    QCOMPARE(finished.count(), 0);
+
+    View().setPrintSetup([&](QPrinter& printer, QWidget*) {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(pdf);
+      return true;
+    });
+    View().PrintQuestion(&View());
+    QVERIFY(finished.wait(kLoadTimeout));
+    QVERIFY(finished.last().at(0).toBool());
+    QFile printed(pdf);
+    QVERIFY(printed.open(QIODevice::ReadOnly));
+    QVERIFY(printed.read(5) == "%PDF-");
+    QVERIFY(printed.size() > 1000);
+  }
+
+  void printsToAPdfFile() {
+    QVERIFY(Show(Extract(12001)));
+    const QString pdf = folder_.filePath(QStringLiteral("page.pdf"));
+    QSignalSpy finished(&View(), &QWebEngineView::pdfPrintingFinished);
+    View().printToPdf(pdf);
+    QVERIFY(finished.wait(kLoadTimeout));
+    QVERIFY(finished.last().at(1).toBool());
+    QVERIFY(QFileInfo(pdf).size() > 1000);
+  }
+
+  void cleanupTestCase() { view_.reset(); }
+};
+
+int main(int argc, char** argv) {
+  // Chromium will not start its sandbox as root.
+  if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  }
+  RegisterPageScheme();
+  QApplication app(argc, argv);
+  PageViewTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "page_view_test.moc"

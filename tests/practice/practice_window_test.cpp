@@ -1,0 +1,249 @@
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "quillory/assets/embedded_package.h"
+#include "quillory/content/file_io.h"
+#include "quillory/marking/answer_check.h"
+#include "quillory/platform/screen_units.h"
+#include "quillory/practice/practice_windows.h"
+#include "quillory/results/result_file_check.h"
+#include "quillory/results/result_files.h"
+#include "../support/webengine_test_main.h"
+
+using namespace quillory;
+
+// Takes papers of the shipped content as a pupil does, and checks what the windows show and
+// what the result files hold.
+class PracticeWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir_;
+  ContentPackage package_ = *ContentPackage::FromBytes(EmbeddedPackageBytes());
+  std::unique_ptr<Skin> skin_;
+  QString response_;
+  int refreshed_ = 0;
+  QStringList asked_;
+  bool answerYes_ = true;
+  std::unique_ptr<PracticeWindows> windows_;
+
+  std::filesystem::path folder() const { return dir_.path().toStdString(); }
+
+  PracticeWindow* Open(const char* key, int attempt = 1, int subject = 1) {
+    const char* topic = subject == 1 ? "Grammar" : subject == 2 ? "Whole Numbers" : "The Three States of Matter";
+    PracticeWindow* window = windows_->Open(
+        {subject, "QP", subject == 1 ? 30 : 35, 1, topic, key, attempt});
+    return window;
+  }
+
+  QLineEdit* Box(PracticeWindow* window, int n) { return window->findChild<QLineEdit*>(QStringLiteral("FA%1").arg(n)); }
+  QStringList Remaining(PracticeWindow* window) {
+    QStringList pages;
+    auto* list = window->findChild<QComboBox*>("RemQns");
+    for (int i = 0; i < list->count(); ++i) pages << list->itemText(i);
+    return pages;
+  }
+  std::string Line(const std::string& file, const std::string& key) {
+    const std::string bytes = ReadWholeFile(folder() / file).value();
+    for (std::string_view line : SplitLines(bytes)) {
+      if (line.rfind("#" + key + "#", 0) == 0) return std::string(line);
+    }
+    return "<none>";
+  }
+  int PageFiles() {
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder())) {
+      count += entry.path().filename().string().rfind("temppaper", 0) == 0;
+    }
+    return count;
+  }
+
+ private slots:
+  void init() {
+    for (const auto& entry : std::filesystem::directory_iterator(folder())) {
+      std::filesystem::remove_all(entry.path());
+    }
+    InstallGraphics(package_, folder());
+    const SubjectCatalogue catalogue = *LoadProductHeader(package_, folder());
+    EnsureResultFiles(package_, folder(), catalogue, "test");
+    skin_ = std::make_unique<Skin>(QString::fromStdString(GraphicsFolder(folder()).string()));
+    windows_ = std::make_unique<PracticeWindows>(
+        *skin_, PracticeWindow::Services{&package_, folder(), &response_, [this] { ++refreshed_; },
+                                         [this](const QString& title, const QString& message, int) {
+                                           asked_ << title + ": " + message;
+                                           return answerYes_;
+                                         },
+                                         1});
+    asked_.clear();
+    answerYes_ = true;
+    refreshed_ = 0;
+  }
+
+  void cleanup() {
+    windows_->CloseAll();
+    windows_.reset();
+  }
+
+  void opensOnItsFirstPageWithEveryPageRemaining() {
+    PracticeWindow* window = Open("101");
+    QVERIFY(window);
+    QCOMPARE(window->objectName(), QStringLiteral("Test1"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Grammar - Paper 1"));
+    QCOMPARE(window->findChild<QLabel*>("QnTitle")->text(), QStringLiteral("Question 1"));
+    QCOMPARE(window->findChild<QLabel*>("lblTotalQ")->text(), QStringLiteral("30"));
+    QCOMPARE(Remaining(window).size(), 30);
+    QCOMPARE(Box(window, 1)->maxLength(), 1);  // multiple choice: one digit
+    QVERIFY(!window->findChild<QLabel*>("QL1")->isVisible());  // no "(a)" for a single blank
+    window->PracticeTick();
+    QVERIFY(!window->findChild<QWidget*>("ToolBar05")->isEnabled());  // Back on page 1
+    QVERIFY(window->findChild<QWidget*>("ToolBar06")->isEnabled());
+    QCOMPARE(PageFiles(), 1);
+  }
+
+  void nextStoresTheAnswerAndBackShowsItAgain() {
+    PracticeWindow* window = Open("101");
+    QTest::keyClicks(Box(window, 1), "2");
+    window->NextQuestion();
+    QCOMPARE(window->currentPage(), 2);
+    QCOMPARE(window->findChild<QLabel*>("QnTitle")->text(), QStringLiteral("Question 2"));
+    QVERIFY(Line("first1QP.txt", "101").rfind("#101#>2>", 0) == 0);
+    QVERIFY(!Remaining(window).contains("1"));
+    QCOMPARE(PageFiles(), 1);
+    QVERIFY(std::filesystem::exists(folder() / "temppaper12002.mht"));
+    window->PreviousQuestion();
+    QCOMPARE(Box(window, 1)->text(), QStringLiteral("2"));
+  }
+
+  void answersRefuseWhatTheFilesCannotHold() {
+    PracticeWindow* window = Open("101", 1, 3);
+    window->GoToPage(2);
+    QTest::keyClicks(Box(window, 1), "a>b");
+    QCOMPARE(Box(window, 1)->text(), QStringLiteral("a"));  // one character: the rest refused
+    Box(window, 1)->clear();
+    Box(window, 1)->setMaxLength(32767);
+    Box(window, 1)->insert(QStringLiteral("caf\u00e9 > \u4e2d"));
+    QCOMPARE(Box(window, 1)->text(), QStringLiteral("caf\u00e9  "));
+  }
+
+  void saveClosesAndResumesOnPageOneWithTheAnswers() {
+    PracticeWindow* window = Open("101");
+    QTest::keyClicks(Box(window, 1), "3");
+    window->SavePaper();
+    QCOMPARE(asked_.last(), QStringLiteral("Quillory: Paper saved"));
+    window->GoToPage(5);
+    QTest::keyClicks(Box(window, 1), "4");  // typed, never stored
+    window->ClosePaper();
+    QCOMPARE(asked_.last(), QStringLiteral("Close Practice: Confirm?"));
+    QTRY_VERIFY(windows_->current() == nullptr || !windows_->current()->isVisible());
+    QCOMPARE(refreshed_, 1);
+    QCOMPARE(PageFiles(), 0);
+    window = Open("101");
+    QCOMPARE(window->currentPage(), 1);
+    QCOMPARE(Box(window, 1)->text(), QStringLiteral("3"));
+    window->GoToPage(5);
+    QCOMPARE(Box(window, 1)->text(), QString());
+    QVERIFY(!Remaining(window).contains("1"));
+  }
+
+  void decliningToMarkKeepsTheAnswersButNotAScore() {
+    PracticeWindow* window = Open("101");
+    QTest::keyClicks(Box(window, 1), "2");
+    answerYes_ = false;
+    window->MarkPaper();
+    QVERIFY(asked_.last().startsWith("Marking: You have not answered all the questions.  Do you"));
+    QVERIFY(!window->paper().marked);
+    QVERIFY(Line("first1QP.txt", "101").rfind("#101#>2>", 0) == 0);
+    QVERIFY(Line("marks1QP.txt", "FST").rfind("#FST#>0>", 0) == 0);
+  }
+
+  void markingShowsTicksAndStoresTheAttempt() {
+    PracticeWindow* window = Open("101");
+    QTest::keyClicks(Box(window, 1), "2");  // 12001's key is 2
+    window->NextQuestion();
+    QTest::keyClicks(Box(window, 1), "9");
+    window->MarkPaper();
+    QVERIFY(window->paper().marked);
+    QCOMPARE(window->findChild<QLabel*>("PScoring")->text(), QStringLiteral("3.3"));
+    QVERIFY(Box(window, 1)->isReadOnly());
+    QVERIFY(window->findChild<QLabel*>("FR1")->isVisible());
+    QVERIFY(!window->findChild<QWidget*>("TxtRem")->isVisible());
+    QVERIFY(window->findChild<QLabel*>("LTime")->isVisible());
+    const std::string results = Line("fresults1QP.txt", "101");
+    QVERIFY(results.rfind("#101#>" + std::string(kTick) + ">" + std::string(kCross) + ">", 0) == 0);
+    QVERIFY(Line("marks1QP.txt", "FSE").rfind("#FSE#>3.3>", 0) == 0);
+    QCOMPARE(*ReadWholeFile(folder() / "trend1QP.txt"), std::string("#TRD#>3.3\r\n"));
+    window->PracticeTick();
+    QVERIFY(!window->findChild<QWidget*>("ToolBar01")->isEnabled());
+    QVERIFY(!window->findChild<QWidget*>("ToolBar02")->isEnabled());
+    QVERIFY(window->findChild<QWidget*>("ToolBar03")->isEnabled());
+  }
+
+  void theSecondAttemptCarriesRightAnswersOverAndShowsWhatWasExpected() {
+    PracticeWindow* first = Open("101");
+    QTest::keyClicks(Box(first, 1), "2");
+    first->NextQuestion();
+    QTest::keyClicks(Box(first, 1), "9");
+    first->MarkPaper();
+    PracticeWindow* second = Open("101", 2);
+    QCOMPARE(second->objectName(), QStringLiteral("Test2"));
+    QCOMPARE(second->findChild<QLabel*>("Label1")->text(), QStringLiteral("Second Attempt"));
+    QCOMPARE(Box(second, 1)->text(), QStringLiteral("2"));
+    QVERIFY(Box(second, 1)->isReadOnly());
+    QCOMPARE(Box(second, 1)->palette().color(QPalette::Base), QColor(192, 192, 255));
+    QVERIFY(!Remaining(second).contains("1"));
+    second->GoToPage(2);
+    QVERIFY(!Box(second, 1)->isReadOnly());
+    QCOMPARE(Box(second, 1)->text(), QString());
+    second->MarkPaper();
+    QVERIFY(second->paper().marked);
+    QVERIFY(second->findChild<QLineEdit*>("M1")->isVisible());  // still wrong: the key is shown
+    QVERIFY(!second->findChild<QLineEdit*>("M1")->text().isEmpty());
+    QVERIFY(Line("marks1QP.txt", "SST").rfind("#SST#>1>", 0) == 0);
+    QVERIFY(Line("marks1QP.txt", "FSE").rfind("#FSE#>3.3>", 0) == 0);
+    QCOMPARE(*ReadWholeFile(folder() / "trend1QP.txt"), std::string("#TRD#>3.3\r\n"));
+  }
+
+  void aPageOfSeveralBlanksStacksItsSlots() {
+    PracticeWindow* window = Open("104", 1, 3);
+    const PaperChoice& choice = window->paper().choice;
+    QCOMPARE(choice.paperKey, std::string("104"));
+    int page = 0;
+    for (int p = 1; p <= window->paper().pageCount(); ++p) {
+      if (window->paper().pages[static_cast<std::size_t>(p - 1)] == "18064") page = p;
+    }
+    QVERIFY(page > 0);
+    window->GoToPage(page);
+    const ScreenUnits u = ScreenUnits::ForWidget(window);
+    for (int n = 1; n <= 6; ++n) {
+      auto* frame = window->findChild<QWidget*>(QStringLiteral("Frame%1").arg(n));
+      QVERIFY(frame->isVisible());
+      QCOMPARE(frame->y(), u.y(50) + (n - 1) * (u.y(375) + u.y(105)));
+    }
+    QVERIFY(!window->findChild<QWidget*>("Frame7")->isVisible());
+    QVERIFY(window->findChild<QLabel*>("QL1")->isVisible());
+    QCOMPARE(window->findChild<QLabel*>("QL3")->text(), QStringLiteral("(c)"));
+  }
+
+  void hidingTheSheetWidensThePage() {
+    PracticeWindow* window = Open("101");
+    QWidget* page = window->findChild<QWidget*>("brwWebBrowser");
+    QWidget* sheet = window->findChild<QWidget*>("AnsBox");
+    const int before = page->width();
+    window->ToggleAnswerSheet();
+    QCOMPARE(page->width(), before + sheet->width());
+    QCOMPARE(window->findChild<QWidget*>("ImgHandle")->toolTip(), QStringLiteral("Show answer sheet"));
+    window->ToggleAnswerSheet();
+    QCOMPARE(page->width(), before);
+  }
+
+  void aPaperNotYetWrittenOpensToAMessage() {
+    QVERIFY(Open("106") == nullptr);
+    QVERIFY(windows_->current() == nullptr);
+    QVERIFY(asked_.last().contains("not ready"));
+  }
+};
+
+QUILLORY_WEBENGINE_TEST_MAIN(PracticeWindowTest)
+#include "practice_window_test.moc"
