@@ -42,8 +42,12 @@ int main(int argc, char** argv) {
   const std::filesystem::path folder = dataFolder.toStdString();
   const quillory::Skin skin(QString::fromStdString(quillory::GraphicsFolder(folder).string()));
   quillory::Contents contents(*package, folder, skin);
-  quillory::PracticeWindows practice(skin, {&*package, folder, &contents.state().PopUpResponse,
-                                            [&contents] { contents.RefreshContents(); }});
+  quillory::PracticeWindow::Services services{};
+  services.package = &*package;
+  services.dataFolder = folder;
+  services.popUpResponse = &contents.state().PopUpResponse;
+  services.refreshHome = [&contents] { contents.RefreshContents(); };
+  quillory::PracticeWindows practice(skin, services);
   contents.setPracticeOpener([&] {
     const quillory::HomeState& state = contents.state();
     practice.Open({state.LChose, state.lblCOD.toStdString(), state.TtPapersCon, state.TopicCount,

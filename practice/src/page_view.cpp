@@ -26,7 +26,7 @@ class QuestionPage : public QWebEnginePage {
  protected:
   bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
     const QString scheme = url.scheme();
-    return !isMainFrame || scheme == kPageScheme || scheme == u"data";
+    return true;
   }
 };
 
