@@ -18,6 +18,7 @@
 #include "quillory/results/result_files.h"
 #include "quillory/shell/button_faces.h"
 #include "quillory/shell/fonts.h"
+#include "quillory/shell/toolbar_button.h"
 
 // The home window's tabs, toolbar and pages, and what their clicks do.
 namespace quillory {
@@ -25,39 +26,29 @@ namespace {
 
 constexpr double kTabWidth = 1185;
 
-struct ToolbarButton {
+struct ButtonSet {
   const char* caption;
   const char* tooltip;  // %1 is the caption
   const char* face;     // "home" for home_off.bmp, home_on.bmp, home_pressed.bmp
 };
 
 // Position n's button under a subject tab and under the Help tab (none at position 3).
-constexpr std::array<ToolbarButton, 4> kSubjectButtons{{{"Home", "Load %1 page", "home"},
-                                                        {"Report", "Load %1 card", "report"},
-                                                        {"Print", "%1 results", "print"},
-                                                        {"Close", "%1 program", "close"}}};
-constexpr std::array<ToolbarButton, 4> kHelpButtons{{{"About", "%1 Quillory", "about"},
-                                                     {"Trash", "%1 past results", "trash"},
-                                                     {nullptr, nullptr, nullptr},
-                                                     {"Setup", "Printer %1", "setup"}}};
+constexpr std::array<ButtonSet, 4> kSubjectButtons{{{"Home", "Load %1 page", "home"},
+                                                    {"Report", "Load %1 card", "report"},
+                                                    {"Print", "%1 results", "print"},
+                                                    {"Close", "%1 program", "close"}}};
+constexpr std::array<ButtonSet, 4> kHelpButtons{{{"About", "%1 Quillory", "about"},
+                                                 {"Trash", "%1 past results", "trash"},
+                                                 {nullptr, nullptr, nullptr},
+                                                 {"Setup", "Printer %1", "setup"}}};
 
 }  // namespace
 
 void Contents::BuildToolbar() {
-  const ScreenUnits u = units();
   constexpr std::array<double, 4> kLefts{120, 840, 1560, 2280};
   for (int n = 1; n <= 4; ++n) {
     const auto i = static_cast<std::size_t>(n - 1);
-    Picture* button = new Picture(ScnTabBG, QStringLiteral("ToolBar0%1").arg(n));
-    button->setGeometry(u.rect(kLefts[i], 65, 660, 675));
-    button->setCursor(Qt::PointingHandCursor);
-    QLabel* caption = new QLabel(button);
-    caption->setObjectName(QStringLiteral("lblTB0%1").arg(n));
-    caption->setGeometry(u.rect(0, 420, 660, 255));
-    caption->setAlignment(Qt::AlignCenter);
-    caption->setFont(WindowFont(8.25));
-    // The caption lies on its button: a press on it is the button's.
-    caption->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto [button, caption] = MakeToolbarButton(ScnTabBG, n, kLefts[i]);
     connect(button, &Picture::pressed, this, [this] { state_.txtPressTrack = 1; });
     connect(button, &Picture::released, this, [this] { state_.txtPressTrack = 0; });
     connect(button, &Picture::clicked, this, [this, n] { ToolBarClick(n); });
@@ -262,7 +253,7 @@ void Contents::SetTabFace(int n, const QPoint& cursor) {
 
 void Contents::SetHomeButtonFace(int n, const QPoint& cursor) {
   const auto i = static_cast<std::size_t>(n - 1);
-  const ToolbarButton& set = state_.txtTabPos != 4 ? kSubjectButtons[i] : kHelpButtons[i];
+  const ButtonSet& set = state_.txtTabPos != 4 ? kSubjectButtons[i] : kHelpButtons[i];
   Picture* button = toolbar_[i];
   if (set.caption == nullptr) {
     button->hide();

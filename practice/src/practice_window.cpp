@@ -18,6 +18,7 @@
 #include "quillory/shell/button_faces.h"
 #include "quillory/shell/fonts.h"
 #include "quillory/shell/pop_up.h"
+#include "quillory/shell/toolbar_button.h"
 
 namespace quillory {
 namespace {
@@ -26,18 +27,18 @@ constexpr double kBandHeight = 765, kSheetWidth = 4095, kStatusHeight = 375;
 constexpr double kMinimumWidth = 7300, kMinimumHeight = 5000;
 const QColor kBand(244, 245, 235);
 
-struct ToolbarButton {
+struct ButtonSet {
   const char* name;
   const char* caption;
   const char* tooltip;
   const char* face;
 };
-constexpr std::array<ToolbarButton, 6> kButtons{{{"ToolBar01", "Save", "Save paper", "save"},
-                                                 {"ToolBar02", "Mark", "Mark paper", "mark"},
-                                                 {"ToolBar03", "Print", "Print question", "print"},
-                                                 {"ToolBar04", "Close", "Close paper", "close"},
-                                                 {"ToolBar05", "Back", "Previous question", "back"},
-                                                 {"ToolBar06", "Next", "Next question", "forward"}}};
+constexpr std::array<ButtonSet, 6> kButtons{{{"ToolBar01", "Save", "Save paper", "save"},
+                                             {"ToolBar02", "Mark", "Mark paper", "mark"},
+                                             {"ToolBar03", "Print", "Print question", "print"},
+                                             {"ToolBar04", "Close", "Close paper", "close"},
+                                             {"ToolBar05", "Back", "Previous question", "back"},
+                                             {"ToolBar06", "Next", "Next question", "forward"}}};
 
 void FillBand(QWidget* widget) {
   widget->setAutoFillBackground(true);
@@ -73,14 +74,14 @@ PracticeWindow::PracticeWindow(const Skin& skin, Services services, int attempt)
       services_(std::move(services)),
       attempt_(attempt) {
   setAttribute(Qt::WA_DeleteOnClose);
-  ask_ = services_.ask ? services_.ask
-                       : [this](const QString& title, const QString& message, int buttons) {
-                           QString local;
-                           return AskPopUp(this->skin(), this, title, message, buttons,
-                                           services_.popUpResponse != nullptr
-                                               ? services_.popUpResponse
-                                               : &local);
-                         };
+  ask_ = services_.ask
+             ? services_.ask
+             : [this](const QString& title, const QString& message, int buttons) {
+                 QString local;
+                 return AskPopUp(
+                     this->skin(), this, title, message, buttons,
+                     services_.popUpResponse != nullptr ? services_.popUpResponse : &local);
+               };
 }
 
 PracticeWindow::~PracticeWindow() = default;
@@ -105,17 +106,9 @@ void PracticeWindow::BuildControls() {
   ScnTabBG->setObjectName(QStringLiteral("ScnTabBG"));
   FillBand(ScnTabBG);
   for (std::size_t i = 0; i < kButtons.size(); ++i) {
-    Picture* button = new Picture(ScnTabBG, QString::fromLatin1(kButtons[i].name));
-    button->resize(u.size(660, 675));
-    button->move(0, u.y(65));
-    button->setToolTip(QString::fromLatin1(kButtons[i].tooltip));
-    button->setCursor(Qt::PointingHandCursor);
-    QLabel* caption = new QLabel(QString::fromLatin1(kButtons[i].caption), button);
-    caption->setObjectName(QStringLiteral("lblTB0%1").arg(i + 1));
-    caption->setGeometry(u.rect(0, 420, 660, 255));
-    caption->setAlignment(Qt::AlignCenter);
-    caption->setFont(WindowFont(8.25));
-    caption->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto [button, caption] = MakeToolbarButton(ScnTabBG, static_cast<int>(i + 1), 0,
+                                               QString::fromLatin1(kButtons[i].caption),
+                                               QString::fromLatin1(kButtons[i].tooltip));
     toolbar_[i] = button;
     toolbarLabels_[i] = caption;
   }
@@ -225,7 +218,8 @@ void PracticeWindow::BuildStatusPanels() {
   lblAnsweredQ->setGeometry(0, 0, bot3->width() / 2 - 4, bot3->height());
   auto* slash = StatusText(bot3, QStringLiteral("lblSlash"), QString());
   slash->setText(QStringLiteral("/"));
-  lblTotalQ = StatusText(bot3, QStringLiteral("lblTotalQ"), QStringLiteral("Total number of questions"));
+  lblTotalQ =
+      StatusText(bot3, QStringLiteral("lblTotalQ"), QStringLiteral("Total number of questions"));
   lblTotalQ->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   lblTotalQ->setGeometry(bot3->width() / 2 + 4, 0, bot3->width() / 2 - 4, bot3->height());
 
@@ -240,9 +234,8 @@ void PracticeWindow::BuildStatusPanels() {
   RemQns->setToolTip(QStringLiteral("Select a remaining question"));
   RemQns->setFont(WindowFont(8.25));
   RemQns->setGeometry(u.x(800), u.y(30), u.x(900), TxtRem->height() - u.y(60));
-  connect(RemQns, &QComboBox::activated, this, [this](int index) {
-    GoToPage(RemQns->itemText(index).toInt());
-  });
+  connect(RemQns, &QComboBox::activated, this,
+          [this](int index) { GoToPage(RemQns->itemText(index).toInt()); });
 
   fmeMark = StatusPanel(QStringLiteral("fmeMark"), QStringLiteral("bottombg4.bmp"), 4680, 3000);
   for (int i = 0; i < 15; ++i) {
@@ -260,7 +253,8 @@ void PracticeWindow::BuildStatusPanels() {
 void SecondAttemptWindow::BuildStatusPanels() {
   PracticeWindow::BuildStatusPanels();
   // The second attempt keeps no clock and no date: its first panel names the attempt instead.
-  for (const char* name : {"Bot1", "Bot2"}) delete RemQnsBG->findChild<QLabel*>(QLatin1String(name));
+  for (const char* name : {"Bot1", "Bot2"})
+    delete RemQnsBG->findChild<QLabel*>(QLatin1String(name));
   lblClock = LTime = lblDate = ETime = nullptr;
   QLabel* bot1 = StatusPanel(QStringLiteral("Bot1"), QStringLiteral("bottombg1.bmp"), 0, 1920);
   QLabel* label = StatusText(bot1, QStringLiteral("Label1"), QString());
@@ -328,7 +322,8 @@ void PracticeWindow::ShowCurrentPage() {
   if (!pageFile_.empty()) std::filesystem::remove(pageFile_, ec);
   const std::string& id = paper_.pages[static_cast<std::size_t>(currentPage_ - 1)];
   pageFile_ = QuestionPagePath(services_.dataFolder, id);
-  if (ExtractResource(*services_.package, static_cast<std::uint16_t>(std::stoi(id)), pageFile_) == 0) {
+  if (ExtractResource(*services_.package, static_cast<std::uint16_t>(std::stoi(id)), pageFile_) ==
+      0) {
     brwWebBrowser->ShowPageFile(QString::fromStdString(pageFile_.string()));
   }
 }
@@ -385,15 +380,16 @@ void PracticeWindow::MarkPaper() {
   if (!StoreAndWrite()) return;
   const QString question =
       HasUnansweredBlanks(paper_.attempt, paper_.answers)
-          ? QStringLiteral("You have not answered all the questions.  Do you still want to mark "
-                           "your practice?")
+          ? QStringLiteral(
+                "You have not answered all the questions.  Do you still want to mark "
+                "your practice?")
           : QStringLiteral("Do you want to mark your practice now?");
   if (!ask_(QStringLiteral("Marking"), question, 2)) return;
   RunMarkingAnimation();
   const QDate today = QDate::currentDate();
-  auto marked = MarkAttempt(paper_.attempt, paper_.answers,
-                            QDateTime::currentSecsSinceEpoch() - startTime_,
-                            MarkingDay{today.day(), today.month(), today.year()});
+  auto marked =
+      MarkAttempt(paper_.attempt, paper_.answers, QDateTime::currentSecsSinceEpoch() - startTime_,
+                  MarkingDay{today.day(), today.month(), today.year()});
   if (!marked) {
     ask_(QStringLiteral("Marking"),
          QStringLiteral("Your paper could not be marked: %1")
@@ -488,8 +484,8 @@ void PracticeWindow::closeEvent(QCloseEvent* event) {
 }
 
 void PracticeWindow::UpdateClock() {
-  lblClock->setText(QString::fromStdString(
-      TimeTakenText(QDateTime::currentSecsSinceEpoch() - startTime_)));
+  lblClock->setText(
+      QString::fromStdString(TimeTakenText(QDateTime::currentSecsSinceEpoch() - startTime_)));
 }
 
 void PracticeWindow::UpdateToolbar(const QPoint& cursor) {
@@ -521,7 +517,8 @@ void PracticeWindow::PracticeTick() {
   UpdateTitleButtonHover(cursor);
   if (focusFlag() && !isMinimized()) {
     const QString kind = isMaximized() ? QStringLiteral("norm") : QStringLiteral("max");
-    SetHoverFace(imgProgMax, cursor, skin().picture(QStringLiteral("prog_blueoff_%1.bmp").arg(kind)),
+    SetHoverFace(imgProgMax, cursor,
+                 skin().picture(QStringLiteral("prog_blueoff_%1.bmp").arg(kind)),
                  skin().picture(QStringLiteral("prog_blue_%1.bmp").arg(kind)));
   } else if (!focusFlag()) {
     imgProgMax->setFace(skin().picture(QStringLiteral("prog_white_max.bmp")));
@@ -536,7 +533,8 @@ void PracticeWindow::ToggleAnswerSheet() {
   if (!sheetShown_) {
     AnsBox->move(inner, AnsBox->y());
     PicHideAns->move(AnsBox->x() - PicHideAns->width() - rightEdge, PicHideAns->y());
-    brwWebBrowser->resize(inner - PicHideAns->width() - leftEdge - rightEdge, brwWebBrowser->height());
+    brwWebBrowser->resize(inner - PicHideAns->width() - leftEdge - rightEdge,
+                          brwWebBrowser->height());
     ImgHandle->setToolTip(QStringLiteral("Show answer sheet"));
   } else {
     AnsBox->move(inner - AnsBox->width() - rightEdge, AnsBox->y());
@@ -633,7 +631,8 @@ void PracticeWindow::ResizeFromCorner() {
 void PracticeWindow::mousePressEvent(QMouseEvent* event) {
   const int margin = units().x(90);  // 6 pixels at 96 dots per inch
   const QPoint at = event->position().toPoint();
-  if (event->button() == Qt::LeftButton && at.x() > width() - margin && at.y() > height() - margin) {
+  if (event->button() == Qt::LeftButton && at.x() > width() - margin &&
+      at.y() > height() - margin) {
     ResizeFromCorner();
     return;
   }
