@@ -34,8 +34,8 @@ class AnswerValidator : public QValidator {
     if (kept.size() != input.size()) {
       input = kept;
       position -= removedBefore;
-      QMetaObject::invokeMethod(sheet_, [this] { emit sheet_->characterRefused(box_); },
-                                Qt::QueuedConnection);
+      QMetaObject::invokeMethod(
+          sheet_, [this] { emit sheet_->characterRefused(box_); }, Qt::QueuedConnection);
     }
     return Acceptable;
   }
@@ -65,7 +65,8 @@ void SetBoxColour(QLineEdit* box, const QColor& colour) {
 
 const std::string& Entry(const RecordList& list, int i) {
   static const std::string kEmpty;
-  return i >= 1 && i <= static_cast<int>(list.size()) ? list[static_cast<std::size_t>(i - 1)] : kEmpty;
+  return i >= 1 && i <= static_cast<int>(list.size()) ? list[static_cast<std::size_t>(i - 1)]
+                                                      : kEmpty;
 }
 
 }  // namespace
@@ -151,7 +152,8 @@ void AnswerSheet::SetUpAnswerSheet(const OpenPaper& paper, int page) {
                                 first.frame->width() - u.x(1000), u.y(1000));
       first.firstGlyph->move(first.answer->x() + first.answer->width() + u.x(100),
                              first.firstGlyph->y());
-      first.model->setGeometry(first.answer->x(), first.answer->y() + first.answer->height() + u.y(100),
+      first.model->setGeometry(first.answer->x(),
+                               first.answer->y() + first.answer->height() + u.y(100),
                                first.frame->width() - u.x(500), u.y(1000));
     }
     if (first.secondGlyph != nullptr) first.secondGlyph->move(first.firstGlyph->pos());
@@ -201,7 +203,8 @@ void AnswerSheet::ShowMarked() {
   }
 }
 
-SecondAttemptSheet::SecondAttemptSheet(QWidget* parent, const Skin& skin) : AnswerSheet(parent, skin) {
+SecondAttemptSheet::SecondAttemptSheet(QWidget* parent, const Skin& skin)
+    : AnswerSheet(parent, skin) {
   const ScreenUnits u = ScreenUnits::ForWidget(parent);
   for (int n = 1; n <= kSlots; ++n) {
     AnswerSlot& s = slots_[static_cast<std::size_t>(n - 1)];
@@ -217,8 +220,8 @@ void SecondAttemptSheet::FillAnswerSlot(const OpenPaper& paper, int n, int blank
   AnswerSlot& s = slots_[static_cast<std::size_t>(n - 1)];
   ShowGlyph(s.firstGlyph, Entry(paper.firstResults, blank));
   ShowGlyph(s.secondGlyph, Entry(paper.results, blank));
-  s.model->setText(FromWindows1252(ExpectedAnswer(paper.answers, paper.attempt.keys,
-                                                  paper.attempt.types, blank)));
+  s.model->setText(FromWindows1252(
+      ExpectedAnswer(paper.answers, paper.attempt.keys, paper.attempt.types, blank)));
   s.answer->setMaxLength(Entry(paper.attempt.types, blank) == "Q" ? 1 : 32767);
   s.answer->setText(FromWindows1252(Entry(paper.answers, blank)));
   const bool carried = paper.CarriedOver(blank);

@@ -25,7 +25,8 @@ Result<RecordList> PaperLine(const std::filesystem::path& file, const PaperChoic
     return Error{0, "Paper " + choice.paperKey + " has no line in \"" + file.string() + "\"."};
   }
   const std::string& line = (*lines)[static_cast<std::size_t>(index - 1)];
-  const int available = line.empty() ? 0 : static_cast<int>(std::count(line.begin(), line.end(), '>'));
+  const int available =
+      line.empty() ? 0 : static_cast<int>(std::count(line.begin(), line.end(), '>'));
   RecordList values;
   if (available > 0) {
     auto split = SplitRecordLine(line, std::min(available, n), kBlankCapacity);
@@ -48,7 +49,8 @@ std::string MarksValue(const std::filesystem::path& marks, const char* key, int 
 
 int OpenPaper::BlankOffset(int page) const {
   int offset = 0;
-  for (int p = 1; p < page && p <= pageCount(); ++p) offset += blanksPerPage[static_cast<std::size_t>(p - 1)];
+  for (int p = 1; p < page && p <= pageCount(); ++p)
+    offset += blanksPerPage[static_cast<std::size_t>(p - 1)];
   return offset;
 }
 
@@ -76,8 +78,8 @@ std::vector<int> OpenPaper::RemainingPages() const {
 }
 
 int OpenPaper::AnsweredCount() const {
-  return static_cast<int>(
-      std::count_if(answers.begin(), answers.end(), [](const std::string& a) { return !a.empty(); }));
+  return static_cast<int>(std::count_if(answers.begin(), answers.end(),
+                                        [](const std::string& a) { return !a.empty(); }));
 }
 
 int OpenPaper::PaperInTopic() const {
@@ -133,7 +135,8 @@ Result<OpenPaper> LoadOpenPaper(const ContentPackage& package,
     }
   }
   const int index = attempt.paperIndex();
-  paper.marked = MarksValue(attempt.marksFile, first ? "FST" : "SST", choice.paperCount, index) == "1";
+  paper.marked =
+      MarksValue(attempt.marksFile, first ? "FST" : "SST", choice.paperCount, index) == "1";
   paper.score = MarksValue(attempt.marksFile, first ? "FSE" : "SSE", choice.paperCount, index);
   if (first) {
     paper.timeTaken = MarksValue(attempt.marksFile, "LTM", choice.paperCount, index);

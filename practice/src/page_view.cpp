@@ -18,18 +18,6 @@
 namespace quillory {
 namespace {
 
-// A page goes nowhere but where the view sends it: a link out of the archive is not followed.
-class QuestionPage : public QWebEnginePage {
- public:
-  using QWebEnginePage::QWebEnginePage;
-
- protected:
-  bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
-    const QString scheme = url.scheme();
-    return true;
-  }
-};
-
 constexpr char kNote[] =
     "<html><body style=\"font-family: 'DejaVu Sans', Arial, sans-serif; margin: 24pt\">"
     "<p>Sorry, this question cannot be shown.</p>"
@@ -53,9 +41,6 @@ PageView::PageView(QWidget* parent) : QWebEngineView(parent) {
     return dialog.exec() == QDialog::Accepted;
   };
   connect(this, &QWebEngineView::printFinished, this, [this] { printer_.reset(); });
-  connect(this, &QWebEngineView::loadFinished, this, [this] {
-    if (QWidget* proxy = focusProxy()) proxy->installEventFilter(this);
-  });
 }
 
 PageView::~PageView() {
@@ -70,23 +55,17 @@ void PageView::EnsurePage() {
   guard_ = new PageRequestGuard(this);
   profile_ = new QWebEngineProfile(this);  // off the record: no storage name
   profile_->setHttpCacheType(QWebEngineProfile::NoCache);
-  profile_->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
-  profile_->setSpellCheckEnabled(false);
   profile_->installUrlSchemeHandler(kPageScheme, handler_);
   profile_->installUrlSchemeHandler(kContentIdScheme, handler_);
   profile_->setUrlRequestInterceptor(guard_);
 
-  page_ = new QuestionPage(profile_, this);
+  page_ = new QWebEnginePage(profile_, this);
+  // Local content keeps its access to files, without which a page of the page scheme cannot load
+  // its own parts either; the request guard keeps it from every other file.
   QWebEngineSettings* settings = page_->settings();
-  // A page may load its own parts only because it may load local content; the request guard
-  // keeps it from files outside the archive.
-  settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
   settings->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
-  settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
-  settings->setAttribute(QWebEngineSettings::PdfViewerEnabled, false);
   settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
-  settings->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
-  settings->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
+  settings->setAttribute(QWebEngineSettings::PdfViewerEnabled, false);
   settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
   // The answer box keeps the keyboard when the next page comes up.
   settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
@@ -94,13 +73,15 @@ void PageView::EnsurePage() {
 }
 
 bool PageView::ShowPageFile(const QString& path) {
+  MhtmlDocument document;
   QFile file(path);
-  const bool read = file.open(QIODevice::ReadOnly);
-  const QByteArray bytes = read ? file.readAll() : QByteArray();
+  if (file.open(QIODevice::ReadOnly)) {
+    const QByteArray bytes = file.readAll();
+    document =
+        DecodeMhtml(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  }
   EnsurePage();
-  const QUrl address = read ? handler_->setDocument(DecodeMhtml(std::string_view(
-                                  bytes.constData(), static_cast<std::size_t>(bytes.size()))))
-                            : handler_->setDocument({});
+  const QUrl address = handler_->setDocument(std::move(document));
   if (address.isEmpty()) {
     ShowNote();
     return false;

@@ -4,9 +4,9 @@ namespace quillory {
 
 PracticeWindow* PracticeWindows::Open(const PaperChoice& choice) {
   CloseAll();
-  PracticeWindow* window = choice.attempt == 1
-                               ? static_cast<PracticeWindow*>(new FirstAttemptWindow(skin_, services_))
-                               : new SecondAttemptWindow(skin_, services_);
+  PracticeWindow* window =
+      choice.attempt == 1 ? static_cast<PracticeWindow*>(new FirstAttemptWindow(skin_, services_))
+                          : new SecondAttemptWindow(skin_, services_);
   if (!window->Form_Load(choice)) {
     delete window;
     return nullptr;
