@@ -12,8 +12,18 @@ import html
 import os
 import random
 import re
+import sys
 from dataclasses import dataclass, field
-from fractions import Fraction
+
+# The Fractions generator in this folder is named fractions.py and would hide
+# the standard module of that name, so this folder is left out while it loads.
+_HERE = os.path.dirname(os.path.abspath(__file__))
+_SAVED_PATH = sys.path[:]
+sys.path[:] = [p for p in sys.path if os.path.abspath(p or os.curdir) != _HERE]
+try:
+    from fractions import Fraction
+finally:
+    sys.path[:] = _SAVED_PATH
 
 # ---------------------------------------------------------------------------
 # Numbers as pupils see them
@@ -182,6 +192,33 @@ def shows_unit(line: str) -> bool:
 def says_number_only(stem: str) -> bool:
     return NUMBER_ONLY in stem or NUMBERS_ONLY in stem
 
+
+# The form a fraction answer must take, said on every page that asks for one
+# (the answer sheet compares fraction and mixed-number keys character by
+# character). "each answer" variants serve pages with several parts.
+def form_note(kind: str, each: bool = False) -> str:
+    what = {"F": "a fraction", "I": "an improper fraction",
+            "X": "a mixed number"}[kind]
+    if each:
+        return f"Give each answer as {what} in its simplest form."
+    return f"Give your answer as {what} in its simplest form."
+
+
+def _lowest(n: int, d: int) -> bool:
+    return not any(n % k == 0 and d % k == 0 for k in range(2, min(n, d) + 1))
+
+
+def fraction_key_ok(key: str) -> bool:
+    """a/b in lowest terms, not a whole number."""
+    m = re.fullmatch(r"([1-9]\d*)/([1-9]\d*)", key)
+    return bool(m) and int(m[2]) > 1 and _lowest(int(m[1]), int(m[2]))
+
+
+def mixed_key_ok(key: str) -> bool:
+    """w a/b with a proper fraction in lowest terms."""
+    m = re.fullmatch(r"([1-9]\d*) ([1-9]\d*)/([1-9]\d*)", key)
+    return bool(m) and int(m[2]) < int(m[3]) and _lowest(int(m[2]), int(m[3]))
+
 @dataclass
 class Blank:
     type: str
@@ -286,7 +323,7 @@ class Paper:
                 for i in range(len(p.blanks)):
                     assert f"({chr(97 + i)})" in " ".join(p.body), where
             for b in p.blanks:
-                assert b.type in "QNMG" and len(b.type) == 1, where
+                assert b.type in "QNMGFX" and len(b.type) == 1, where
                 assert ">" not in b.key and "\n" not in b.key, where
                 if b.type == "N":
                     assert re.fullmatch(r"[1-9]\d*|0", b.key), (where, b.key)
@@ -295,6 +332,18 @@ class Paper:
                     assert b.key in ("1", "2", "3", "4"), where
                 if b.type == "M":
                     assert b.key.startswith(";") and b.key.count(";") >= 2, where
+                if b.type in "FX":
+                    text = " ".join([p.stem] + p.body)
+                    if b.type == "X":
+                        ok, kind = mixed_key_ok(b.key), "X"
+                    else:
+                        n, d = map(int, b.key.split("/")) if "/" in b.key else (0, 0)
+                        ok, kind = fraction_key_ok(b.key), "I" if n > d else "F"
+                    assert ok, (where, b.key)
+                    assert (form_note(kind) in text
+                            or form_note(kind, each=True) in text), (where, kind)
+                    # No unit beside a fraction blank: it would be typed too.
+                    assert not any(shows_unit(line) for line in p.body), where
             heads = [b for b in p.blanks if b.type == "G" and b.key != " "]
             for b in heads:
                 i = p.blanks.index(b)
