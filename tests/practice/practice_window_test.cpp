@@ -238,8 +238,9 @@ class PracticeWindowTest : public QObject {
     QCOMPARE(page->width(), before);
   }
 
-  void aPaperNotYetWrittenOpensToAMessage() {
-    QVERIFY(Open("106") == nullptr);
+  // A paper the tables do not list (one not yet written) opens to a message, never a window.
+  void aPaperWithoutPagesOpensToAMessage() {
+    QVERIFY(Open("131") == nullptr);
     QVERIFY(windows_->current() == nullptr);
     QVERIFY(asked_.last().contains("not ready"));
   }
