@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <tuple>
 
 #include "../support/temp_folder.h"
 #include "package_check.h"
@@ -59,6 +60,33 @@ TEST_F(ShippedContent, TheFirstGrammarPaperIsThirtyOneBlankPages) {
   EXPECT_EQ(paper.answerKeys[0], "2");
   EXPECT_EQ(paper.answerTypes[0], "Q");
   EXPECT_EQ(paper.marks[0], "1");
+}
+
+TEST_F(ShippedContent, TheFirstClozePaperIsThreePagesOfTenBlanks) {
+  const PaperTables paper = Paper(1, "111");
+  EXPECT_EQ(paper.questionIds, (std::vector<std::string>{"12301", "12302", "12303"}));
+  EXPECT_EQ(paper.blanksPerPage, (std::vector<int>{10, 10, 10}));
+  EXPECT_EQ(RecordList(paper.answerKeys.begin(), paper.answerKeys.begin() + 10),
+            (RecordList{"a", "in", "have", "are", "because", "from", "however", "on", "by", "is"}));
+  EXPECT_EQ(RecordList(paper.answerTypes.begin(), paper.answerTypes.begin() + 10), RecordList(10, "T"));
+}
+
+TEST_F(ShippedContent, FractionsCarryTheirTellingKeys) {
+  for (const auto& [key, id, answer, type] :
+       {std::tuple{"111", "22134", "29/36", "F"}, std::tuple{"113", "22180", "2 3/4", "X"}}) {
+    const PaperTables paper = Paper(2, key);
+    std::size_t blank = 0;
+    bool found = false;
+    for (std::size_t page = 0; page < paper.questionIds.size() && !found; ++page) {
+      if (paper.questionIds[page] == id) {
+        EXPECT_EQ(paper.answerKeys[blank], answer);
+        EXPECT_EQ(paper.answerTypes[blank], type);
+        found = true;
+      }
+      blank += static_cast<std::size_t>(paper.blanksPerPage[page]);
+    }
+    EXPECT_TRUE(found) << id << " is not in paper " << key;
+  }
 }
 
 TEST_F(ShippedContent, KeysAreUniqueOnlyWithinASubject) {
