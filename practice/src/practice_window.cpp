@@ -386,6 +386,9 @@ void PracticeWindow::MarkPaper() {
           : QStringLiteral("Do you want to mark your practice now?");
   if (!ask_(QStringLiteral("Marking"), question, 2)) return;
   RunMarkingAnimation();
+  // The home window may have closed this paper meanwhile (to erase every result, or to end the
+  // program): then nothing more is written.
+  if (unloading_) return;
   const QDate today = QDate::currentDate();
   auto marked =
       MarkAttempt(paper_.attempt, paper_.answers, QDateTime::currentSecsSinceEpoch() - startTime_,
