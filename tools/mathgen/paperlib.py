@@ -323,7 +323,10 @@ class Paper:
                 for i in range(len(p.blanks)):
                     assert f"({chr(97 + i)})" in " ".join(p.body), where
             for b in p.blanks:
-                assert b.type in "QNMGFX" and len(b.type) == 1, where
+                assert b.type in "QNMGFXT" and len(b.type) == 1, where
+                if b.type == "T":
+                    # A single word, so that there is only one way to write it.
+                    assert re.fullmatch(r"[A-Za-z]+", b.key), (where, b.key)
                 assert ">" not in b.key and "\n" not in b.key, where
                 if b.type == "N":
                     assert re.fullmatch(r"[1-9]\d*|0", b.key), (where, b.key)

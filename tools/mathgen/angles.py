@@ -1,0 +1,965 @@
+#!/usr/bin/env python3
+"""Mathematics topic 2, "Angles, Lines and Graphs": writes papers 106 to 110.
+
+    python3 tools/mathgen/angles.py           # write the papers and figures
+    python3 tools/mathgen/angles.py --check   # compare with the files
+
+Every figure is drawn from the numbers its key is computed from: angles are
+drawn to their true size, shapes from their corner points, charts from their
+data. Keys are then checked a second way (sums, vectors, a re-read of the
+drawn data) before anything is written.
+"""
+
+from __future__ import annotations
+
+import argparse
+import math
+import os
+import random
+import sys
+import tempfile
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from paperlib import (  # noqa: E402
+    Blank, Page, Paper, PositionDealer, UniqueTexts, write_files,
+)
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+SUBJECT = os.path.join("assets", "subjects", "2-mathematics")
+FIRST_ID, LAST_ID = 22231, 22360
+
+INSTRUCTION = ("In the answer sheet, write an angle as a number only, without the "
+               "° sign (for 45°, write 45). Name a line or a side with its two "
+               "capital letters. For a multiple-choice question, write the number "
+               "of the correct option (1, 2, 3 or 4).")
+
+NO_DEG = "Write the number only, without °."
+NO_DEGS = "Write each answer as a number only, without °."
+TWO_LETTERS = "Name each side with two letters."
+
+FONT = 'font-family="DejaVu Sans"'
+BLACK, BLUE, RED, GREY = "#000000", "#1d4f91", "#c00000", "#b8c4d0"
+
+TYPES = ["Acute angle", "Right angle", "Obtuse angle", "Reflex angle"]
+
+COMPASS = ["north", "north-east", "east", "south-east", "south", "south-west",
+           "west", "north-west"]
+ABBR = ["N", "NE", "E", "SE", "S", "SW", "W", "NW"]
+
+NAMES = [("Amira", "she"), ("Leo", "he"), ("Priya", "she"), ("Jack", "he"),
+         ("Sophie", "she"), ("Oliver", "he"), ("Zara", "she"), ("Kwame", "he"),
+         ("Ellie", "she"), ("Harry", "he"), ("Ruby", "she"), ("Yusuf", "he"),
+         ("Chloe", "she"), ("Ethan", "he"), ("Isla", "she"), ("Noah", "he")]
+
+
+# ---------------------------------------------------------------------------
+# Drawing
+
+def r1(v: float) -> str:
+    return f"{round(v, 1):g}"
+
+
+class Svg:
+    def __init__(self, w: int, h: int):
+        self.w, self.h = w, h
+        self.items: list[str] = []
+
+    def line(self, a, b, width=2, colour=BLACK):
+        self.items.append(f'<line x1="{r1(a[0])}" y1="{r1(a[1])}" x2="{r1(b[0])}" '
+                          f'y2="{r1(b[1])}" stroke="{colour}" stroke-width="{width}"/>')
+
+    def text(self, p, s, size=16, anchor="middle", colour=BLACK, italic=False):
+        style = ' font-style="italic"' if italic else ""
+        self.items.append(f'<text x="{r1(p[0])}" y="{r1(p[1] + size * 0.35)}" {FONT} '
+                          f'font-size="{size}" text-anchor="{anchor}" '
+                          f'fill="{colour}"{style}>{s}</text>')
+
+    def path(self, d, colour=BLACK, width=2, fill="none"):
+        self.items.append(f'<path d="{d}" fill="{fill}" stroke="{colour}" '
+                          f'stroke-width="{width}"/>')
+
+    def polygon(self, pts, fill="none", colour=BLACK, width=2):
+        p = " ".join(f"{r1(x)},{r1(y)}" for x, y in pts)
+        self.items.append(f'<polygon points="{p}" fill="{fill}" stroke="{colour}" '
+                          f'stroke-width="{width}"/>')
+
+    def rect(self, x, y, w, h, fill, colour=BLACK, width=1):
+        self.items.append(f'<rect x="{r1(x)}" y="{r1(y)}" width="{r1(w)}" '
+                          f'height="{r1(h)}" fill="{fill}" stroke="{colour}" '
+                          f'stroke-width="{width}"/>')
+
+    def dot(self, p, r=3.5, colour=BLACK):
+        self.items.append(f'<circle cx="{r1(p[0])}" cy="{r1(p[1])}" r="{r}" '
+                          f'fill="{colour}"/>')
+
+    def render(self) -> str:
+        head = ['<?xml version="1.0" encoding="UTF-8"?>',
+                f'<svg xmlns="http://www.w3.org/2000/svg" version="1.1" '
+                f'width="{self.w}" height="{self.h}" viewBox="0 0 {self.w} {self.h}">',
+                f'<rect x="0" y="0" width="{self.w}" height="{self.h}" fill="#ffffff"/>']
+        return "\n".join(head + self.items + ["</svg>"]) + "\n"
+
+
+def at(c, r, deg):
+    """The point r from c in direction deg, measured anticlockwise from east
+    (the page's y axis points down)."""
+    t = math.radians(deg)
+    return (c[0] + r * math.cos(t), c[1] - r * math.sin(t))
+
+
+def arc(s: Svg, c, r, a1, a2, colour=BLUE):
+    """An arc from direction a1 anticlockwise to a2, marking the angle between."""
+    span = (a2 - a1) % 360
+    if span == 90:
+        u, v = at(c, r * 0.55, a1), at(c, r * 0.55, a2)
+        w = (u[0] + v[0] - c[0], u[1] + v[1] - c[1])
+        s.path(f"M {r1(u[0])} {r1(u[1])} L {r1(w[0])} {r1(w[1])} L {r1(v[0])} {r1(v[1])}",
+               colour)
+        return
+    p, q = at(c, r, a1), at(c, r, a2)
+    large = 1 if span > 180 else 0
+    s.path(f"M {r1(p[0])} {r1(p[1])} A {r} {r} 0 {large} 0 {r1(q[0])} {r1(q[1])}",
+           colour)
+
+
+def angle_label(s: Svg, c, r, a1, a2, text, colour=BLUE):
+    span = (a2 - a1) % 360
+    mid = a1 + span / 2
+    extra = 26 if span >= 40 else 26 + (40 - span) * 1.4
+    s.text(at(c, r + extra, mid), text, 17, colour=colour, italic=text.isalpha())
+
+
+def ray_angles_figure(rays: list[float], marks: list[tuple[int, str]],
+                      letters: list[str] | None, centre_letter: str | None,
+                      w=400, h=300, c=None, length=120) -> str:
+    """Rays from one point; marks[i] labels the angle from rays[i] to the next
+    ray anticlockwise."""
+    s = Svg(w, h)
+    c = c or (w / 2, h / 2 + 10)
+    for i, a in enumerate(rays):
+        s.line(c, at(c, length, a))
+        if letters:
+            s.text(at(c, length + 16, a), letters[i], 18)
+    n = len(rays)
+    for i, text in marks:
+        a1, a2 = rays[i], rays[(i + 1) % n]
+        radius = 34 if (a2 - a1) % 360 >= 40 else 46
+        # A small gap at each end keeps neighbouring arcs apart.
+        gap = 6 if len(marks) > 1 and (a2 - a1) % 360 != 90 else 0
+        arc(s, c, radius, a1 + gap, a2 - gap)
+        angle_label(s, c, radius, a1, a2, text)
+    s.dot(c)
+    if centre_letter:
+        s.text((c[0] - 4, c[1] + 20), centre_letter, 18)
+    return s.render()
+
+
+def shape_figure(pts, letters, right_corners=(), w=420, h=260) -> str:
+    s = Svg(w, h)
+    s.polygon(pts, fill="#eef3fa")
+    cx = sum(p[0] for p in pts) / len(pts)
+    cy = sum(p[1] for p in pts) / len(pts)
+    for i, (p, name) in enumerate(zip(pts, letters)):
+        d = math.hypot(p[0] - cx, p[1] - cy)
+        s.text((p[0] + (p[0] - cx) / d * 20, p[1] + (p[1] - cy) / d * 20), name, 18)
+        if i in right_corners:
+            a, b = pts[i - 1], pts[(i + 1) % len(pts)]
+            u = ((a[0] - p[0]) / math.dist(a, p) * 14, (a[1] - p[1]) / math.dist(a, p) * 14)
+            v = ((b[0] - p[0]) / math.dist(b, p) * 14, (b[1] - p[1]) / math.dist(b, p) * 14)
+            s.path(f"M {r1(p[0] + u[0])} {r1(p[1] + u[1])} L {r1(p[0] + u[0] + v[0])} "
+                   f"{r1(p[1] + u[1] + v[1])} L {r1(p[0] + v[0])} {r1(p[1] + v[1])}",
+                   BLUE)
+    return s.render()
+
+
+def corner_angle(pts, i) -> float:
+    p, a, b = pts[i], pts[i - 1], pts[(i + 1) % len(pts)]
+    u, v = (a[0] - p[0], a[1] - p[1]), (b[0] - p[0], b[1] - p[1])
+    cos = (u[0] * v[0] + u[1] * v[1]) / (math.hypot(*u) * math.hypot(*v))
+    return math.degrees(math.acos(max(-1, min(1, cos))))
+
+
+def grid_axes(s: Svg, ox, oy, cell, nx, ny, xlabel=True):
+    for k in range(nx + 1):
+        s.line((ox + k * cell, oy), (ox + k * cell, oy - ny * cell), 1, GREY)
+        s.text((ox + k * cell, oy + 16), str(k), 13)
+    for k in range(ny + 1):
+        s.line((ox, oy - k * cell), (ox + nx * cell, oy - k * cell), 1, GREY)
+        if k:
+            s.text((ox - 12, oy - k * cell), str(k), 13)
+    s.line((ox, oy), (ox + nx * cell + 12, oy), 2)
+    s.line((ox, oy), (ox, oy - ny * cell - 12), 2)
+    s.polygon([(ox + nx * cell + 20, oy), (ox + nx * cell + 10, oy - 5),
+               (ox + nx * cell + 10, oy + 5)], fill=BLACK, width=1)
+    s.polygon([(ox, oy - ny * cell - 20), (ox - 5, oy - ny * cell - 10),
+               (ox + 5, oy - ny * cell - 10)], fill=BLACK, width=1)
+    if xlabel:
+        s.text((ox + nx * cell + 22, oy + 14), "x", 15, italic=True)
+        s.text((ox - 14, oy - ny * cell - 18), "y", 15, italic=True)
+
+
+def coords_figure(points: dict[str, tuple[int, int]], n=8) -> str:
+    cell = 30
+    s = Svg(cell * n + 90, cell * n + 80)
+    ox, oy = 40, cell * n + 40
+    grid_axes(s, ox, oy, cell, n, n)
+    for name, (x, y) in points.items():
+        p = (ox + x * cell, oy - y * cell)
+        s.line((p[0] - 5, p[1] - 5), (p[0] + 5, p[1] + 5), 2.5, RED)
+        s.line((p[0] - 5, p[1] + 5), (p[0] + 5, p[1] - 5), 2.5, RED)
+        s.text((p[0] + 12, p[1] - 12), name, 16, colour=RED)
+    return s.render()
+
+
+def segments_figure(segs: dict[str, tuple[tuple[int, int], tuple[int, int]]],
+                    nx=12, ny=8) -> str:
+    """Lines drawn on a square grid, each end named by its letter."""
+    cell = 30
+    s = Svg(nx * cell + 60, ny * cell + 60)
+    ox, oy = 30, ny * cell + 30
+    for k in range(nx + 1):
+        s.line((ox + k * cell, oy), (ox + k * cell, oy - ny * cell), 1, GREY)
+    for k in range(ny + 1):
+        s.line((ox, oy - k * cell), (ox + nx * cell, oy - k * cell), 1, GREY)
+    for name, (a, b) in segs.items():
+        pa = (ox + a[0] * cell, oy - a[1] * cell)
+        pb = (ox + b[0] * cell, oy - b[1] * cell)
+        s.line(pa, pb, 3, BLUE)
+        for p, q, letter in ((pa, pb, name[0]), (pb, pa, name[1])):
+            d = math.dist(p, q)
+            s.dot(p, 3, BLUE)
+            s.text((p[0] + (p[0] - q[0]) / d * 14, p[1] + (p[1] - q[1]) / d * 14),
+                   letter, 16)
+    return s.render()
+
+
+def bar_figure(labels, values, step, top, title, axis) -> str:
+    w, h = 460, 320
+    s = Svg(w, h)
+    ox, oy, height = 70, 260, 210
+    width = 340
+    s.text((w / 2 + 20, 20), title, 15)
+    for v in range(0, top + 1, step):
+        y = oy - v / top * height
+        s.line((ox, y), (ox + width, y), 1, GREY)
+        s.text((ox - 8, y), str(v), 13, anchor="end")
+    gap = width / len(labels)
+    for i, (lab, v) in enumerate(zip(labels, values)):
+        x = ox + i * gap + gap * 0.2
+        s.rect(x, oy - v / top * height, gap * 0.6, v / top * height, "#7aa6d8", BLUE)
+        s.text((ox + i * gap + gap / 2, oy + 16), lab, 13)
+    s.line((ox, oy), (ox + width, oy), 2)
+    s.line((ox, oy), (ox, oy - height - 8), 2)
+    s.items.append(f'<text x="18" y="{oy - height / 2}" {FONT} font-size="13" '
+                   f'text-anchor="middle" fill="{BLACK}" transform="rotate(-90 18 '
+                   f'{oy - height / 2})">{axis}</text>')
+    return s.render()
+
+
+def line_figure(labels, values, step, top, title, axis) -> str:
+    w, h = 480, 320
+    s = Svg(w, h)
+    ox, oy, height = 70, 260, 210
+    width = 370
+    s.text((w / 2 + 20, 20), title, 15)
+    for v in range(0, top + 1, step):
+        y = oy - v / top * height
+        s.line((ox, y), (ox + width, y), 1, GREY)
+        s.text((ox - 8, y), str(v), 13, anchor="end")
+    gap = width / (len(labels) - 1)
+    pts = [(ox + i * gap, oy - v / top * height) for i, v in enumerate(values)]
+    for i, lab in enumerate(labels):
+        s.line((pts[i][0], oy), (pts[i][0], oy - height), 1, GREY)
+        s.text((pts[i][0], oy + 16), lab, 12)
+    s.line((ox, oy), (ox + width + 8, oy), 2)
+    s.line((ox, oy), (ox, oy - height - 8), 2)
+    s.path("M " + " L ".join(f"{r1(x)} {r1(y)}" for x, y in pts), RED, 2.5)
+    for p in pts:
+        s.dot(p, 4, RED)
+    s.items.append(f'<text x="18" y="{oy - height / 2}" {FONT} font-size="13" '
+                   f'text-anchor="middle" fill="{BLACK}" transform="rotate(-90 18 '
+                   f'{oy - height / 2})">{axis}</text>')
+    return s.render()
+
+
+def compass_figure() -> str:
+    s = Svg(260, 260)
+    c = (130, 130)
+    for i, name in enumerate(ABBR):
+        a = 90 - 45 * i
+        long = i % 2 == 0
+        s.line(c, at(c, 88 if long else 62, a), 3 if long else 2)
+        s.text(at(c, 108 if long else 82, a), name, 16 if long else 13)
+    s.dot(c, 4)
+    return s.render()
+
+
+# ---------------------------------------------------------------------------
+# Papers
+
+class Builder(Paper):
+    def __init__(self, key: int, first_id: int, dealer: PositionDealer):
+        super().__init__(key, first_id, seed=key * 7919, dealer=dealer,
+                         instruction=INSTRUCTION)
+        self.figures: dict[str, str] = {}
+        self.names = list(NAMES)
+        self.rng.shuffle(self.names)
+
+    def qrng(self) -> random.Random:
+        return random.Random(self.key * 1000 + self.number)
+
+    def name(self):
+        return self.names.pop()
+
+    def draw(self, page: Page, svg: str, w: int, h: int, alt: str) -> Page:
+        name = f"angles-{self.first_id + len(self.pages) - 1}.svg"
+        self.figures[name] = svg
+        page.figure = (name, w, h, alt)
+        return page
+
+
+def n_(key) -> Blank:
+    assert int(key) >= 0
+    return Blank("N", 1, str(key))
+
+
+def m_(a: str, b: str) -> Blank:
+    """A line may be named from either end."""
+    return Blank("M", 1, f";{a}{b};{b}{a}")
+
+
+def kind(deg: float) -> str:
+    if deg < 90:
+        return TYPES[0]
+    if deg == 90:
+        return TYPES[1]
+    if deg < 180:
+        return TYPES[2]
+    assert 180 < deg < 360
+    return TYPES[3]
+
+
+# -- types of angle ---------------------------------------------------------
+
+def t_type_size(P: Builder, deg: int) -> None:
+    r = P.qrng()
+    right = kind(deg)
+    P.choice(f"An angle measures {deg}°. What type of angle is it?", right,
+             [t for t in TYPES if t != right], r)
+
+
+def t_type_figure(P: Builder, deg: int, rot: int, letter: str) -> None:
+    r = P.qrng()
+    right = kind(deg)
+    page = P.choice(f"Look at the angle marked <i>{letter}</i>. What type of angle "
+                    "is it?", right, [t for t in TYPES if t != right], r)
+    svg = ray_angles_figure([rot, rot + deg], [(0, letter)], None, None,
+                            w=340, h=260, length=110)
+    P.draw(page, svg, 340, 260, f"Two lines meeting at a point, with an angle "
+           f"marked {letter}")
+
+
+def t_count_types(P: Builder, sizes: list[int], which: str) -> None:
+    """Several angles in one figure; how many are of one type?"""
+    key = sum(1 for d in sizes if kind(d).startswith(which.capitalize()))
+    letters = "abcdefgh"[:len(sizes)]
+    s = Svg(110 * len(sizes) + 20, 170)
+    for i, (d, letter) in enumerate(zip(sizes, letters)):
+        c = (30 + i * 110 + (45 if d > 90 else 10), 120)
+        rot = 0
+        s.line(c, at(c, 80, rot))
+        s.line(c, at(c, 80, rot + d))
+        arc(s, c, 22, rot, rot + d)
+        s.dot(c, 3)
+        s.text((30 + i * 110 + 45, 158), letter, 16, italic=True)
+    stem = (f"Here are {len(sizes)} angles. How many of them are {which} angles? "
+            "Write the number only.")
+    page = P.single(stem, key)
+    P.draw(page, s.render(), s.w, s.h, f"{len(sizes)} angles labelled "
+           f"{', '.join(letters)}")
+
+
+# -- missing angles -----------------------------------------------------------
+
+def t_straight(P: Builder, t: int, letters: str, tilt: int = 0,
+               ask_left: bool = True) -> None:
+    """A ray from a point on a straight line; one angle given, one to find."""
+    a, b, o, c = letters
+    key = 180 - t
+    assert 0 < t < 180 and key + t == 180
+    marks = [(0, f"{t}°"), (1, "x")] if ask_left else [(0, "x"), (1, f"{key}°")]
+    if not ask_left:
+        key = t
+    svg = ray_angles_figure([tilt, tilt + t, tilt + 180], marks, [c, b, a], o,
+                            w=400, h=240, c=(200, 170), length=150)
+    page = P.single(f"{a}{o}{c} is a straight line. Work out the size of angle "
+                    f"<i>x</i>. {NO_DEG}", key, answer="<i>x</i> = ______°")
+    P.draw(page, svg, 400, 240, f"Straight line {a}{c} through {o}, with line "
+           f"{o}{b}")
+
+
+def t_right_split(P: Builder, t: int, letters: str, rot: int = 0) -> None:
+    a, b, o, c = letters
+    key = 90 - t
+    assert 0 < t < 90
+    page = P.single(f"Angle {a}{o}{c} is a right angle. Work out the size of angle "
+                    f"<i>y</i>. {NO_DEG}", key, answer="<i>y</i> = ______°")
+    full = ray_angles_figure([rot, rot + t, rot + 90], [(0, f"{t}°"), (1, "y")],
+                             [a, b, c], o, w=320, h=260, c=(110, 200), length=160)
+    P.draw(page, full, 320, 260, f"A right angle {a}{o}{c} split by line {o}{b}")
+
+
+def t_point(P: Builder, sizes: list[int], unknown: int, start: int = 10,
+            z: str = "z") -> None:
+    """Angles around a point; one is marked with a letter."""
+    assert sum(sizes) == 360
+    key = sizes[unknown]
+    rays, a = [], start
+    for d in sizes:
+        rays.append(a)
+        a += d
+    marks = [(i, z if i == unknown else f"{d}°") for i, d in enumerate(sizes)]
+    others = [d for i, d in enumerate(sizes) if i != unknown]
+    assert 360 - sum(others) == key
+    svg = ray_angles_figure(rays, marks, None, None, w=360, h=320, c=(180, 160),
+                            length=120)
+    count = ["", "", "Two", "Three", "Four", "Five"][len(sizes)]
+    page = P.single(f"{count} angles meet at a point. Work out the size of "
+                    f"angle <i>{z}</i>. {NO_DEG}", key, answer=f"<i>{z}</i> = ______°")
+    P.draw(page, svg, 360, 320, f"{count} angles around a point, one marked {z}")
+
+
+def t_cross(P: Builder, t: int, rot: int) -> None:
+    """Two straight lines crossing: vertically opposite angles."""
+    rays = [rot, rot + t, rot + 180, rot + 180 + t]
+    svg = ray_angles_figure(rays, [(0, f"{t}°"), (1, "a"), (2, "b")], None, None,
+                            w=380, h=300, c=(190, 150), length=130)
+    page = P.parts("Two straight lines cross. Work out the sizes of angles <i>a</i> "
+                   f"and <i>b</i>. {NO_DEGS}",
+                   [("<i>a</i> = ______°", n_(180 - t)), ("<i>b</i> = ______°", n_(t))])
+    assert (180 - t) + t + (180 - t) + t == 360
+    P.draw(page, svg, 380, 300, "Two straight lines crossing, with angles a and b")
+
+
+def t_text_pair(P: Builder, known: int, total: int, what: str) -> None:
+    key = total - known
+    assert 0 < key < total
+    P.single(f"Two angles together make {what}. One of them is {known}°. "
+             f"What is the other angle? {NO_DEG}", key, answer="Ans: ______°")
+
+
+def triangle_points(a: int, b: int, w=400, h=260):
+    """A triangle with angles a at the left corner and b at the right corner,
+    scaled to fit the box."""
+    ta, tb = math.tan(math.radians(a)), math.tan(math.radians(b))
+    base = 1.0
+    # Apex over the base: height = x * tan a = (base - x) * tan b
+    x = base * tb / (ta + tb)
+    y = x * ta
+    scale = min((w - 100) / base, (h - 80) / y)
+    ox, oy = 50 + (w - 100 - base * scale) / 2, h - 40
+    return [(ox, oy), (ox + base * scale, oy), (ox + x * scale, oy - y * scale)]
+
+
+def t_triangle(P: Builder, a: int, b: int, letters: str) -> None:
+    key = 180 - a - b
+    pts = triangle_points(a, b)
+    got = [corner_angle(pts, i) for i in range(3)]
+    assert abs(got[0] - a) < 0.01 and abs(got[1] - b) < 0.01 and abs(got[2] - key) < 0.01
+    s = Svg(400, 260)
+    s.polygon(pts, fill="#eef3fa")
+    A, B, C = letters
+    for p, name, dx, dy in ((pts[0], A, -14, 8), (pts[1], B, 14, 8), (pts[2], C, 0, -16)):
+        s.text((p[0] + dx, p[1] + dy), name, 18)
+    arc(s, pts[0], 30, 0, a)
+    angle_label(s, pts[0], 30, 0, a, f"{a}°")
+    arc(s, pts[1], 30, 180 - b, 180)
+    angle_label(s, pts[1], 30, 180 - b, 180, f"{b}°")
+    # The apex angle opens downwards, between the sides towards A and B.
+    arc(s, pts[2], 26, 180 + a, 360 - b)
+    angle_label(s, pts[2], 26, 180 + a, 360 - b, "w")
+    page = P.single(f"The angles inside a triangle add up to 180°. Work out the "
+                    f"size of angle <i>w</i> in triangle {A}{B}{C}. {NO_DEG}", key,
+                    answer="<i>w</i> = ______°")
+    P.draw(page, s.render(), 400, 260, f"Triangle {A}{B}{C} with two angles given "
+           "and one marked w")
+
+
+# -- lines and shapes ---------------------------------------------------------
+
+def vec(p, q):
+    return (q[0] - p[0], q[1] - p[1])
+
+
+def parallel(u, v) -> bool:
+    return abs(u[0] * v[1] - u[1] * v[0]) < 1e-6
+
+
+def perpendicular(u, v) -> bool:
+    return abs(u[0] * v[0] + u[1] * v[1]) < 1e-6
+
+
+def sides_of(pts, letters):
+    n = len(pts)
+    return {letters[i] + letters[(i + 1) % n]: (pts[i], pts[(i + 1) % n])
+            for i in range(n)}
+
+
+def only(found: list[str]) -> str:
+    assert len(found) == 1, found
+    return found[0]
+
+
+def side_parallel(pts, letters, side) -> str:
+    sides = sides_of(pts, letters)
+    u = vec(*sides[side])
+    return only([k for k, (p, q) in sides.items() if k != side and parallel(u, vec(p, q))])
+
+
+def side_perpendicular(pts, letters, side) -> list[str]:
+    sides = sides_of(pts, letters)
+    u = vec(*sides[side])
+    return [k for k, (p, q) in sides.items() if perpendicular(u, vec(p, q))]
+
+
+def side_equal(pts, letters, side) -> str:
+    sides = sides_of(pts, letters)
+    length = math.dist(*sides[side])
+    return only([k for k, (p, q) in sides.items()
+                 if k != side and abs(math.dist(p, q) - length) < 1e-6])
+
+
+def t_parallelogram(P: Builder) -> None:
+    """PQRS with no right angle and unequal neighbouring sides, so the only
+    name that fits is parallelogram."""
+    letters = "PQRS"
+    pts = [(140, 60), (340, 60), (280, 200), (80, 200)]
+    sides = sides_of(pts, letters)
+    assert all(abs(corner_angle(pts, i) - 90) > 10 for i in range(4))
+    assert abs(math.dist(*sides["PQ"]) - math.dist(*sides["QR"])) > 40
+    assert parallel(vec(*sides["PQ"]), vec(*sides["RS"]))
+    assert parallel(vec(*sides["QR"]), vec(*sides["SP"]))
+    par = side_parallel(pts, letters, "RS")
+    eq = side_equal(pts, letters, "RS")
+    assert par == eq == "PQ"
+    page = P.add(Page(
+        f"Look at the shape PQRS. {TWO_LETTERS}",
+        ["<p>(a) Name the side that is parallel to SR. ______</p>",
+         "<p>(b) Name the side that is equal in length to SR. ______</p>",
+         "<p>(c) What is the name of the shape PQRS? Write one word. ______</p>"],
+        [m_("P", "Q"), m_("P", "Q"), Blank("T", 1, "Parallelogram")]))
+    P.draw(page, shape_figure(pts, letters), 420, 260,
+           "A four-sided shape PQRS")
+
+
+def t_rectangle(P: Builder, letters: str, w: int, h: int, ask: str) -> None:
+    """A rectangle: one parallel side and (by pairs) perpendicular sides."""
+    x0, y0 = (420 - w) / 2, (260 - h) / 2
+    pts = [(x0, y0), (x0 + w, y0), (x0 + w, y0 + h), (x0, y0 + h)]
+    a, b, c, d = letters
+    par = side_parallel(pts, letters, a + b)
+    perp = side_perpendicular(pts, letters, a + b)
+    assert par == d + c or par == c + d
+    page = P.parts(f"{letters} is a rectangle. {TWO_LETTERS}",
+                   [(f"Name the side that is parallel to {a}{b}. ______",
+                     m_(par[0], par[1])),
+                    (f"Name the side that is parallel to {ask}. ______",
+                     m_(*side_parallel(pts, letters, ask)))])
+    assert len(perp) == 2
+    P.draw(page, shape_figure(pts, letters, right_corners=range(4)), 420, 260,
+           f"Rectangle {letters}")
+
+
+def t_trapezium(P: Builder, letters: str, slope: int) -> None:
+    """A right-angled trapezium: one pair of parallel sides, one side
+    perpendicular to both of them."""
+    pts = [(80, 60), (80 + 160, 60), (80 + 160 + slope, 210), (80, 210)]
+    a, b, c, d = letters
+    par = side_parallel(pts, letters, a + b)
+    perp = [s for s in side_perpendicular(pts, letters, a + b)]
+    assert par == c + d and perp == [d + a]
+    slanted = b + c
+    assert not side_perpendicular(pts, letters, slanted)
+    page = P.parts(f"Look at the shape {letters}. {TWO_LETTERS}",
+                   [(f"Name the side that is parallel to {a}{b}. ______", m_(c, d)),
+                    (f"Name the side that is perpendicular to {a}{b}. ______",
+                     m_(d, a))])
+    P.draw(page, shape_figure(pts, letters, right_corners=(0, 3)), 420, 260,
+           f"A four-sided shape {letters}")
+
+
+def t_segments(P: Builder, segs, base: str, rel: str) -> None:
+    """Lines on a grid: which one is parallel (or perpendicular) to base?"""
+    u = vec(*segs[base])
+    test = parallel if rel == "parallel" else perpendicular
+    found = only([k for k, (p, q) in segs.items() if k != base and test(u, vec(p, q))])
+    page = P.single(f"Look at the lines drawn on the square grid. Which line is "
+                    f"{rel} to line {base}? Name the line with two letters.",
+                    f";{found};{found[::-1]}", type_="M")
+    P.draw(page, segments_figure(segs), 420, 300,
+           f"Lines {', '.join(segs)} drawn on a square grid")
+
+
+def t_seg_count(P: Builder, segs, base: str) -> None:
+    u = vec(*segs[base])
+    npar = sum(1 for k, (p, q) in segs.items() if k != base and parallel(u, vec(p, q)))
+    nperp = sum(1 for k, (p, q) in segs.items() if perpendicular(u, vec(p, q)))
+    page = P.parts(f"Look at the lines drawn on the square grid. {NUMBERS_ONLY_TXT}",
+                   [(f"How many of the other lines are parallel to {base}? ______",
+                     n_(npar)),
+                    (f"How many lines are perpendicular to {base}? ______",
+                     n_(nperp))])
+    P.draw(page, segments_figure(segs), 420, 300,
+           f"Lines {', '.join(segs)} drawn on a square grid")
+
+
+NUMBERS_ONLY_TXT = "(Write each answer as a number only.)"
+
+
+# -- coordinates ----------------------------------------------------------------
+
+def t_read_point(P: Builder, points, which: str, n=8) -> None:
+    x, y = points[which]
+    page = P.parts(f"Look at the grid. Point {which} is at ( ___ , ___ ). "
+                   f"{NUMBERS_ONLY_TXT}",
+                   [(f"What is the x-coordinate of point {which}? ______", n_(x)),
+                    (f"What is the y-coordinate of point {which}? ______", n_(y))])
+    P.draw(page, coords_figure(points, n), 30 * n + 90, 30 * n + 80,
+           f"A coordinate grid with points {', '.join(points)}")
+
+
+def t_point_choice(P: Builder, points, which: str) -> None:
+    r = P.qrng()
+    x, y = points[which]
+    assert x != y
+    right = f"({x}, {y})"
+    wrong = [f"({y}, {x})", f"({x + 1}, {y})", f"({x}, {y - 1})"]
+    page = P.choice(f"Look at the grid. What are the coordinates of point {which}?",
+                    right, wrong, r)
+    P.draw(page, coords_figure(points), 330, 320,
+           f"A coordinate grid with points {', '.join(points)}")
+
+
+def t_which_point(P: Builder, points, x: int, y: int) -> None:
+    r = P.qrng()
+    right = only([k for k, v in points.items() if v == (x, y)])
+    others = [k for k in points if k != right]
+    assert len(others) == 3 and (y, x) in points.values()
+    page = P.choice(f"Look at the grid. Which point is at ({x}, {y})?",
+                    f"Point {right}", [f"Point {k}" for k in others], r)
+    P.draw(page, coords_figure(points), 330, 320,
+           f"A coordinate grid with points {', '.join(points)}")
+
+
+def t_fourth_corner(P: Builder, a, b, c, letters: str) -> None:
+    """Three corners of a rectangle with sides along the grid; find the fourth."""
+    A, B, C, D = letters
+    d = (a[0] + c[0] - b[0], a[1] + c[1] - b[1])
+    pts = [a, b, c, d]
+    assert all(perpendicular(vec(pts[i - 1], pts[i]), vec(pts[i], pts[(i + 1) % 4]))
+               for i in range(4))
+    assert 0 <= d[0] <= 8 and 0 <= d[1] <= 8
+    page = P.parts(f"{A}, {B} and {C} are three corners of the rectangle {letters}. "
+                   f"Point {D} is not shown. What are the coordinates of {D}? "
+                   f"{NUMBERS_ONLY_TXT}",
+                   [(f"The x-coordinate of {D} is ______", n_(d[0])),
+                    (f"The y-coordinate of {D} is ______", n_(d[1]))])
+    P.draw(page, coords_figure({A: a, B: b, C: c}), 330, 320,
+           f"A coordinate grid with points {A}, {B} and {C}")
+
+
+def t_translate(P: Builder, p, dx: int, dy: int, letter: str) -> None:
+    q = (p[0] + dx, p[1] + dy)
+    assert 0 <= q[0] <= 8 and 0 <= q[1] <= 8
+    moves = []
+    moves.append(f"{abs(dx)} squares {'right' if dx > 0 else 'left'}")
+    moves.append(f"{abs(dy)} squares {'up' if dy > 0 else 'down'}")
+    page = P.parts(f"Point {letter} moves {moves[0]} and {moves[1]}. What are its "
+                   f"new coordinates? {NUMBERS_ONLY_TXT}",
+                   [("x-coordinate: ______", n_(q[0])), ("y-coordinate: ______", n_(q[1]))])
+    P.draw(page, coords_figure({letter: p}), 330, 320,
+           f"A coordinate grid with point {letter}")
+
+
+# -- charts ---------------------------------------------------------------------
+
+def t_bar(P: Builder, title, axis, labels, values, step, top, asks) -> None:
+    parts = []
+    for kind_, a, b in asks:
+        i = labels.index(a)
+        if kind_ == "read":
+            parts.append((f"How many for {a}? ______", n_(values[i])))
+        elif kind_ == "more":
+            j = labels.index(b)
+            assert values[i] > values[j]
+            parts.append((f"How many more for {a} than for {b}? ______",
+                          n_(values[i] - values[j])))
+        elif kind_ == "total":
+            parts.append(("How many altogether? ______", n_(sum(values))))
+    assert all(v % (step // 2 if step % 2 == 0 else step) == 0 for v in values)
+    text = (f"The bar chart shows {title.lower()}. {NUMBERS_ONLY_TXT}")
+    page = P.parts(text, parts)
+    P.draw(page, bar_figure(labels, values, step, top, title, axis), 460, 320,
+           f"Bar chart: {title}")
+
+
+def t_line(P: Builder, title, axis, labels, values, step, top, parts, what) -> None:
+    assert all(v % (step // 2) == 0 and 0 <= v <= top for v in values)
+    page = P.parts(f"The line graph shows {what}. {NUMBERS_ONLY_TXT}", parts)
+    P.draw(page, line_figure(labels, values, step, top, title, axis), 480, 320,
+           f"Line graph: {title}")
+
+
+# -- compass and turns ------------------------------------------------------------
+
+def turn(start: str, degrees: int, clockwise: bool) -> str:
+    i = COMPASS.index(start)
+    k = degrees // 45 * (1 if clockwise else -1)
+    return COMPASS[(i + k) % 8]
+
+
+def cap(s: str) -> str:
+    return s[0].upper() + s[1:]
+
+
+def t_compass_turn(P: Builder, start: str, degrees: int, clockwise: bool,
+                   figure: bool = True, how: str | None = None) -> None:
+    r = P.qrng()
+    who, he = P.name()
+    right = turn(start, degrees, clockwise)
+    wrong = [turn(start, degrees, not clockwise), turn(start, degrees + 45, clockwise),
+             turn(start, degrees - 45, clockwise)]
+    if right in wrong or len(set(wrong)) < 3:
+        wrong = [w for w in dict.fromkeys(wrong) if w != right]
+        for extra in COMPASS[::-1]:
+            if len(wrong) == 3:
+                break
+            if extra != right and extra not in wrong:
+                wrong.append(extra)
+    # Check by walking the turn one eighth at a time.
+    i = COMPASS.index(start)
+    for _ in range(degrees // 45):
+        i = (i + (1 if clockwise else 7)) % 8
+    assert COMPASS[i] == right
+    way = "clockwise" if clockwise else "anticlockwise"
+    amount = how or f"{degrees}°"
+    page = P.choice(f"{who} is facing {start}. {cap(he)} turns {amount} {way}. "
+                    f"Which direction is {he} facing now?", cap(right),
+                    [cap(w) for w in wrong], r)
+    if figure:
+        P.draw(page, compass_figure(), 260, 260, "An eight-point compass")
+
+
+def t_turn_size(P: Builder, start: str, end: str, clockwise: bool) -> None:
+    i, j = COMPASS.index(start), COMPASS.index(end)
+    steps = (j - i) % 8 if clockwise else (i - j) % 8
+    key = steps * 45
+    assert turn(start, key, clockwise) == end and 0 < key < 360
+    way = "clockwise" if clockwise else "anticlockwise"
+    page = P.single(f"A robot faces {start}. It turns {way} until it faces {end}. "
+                    f"How many degrees does it turn? {NO_DEG}", key,
+                    answer="Ans: ______°")
+    P.draw(page, compass_figure(), 260, 260, "An eight-point compass")
+
+
+def t_right_angles(P: Builder, start: str, end: str, clockwise: bool) -> None:
+    i, j = COMPASS.index(start), COMPASS.index(end)
+    steps = (j - i) % 8 if clockwise else (i - j) % 8
+    assert steps % 2 == 0
+    way = "clockwise" if clockwise else "anticlockwise"
+    P.single(f"A weather vane points {start}. The wind turns it {way} until it "
+             f"points {end}. How many right angles has it turned through? "
+             "Write the number only.", steps // 2)
+
+
+def t_map(P: Builder, places: dict[str, tuple[int, int]], origin: str,
+          target: str) -> None:
+    """A grid map with north up: which direction is one place from another?"""
+    r = P.qrng()
+    ox, oy = places[origin]
+    tx, ty = places[target]
+    dx, dy = tx - ox, ty - oy
+    assert dx == 0 or dy == 0 or abs(dx) == abs(dy)
+    ang = math.degrees(math.atan2(dx, dy)) % 360     # bearing from north
+    right = COMPASS[round(ang / 45) % 8]
+    opp = COMPASS[(COMPASS.index(right) + 4) % 8]
+    mirror = COMPASS[(8 - COMPASS.index(right)) % 8]
+    near = COMPASS[(COMPASS.index(right) + 2) % 8]
+    wrong = [w for w in dict.fromkeys([opp, mirror, near]) if w != right]
+    k = 1
+    while len(wrong) < 3:
+        extra = COMPASS[(COMPASS.index(right) + 8 - 2 * k) % 8]
+        if extra not in wrong and extra != right:
+            wrong.append(extra)
+        k += 1
+    page = P.choice(f"The map shows some places in a park. North is straight up the "
+                    f"page. In which direction is the {target} from the {origin}?",
+                    cap(right), [cap(w) for w in wrong], r)
+    cell = 40
+    s = Svg(cell * 8 + 120, cell * 6 + 40)
+    for k2 in range(9):
+        s.line((20 + k2 * cell, 20), (20 + k2 * cell, 20 + 6 * cell), 1, GREY)
+    for k2 in range(7):
+        s.line((20, 20 + k2 * cell), (20 + 8 * cell, 20 + k2 * cell), 1, GREY)
+    for name, (x, y) in places.items():
+        p = (20 + x * cell, 20 + (6 - y) * cell)
+        s.dot(p, 6, RED)
+        s.text((p[0], p[1] + 18), cap(name), 12)
+    a = (cell * 8 + 75, 110)
+    s.line(a, (a[0], a[1] - 60), 3)
+    s.polygon([(a[0], a[1] - 72), (a[0] - 8, a[1] - 56), (a[0] + 8, a[1] - 56)],
+              fill=BLACK, width=1)
+    s.text((a[0], a[1] - 86), "N", 18)
+    P.draw(page, s.render(), s.w, s.h, "A map of a park on a square grid with a "
+           "north arrow")
+
+
+# ---------------------------------------------------------------------------
+# Paper 106: kinds of angle, angles that make 90° and 180°, sides of shapes.
+
+def paper106(dealer: PositionDealer, first: int) -> Builder:
+    P = Builder(106, first, dealer)
+    t_type_size(P, 35)
+    t_type_size(P, 120)
+    t_type_size(P, 90)
+    t_type_size(P, 250)
+    t_type_figure(P, 65, 20, "a")
+    t_type_figure(P, 140, 10, "b")
+    t_type_figure(P, 230, 0, "c")
+    t_count_types(P, [40, 110, 90, 70, 150], "acute")
+    t_text_pair(P, 35, 90, "a right angle (90°)")
+    t_text_pair(P, 130, 180, "a straight line (180°)")
+    t_straight(P, 50, "ABOC")
+    t_straight(P, 115, "PQOR", tilt=0)
+    t_right_split(P, 30, "ABOC")
+    t_right_split(P, 62, "DEOF")
+    assert P.number == 15
+    t_parallelogram(P)
+    t_rectangle(P, "ABCD", 240, 130, "BC")
+    t_trapezium(P, "KLMN", 80)
+    t_compass_turn(P, "north", 90, True)
+    t_compass_turn(P, "east", 180, True)
+    t_right_angles(P, "north", "west", True)
+    t_point(P, [100, 120, 140], 2)
+    t_read_point(P, {"A": (2, 5), "B": (6, 3), "C": (4, 7)}, "B")
+    return P
+
+
+# ---------------------------------------------------------------------------
+# Paper 107: angles at a point, crossing lines, parallel and perpendicular.
+
+def paper107(dealer: PositionDealer, first: int) -> Builder:
+    P = Builder(107, first, dealer)
+    t_type_size(P, 175)
+    t_type_size(P, 89)
+    t_type_figure(P, 105, 30, "d")
+    t_count_types(P, [100, 200, 45, 90, 300], "reflex")
+    t_text_pair(P, 67, 90, "a right angle (90°)")
+    t_text_pair(P, 148, 180, "a straight line (180°)")
+    t_text_pair(P, 215, 360, "a full turn (360°)")
+    t_straight(P, 38, "EFOG")
+    t_straight(P, 124, "JKOL", ask_left=False)
+    t_right_split(P, 47, "RSOT", rot=10)
+    t_point(P, [90, 135, 135], 1, start=0, z="p")
+    t_point(P, [75, 110, 95, 80], 3, z="q")
+    t_cross(P, 55, 15)
+    t_segments(P, {"AB": ((1, 1), (4, 5)), "CD": ((5, 1), (8, 5)),
+                   "EF": ((2, 7), (5, 7)), "GH": ((8, 7), (11, 3))}, "AB", "parallel")
+    t_segments(P, {"AB": ((1, 1), (5, 1)), "CD": ((1, 3), (4, 6)),
+                   "EF": ((6, 2), (9, 5)), "GH": ((8, 7), (11, 4))}, "CD",
+               "perpendicular")
+    t_trapezium(P, "WXYZ", 60)
+    t_rectangle(P, "EFGH", 200, 150, "FG")
+    t_read_point(P, {"P": (3, 6), "Q": (7, 2), "R": (1, 4)}, "P")
+    t_point_choice(P, {"D": (5, 2), "E": (2, 6), "F": (7, 7)}, "D")
+    t_compass_turn(P, "west", 90, False)
+    t_turn_size(P, "north", "south-east", True)
+    t_compass_turn(P, "south", 270, True)
+    return P
+
+
+# ---------------------------------------------------------------------------
+
+PAPERS = [paper106, paper107]
+# Page 22245 is a fixed point other parts of the product rely on.
+FIXED = {22245: [("M", 1, ";PQ;QP"), ("M", 1, ";PQ;QP"), ("T", 1, "Parallelogram")]}
+
+
+def build() -> dict[str, str]:
+    dealer = PositionDealer(seed=2002)
+    files: dict[str, str] = {}
+    papers = []
+    next_id = FIRST_ID
+    for make in PAPERS:
+        p = make(dealer, next_id)
+        papers.append(p)
+        next_id = p.last_id + 1
+    assert next_id - 1 <= LAST_ID
+    own = {f"{p.key}.paper" for p in papers}
+    unique = UniqueTexts(os.path.join(ROOT, SUBJECT), own)
+    by_id: dict[int, list[Blank]] = {}
+    for p in papers:
+        unique.add_paper(p)
+        for n, page in enumerate(p.pages):
+            by_id[p.first_id + n] = page.blanks
+        files[os.path.join(SUBJECT, f"{p.key}.paper")] = p.render()
+        for name, svg in p.figures.items():
+            assert "<style" not in svg and "class=" not in svg and "marker" not in svg
+            files[os.path.join(SUBJECT, "figures", name)] = svg
+    for pid, want in FIXED.items():
+        assert [(b.type, b.marks, b.key) for b in by_id[pid]] == want, pid
+    assert papers[0].first_id <= 22245 <= papers[0].last_id
+    return files
+
+
+def summary(files: dict[str, str]) -> str:
+    out = []
+    for rel in sorted(files):
+        if not rel.endswith(".paper"):
+            continue
+        text = files[rel]
+        blanks = [line.split(" ", 3) for line in text.splitlines()
+                  if line.startswith("@blank ")]
+        types = "".join(sorted(b[1] for b in blanks))
+        q = [b[3] for b in blanks if b[1] == "Q"]
+        ids = [int(line.split()[1]) for line in text.splitlines()
+               if line.startswith("@page ")]
+        out.append(f"{os.path.basename(rel)}: {len(ids)} pages ({ids[0]}-{ids[-1]}), "
+                   f"{len(blanks)} blanks, {sum(int(b[2]) for b in blanks)} marks, "
+                   + " ".join(f"{t}:{types.count(t)}" for t in "NMQT")
+                   + ", choice keys " + " ".join(f"{k}:{q.count(k)}" for k in "1234"))
+    return "\n".join(out)
+
+
+def main() -> int:
+    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    ap.add_argument("--check", action="store_true",
+                    help="regenerate into a temporary folder and compare")
+    ap.add_argument("--root", default=ROOT, help="repository root to write into")
+    args = ap.parse_args()
+    files = build()
+    if args.check:
+        with tempfile.TemporaryDirectory() as tmp:
+            write_files(files, tmp)
+            bad = []
+            for rel in sorted(files):
+                with open(os.path.join(tmp, rel), "rb") as f:
+                    fresh = f.read()
+                try:
+                    with open(os.path.join(args.root, rel), "rb") as f:
+                        committed = f.read()
+                except OSError:
+                    committed = None
+                if fresh != committed:
+                    bad.append(rel)
+        for rel in bad:
+            print(f"differs from the generator: {rel}", file=sys.stderr)
+        return 1 if bad else 0
+    write_files(files, args.root)
+    print(summary(files))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
