@@ -45,6 +45,8 @@ std::string ToWindows1252(const QString& text, bool* ok) {
   return bytes;
 }
 
-bool FitsWindows1252(QChar c) { return c.unicode() >= 0x20 && c.unicode() != 0x7F && ByteOf(c.unicode()) >= 0; }
+bool FitsWindows1252(QChar c) {
+  return c.unicode() >= 0x20 && c.unicode() != 0x7F && ByteOf(c.unicode()) >= 0;
+}
 
 }  // namespace quillory

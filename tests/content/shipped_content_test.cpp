@@ -68,7 +68,8 @@ TEST_F(ShippedContent, TheFirstClozePaperIsThreePagesOfTenBlanks) {
   EXPECT_EQ(paper.blanksPerPage, (std::vector<int>{10, 10, 10}));
   EXPECT_EQ(RecordList(paper.answerKeys.begin(), paper.answerKeys.begin() + 10),
             (RecordList{"a", "in", "have", "are", "because", "from", "however", "on", "by", "is"}));
-  EXPECT_EQ(RecordList(paper.answerTypes.begin(), paper.answerTypes.begin() + 10), RecordList(10, "T"));
+  EXPECT_EQ(RecordList(paper.answerTypes.begin(), paper.answerTypes.begin() + 10),
+            RecordList(10, "T"));
 }
 
 TEST_F(ShippedContent, FractionsCarryTheirTellingKeys) {

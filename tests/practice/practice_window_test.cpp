@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "../support/webengine_test_main.h"
 #include "quillory/assets/embedded_package.h"
 #include "quillory/content/file_io.h"
 #include "quillory/marking/answer_check.h"
@@ -10,7 +11,6 @@
 #include "quillory/practice/practice_windows.h"
 #include "quillory/results/result_file_check.h"
 #include "quillory/results/result_files.h"
-#include "../support/webengine_test_main.h"
 
 using namespace quillory;
 
@@ -32,13 +32,17 @@ class PracticeWindowTest : public QObject {
   std::filesystem::path folder() const { return dir_.path().toStdString(); }
 
   PracticeWindow* Open(const char* key, int attempt = 1, int subject = 1) {
-    const char* topic = subject == 1 ? "Grammar" : subject == 2 ? "Whole Numbers" : "The Three States of Matter";
-    PracticeWindow* window = windows_->Open(
-        {subject, "QP", subject == 1 ? 30 : 35, 1, topic, key, attempt});
+    const char* topic = subject == 1   ? "Grammar"
+                        : subject == 2 ? "Whole Numbers"
+                                       : "The Three States of Matter";
+    PracticeWindow* window =
+        windows_->Open({subject, "QP", subject == 1 ? 30 : 35, 1, topic, key, attempt});
     return window;
   }
 
-  QLineEdit* Box(PracticeWindow* window, int n) { return window->findChild<QLineEdit*>(QStringLiteral("FA%1").arg(n)); }
+  QLineEdit* Box(PracticeWindow* window, int n) {
+    return window->findChild<QLineEdit*>(QStringLiteral("FA%1").arg(n));
+  }
   QStringList Remaining(PracticeWindow* window) {
     QStringList pages;
     auto* list = window->findChild<QComboBox*>("RemQns");
@@ -94,7 +98,7 @@ class PracticeWindowTest : public QObject {
     QCOMPARE(window->findChild<QLabel*>("QnTitle")->text(), QStringLiteral("Question 1"));
     QCOMPARE(window->findChild<QLabel*>("lblTotalQ")->text(), QStringLiteral("30"));
     QCOMPARE(Remaining(window).size(), 30);
-    QCOMPARE(Box(window, 1)->maxLength(), 1);  // multiple choice: one digit
+    QCOMPARE(Box(window, 1)->maxLength(), 1);                  // multiple choice: one digit
     QVERIFY(!window->findChild<QLabel*>("QL1")->isVisible());  // no "(a)" for a single blank
     window->PracticeTick();
     QVERIFY(!window->findChild<QWidget*>("ToolBar05")->isEnabled());  // Back on page 1
@@ -233,7 +237,8 @@ class PracticeWindowTest : public QObject {
     const int before = page->width();
     window->ToggleAnswerSheet();
     QCOMPARE(page->width(), before + sheet->width());
-    QCOMPARE(window->findChild<QWidget*>("ImgHandle")->toolTip(), QStringLiteral("Show answer sheet"));
+    QCOMPARE(window->findChild<QWidget*>("ImgHandle")->toolTip(),
+             QStringLiteral("Show answer sheet"));
     window->ToggleAnswerSheet();
     QCOMPARE(page->width(), before);
   }

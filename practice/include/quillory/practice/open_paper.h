@@ -28,8 +28,8 @@ struct OpenPaper {
   PaperChoice choice;
   std::vector<std::string> pages;  // question ids in order
   std::vector<int> blanksPerPage;
-  RecordList answers;  // of this attempt, as last stored
-  RecordList results;  // glyphs of this attempt
+  RecordList answers;                     // of this attempt, as last stored
+  RecordList results;                     // glyphs of this attempt
   RecordList firstAnswers, firstResults;  // the first attempt's, for the second
   bool marked = false;
   std::string score;                // FSE (first attempt) or SSE (second)
@@ -57,7 +57,6 @@ struct OpenPaper {
 // second attempt carries the first attempt's right answers over. Fails with a message for the
 // pupil when the paper has no pages yet or its files cannot be read.
 Result<OpenPaper> LoadOpenPaper(const ContentPackage& package,
-                                const std::filesystem::path& dataFolder,
-                                const PaperChoice& choice);
+                                const std::filesystem::path& dataFolder, const PaperChoice& choice);
 
 }  // namespace quillory

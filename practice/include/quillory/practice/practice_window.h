@@ -27,7 +27,7 @@ class PracticeWindow : public SkinnedWindow {
   struct Services {
     const ContentPackage* package = nullptr;
     std::filesystem::path dataFolder;
-    QString* popUpResponse = nullptr;  // the home window's answer of the message box
+    QString* popUpResponse = nullptr;   // the home window's answer of the message box
     std::function<void()> refreshHome;  // called when the window unloads
     // How the window asks or tells the pupil something; the message box when not given.
     std::function<bool(const QString& title, const QString& message, int buttons)> ask;
