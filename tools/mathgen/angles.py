@@ -774,7 +774,7 @@ def t_right_angles(P: Builder, start: str, end: str, clockwise: bool) -> None:
 
 
 def t_map(P: Builder, places: dict[str, tuple[int, int]], origin: str,
-          target: str) -> None:
+          target: str, where: str = "a park") -> None:
     """A grid map with north up: which direction is one place from another?"""
     r = P.qrng()
     ox, oy = places[origin]
@@ -793,7 +793,7 @@ def t_map(P: Builder, places: dict[str, tuple[int, int]], origin: str,
         if extra not in wrong and extra != right:
             wrong.append(extra)
         k += 1
-    page = P.choice(f"The map shows some places in a park. North is straight up the "
+    page = P.choice(f"The map shows some places in {where}. North is straight up the "
                     f"page. In which direction is the {target} from the {origin}?",
                     cap(right), [cap(w) for w in wrong], r)
     cell = 40
@@ -811,8 +811,232 @@ def t_map(P: Builder, places: dict[str, tuple[int, int]], origin: str,
     s.polygon([(a[0], a[1] - 72), (a[0] - 8, a[1] - 56), (a[0] + 8, a[1] - 56)],
               fill=BLACK, width=1)
     s.text((a[0], a[1] - 86), "N", 18)
-    P.draw(page, s.render(), s.w, s.h, "A map of a park on a square grid with a "
+    P.draw(page, s.render(), s.w, s.h, f"A map of {where} on a square grid with a "
            "north arrow")
+
+
+# -- triangles and missing angles in several steps ----------------------------
+
+def t_tri_text(P: Builder, a: int, b: int) -> None:
+    key = 180 - a - b
+    assert key > 0 and a + b + key == 180
+    P.single(f"Two angles of a triangle are {a}° and {b}°. What is the size of the "
+             f"third angle? {NO_DEG}", key, answer="Ans: ______°")
+
+
+def t_tri_choice(P: Builder, right: tuple, wrongs: list[tuple]) -> None:
+    r = P.qrng()
+    assert sum(right) == 180 and all(sum(w) != 180 for w in wrongs)
+    show = lambda t: ", ".join(f"{d}°" for d in t)
+    P.choice("Which of these could be the three angles inside a triangle?",
+             show(right), [show(w) for w in wrongs], r)
+
+
+def t_right_tri(P: Builder, b: int, letters: str) -> None:
+    """A right angle at A, b at B; find the angle at C."""
+    key = 90 - b
+    base = 200 if b >= 45 else 280
+    height = base * math.tan(math.radians(b))
+    scale = min(1.0, 190 / height)
+    base, height = base * scale, height * scale
+    ox, oy = (400 - base) / 2, 230
+    pts = [(ox, oy), (ox + base, oy), (ox, oy - height)]
+    got = [corner_angle(pts, i) for i in range(3)]
+    assert abs(got[0] - 90) < 0.01 and abs(got[1] - b) < 0.01 and abs(got[2] - key) < 0.01
+    assert 90 + b + key == 180
+    A, B, C = letters
+    s = Svg(400, 260)
+    s.polygon(pts, fill="#eef3fa")
+    for p, name, dx, dy in ((pts[0], A, -14, 8), (pts[1], B, 14, 8), (pts[2], C, -14, -8)):
+        s.text((p[0] + dx, p[1] + dy), name, 18)
+    arc(s, pts[0], 30, 0, 90)
+    arc(s, pts[1], 30, 180 - b, 180)
+    angle_label(s, pts[1], 30, 180 - b, 180, f"{b}°")
+    arc(s, pts[2], 26, 270, 270 + key)
+    angle_label(s, pts[2], 26, 270, 270 + key, "v")
+    page = P.single(f"Triangle {A}{B}{C} has a right angle at {A}. Work out the size "
+                    f"of angle <i>v</i>. {NO_DEG}", key, answer="<i>v</i> = ______°")
+    P.draw(page, s.render(), 400, 260, f"Right-angled triangle {A}{B}{C} with one "
+           "angle given and one marked v")
+
+
+def tick(s: Svg, p, q):
+    """A small mark across the middle of side pq (equal sides)."""
+    m = ((p[0] + q[0]) / 2, (p[1] + q[1]) / 2)
+    d = math.dist(p, q)
+    n = (-(q[1] - p[1]) / d * 8, (q[0] - p[0]) / d * 8)
+    s.line((m[0] - n[0], m[1] - n[1]), (m[0] + n[0], m[1] + n[1]), 2, BLUE)
+
+
+def t_isosceles(P: Builder, apex: int, letters: str) -> None:
+    """Sides AC and BC equal; apex angle C given; find the angle at B."""
+    key = (180 - apex) // 2
+    assert 2 * key + apex == 180
+    pts = triangle_points(key, key)
+    assert abs(math.dist(pts[0], pts[2]) - math.dist(pts[1], pts[2])) < 1e-6
+    assert abs(corner_angle(pts, 2) - apex) < 0.01
+    A, B, C = letters
+    s = Svg(400, 260)
+    s.polygon(pts, fill="#eef3fa")
+    for p, name, dx, dy in ((pts[0], A, -14, 8), (pts[1], B, 14, 8), (pts[2], C, 0, -16)):
+        s.text((p[0] + dx, p[1] + dy), name, 18)
+    tick(s, pts[0], pts[2])
+    tick(s, pts[1], pts[2])
+    arc(s, pts[2], 26, 180 + key, 360 - key)
+    angle_label(s, pts[2], 26, 180 + key, 360 - key, f"{apex}°")
+    arc(s, pts[1], 30, 180 - key, 180)
+    angle_label(s, pts[1], 30, 180 - key, 180, "u")
+    page = P.single(f"Triangle {A}{B}{C} is isosceles: sides {A}{C} and {B}{C} are "
+                    f"equal in length. Angle {A}{C}{B} is {apex}°. Work out the size "
+                    f"of angle <i>u</i>. {NO_DEG}", key, answer="<i>u</i> = ______°")
+    P.draw(page, s.render(), 400, 260, f"Isosceles triangle {A}{B}{C} with the top "
+           "angle given and angle u marked")
+
+
+def t_straight3(P: Builder, a: int, c: int, z: str, tilt: int = 0) -> None:
+    """Three angles along a straight line, two given."""
+    key = 180 - a - c
+    assert key > 0 and a + key + c == 180
+    rays = [tilt, tilt + a, tilt + a + key, tilt + 180]
+    svg = ray_angles_figure(rays, [(0, f"{a}°"), (1, z), (2, f"{c}°")], None, None,
+                            w=400, h=240, c=(200, 170), length=150)
+    page = P.single(f"Three angles lie along a straight line. Work out the size of "
+                    f"angle <i>{z}</i>. {NO_DEG}", key, answer=f"<i>{z}</i> = ______°")
+    P.draw(page, svg, 400, 240, f"Three angles on a straight line, one marked {z}")
+
+
+def t_point_equal(P: Builder, known: list[int], z: str, start: int = 0) -> None:
+    """Angles at a point: the known ones and two equal ones marked z."""
+    key = (360 - sum(known)) // 2
+    sizes = [known[0], key] + known[1:] + [key]
+    assert sum(sizes) == 360 and key > 0
+    rays, a = [], start
+    for d in sizes:
+        rays.append(a)
+        a += d
+    marks = [(i, z if i in (1, len(sizes) - 1) else f"{d}°")
+             for i, d in enumerate(sizes)]
+    svg = ray_angles_figure(rays, marks, None, None, w=360, h=320, c=(180, 160),
+                            length=120)
+    count = ["", "", "Two", "Three", "Four", "Five", "Six"][len(sizes)]
+    page = P.single(f"{count} angles meet at a point. The two angles marked "
+                    f"<i>{z}</i> are equal. Work out the size of angle <i>{z}</i>. "
+                    f"{NO_DEG}", key, answer=f"<i>{z}</i> = ______°")
+    P.draw(page, svg, 360, 320, f"Angles around a point, two of them marked {z}")
+
+
+def t_exterior(P: Builder, a: int, ext: int, letters: str) -> None:
+    """Triangle ABC with side AB carried on to D: angle A and angle CBD given;
+    find angle ABC (y), then the angle at C (w)."""
+    A, B, C, D = letters
+    b = 180 - ext
+    w = 180 - a - b
+    assert 0 < b < 180 and w > 0 and w == ext - a
+    pts = triangle_points(a, b)
+    got = [corner_angle(pts, i) for i in range(3)]
+    assert abs(got[0] - a) < 0.01 and abs(got[1] - b) < 0.01 and abs(got[2] - w) < 0.01
+    s = Svg(480, 260)
+    s.polygon(pts, fill="#eef3fa")
+    end = (pts[1][0] + 80, pts[1][1])
+    s.line(pts[1], end)
+    for p, name, dx, dy in ((pts[0], A, -14, 8), (pts[1], B, 0, 18), (pts[2], C, 0, -16),
+                            (end, D, 14, 0)):
+        s.text((p[0] + dx, p[1] + dy), name, 18)
+    arc(s, pts[0], 30, 0, a)
+    angle_label(s, pts[0], 30, 0, a, f"{a}°")
+    arc(s, pts[1], 24, 0, ext, RED)
+    angle_label(s, pts[1], 24, 0, ext, f"{ext}°", RED)
+    arc(s, pts[1], 30, ext, 180)
+    angle_label(s, pts[1], 30, ext, 180, "y")
+    arc(s, pts[2], 26, 180 + a, 360 - b)
+    angle_label(s, pts[2], 26, 180 + a, 360 - b, "w")
+    page = P.parts(f"{A}{B}{D} is a straight line. {NO_DEGS}",
+                   [("Work out the size of angle <i>y</i>. <i>y</i> = ______°", n_(b)),
+                    ("Work out the size of angle <i>w</i>. <i>w</i> = ______°", n_(w))])
+    P.draw(page, s.render(), 480, 260, f"Triangle {A}{B}{C} with side {A}{B} "
+           f"extended to {D}")
+
+
+def t_cross_tri(P: Builder, a: int, opp: int, letters: str) -> None:
+    """Triangle ABC; at C the sides carry on through C to make a crossing.
+    The vertically opposite angle at C (opp) and angle A are given; find B."""
+    A, B, C = letters
+    key = 180 - a - opp
+    assert key > 0
+    pts = triangle_points(a, key)
+    assert abs(corner_angle(pts, 2) - opp) < 0.01
+    s = Svg(400, 300)
+    # Shift down so the crossing above C fits.
+    pts = [(x, y + 40) for x, y in pts]
+    s.polygon(pts, fill="#eef3fa")
+    c = pts[2]
+    ua = math.degrees(math.atan2(-(pts[0][1] - c[1]), pts[0][0] - c[0]))
+    ub = math.degrees(math.atan2(-(pts[1][1] - c[1]), pts[1][0] - c[0]))
+    pa, pb = at(c, 60, ua + 180), at(c, 60, ub + 180)
+    s.line(c, pa)
+    s.line(c, pb)
+    for p, name, dx, dy in ((pts[0], A, -14, 8), (pts[1], B, 14, 8), (c, C, 22, 0)):
+        s.text((p[0] + dx, p[1] + dy), name, 18)
+    arc(s, pts[0], 30, 0, a)
+    angle_label(s, pts[0], 30, 0, a, f"{a}°")
+    # The opposite angle at the crossing, above C.
+    arc(s, c, 22, ua + 180, ub + 180, RED)
+    angle_label(s, c, 22, ua + 180, ub + 180, f"{opp}°", RED)
+    arc(s, pts[1], 30, 180 - key, 180)
+    angle_label(s, pts[1], 30, 180 - key, 180, "t")
+    assert abs((ub - ua) % 360 - opp) < 0.01
+    page = P.single(f"Triangle {A}{B}{C}: the sides {A}{C} and {B}{C} carry on as "
+                    f"straight lines past {C}. Work out the size of angle <i>t</i>. "
+                    f"{NO_DEG}", key, answer="<i>t</i> = ______°")
+    P.draw(page, s.render(), 400, 300, f"Triangle {A}{B}{C} with two sides "
+           f"extended past {C}")
+
+
+# -- charts read back from the drawing -----------------------------------------
+
+def reread_bars(svg: str, top: int) -> list[int]:
+    import re
+    out = []
+    for m in re.finditer(r'<rect x="[^"]+" y="[^"]+" width="[^"]+" height="([^"]+)" '
+                         r'fill="#7aa6d8"', svg):
+        out.append(round(float(m.group(1)) / 210 * top))
+    return out
+
+
+def reread_line(svg: str, top: int) -> list[int]:
+    import re
+    m = re.search(r'<path d="M ([^"]+)" fill="none" stroke="#c00000"', svg)
+    ys = [float(p.split()[1]) for p in m.group(1).split(" L ")]
+    return [round((260 - y) / 210 * top) for y in ys]
+
+
+def t_bar_chart(P: Builder, title, axis, labels, values, step, top, what,
+                parts) -> None:
+    assert all(0 <= v <= top and v % (step // 2 if step % 2 == 0 else step) == 0
+               for v in values)
+    svg = bar_figure(labels, values, step, top, title, axis)
+    assert reread_bars(svg, top) == list(values)
+    page = P.parts(f"The bar chart shows {what}. {NUMBERS_ONLY_TXT}", parts)
+    P.draw(page, svg, 460, 320, f"Bar chart: {title}")
+
+
+def t_line_graph(P: Builder, title, axis, labels, values, step, top, what,
+                 parts) -> None:
+    svg = line_figure(labels, values, step, top, title, axis)
+    assert reread_line(svg, top) == list(values)
+    t_line(P, title, axis, labels, values, step, top, parts, what)
+
+
+def t_chart_choice(P: Builder, labels, values, step, top, title, axis, what,
+                   question, pick) -> None:
+    r = P.qrng()
+    right = pick(labels, values)
+    others = [lab for lab in labels if lab != right]
+    r.shuffle(others)
+    page = P.choice(f"The bar chart shows {what}. {question}", right, others[:3], r)
+    svg = bar_figure(labels, values, step, top, title, axis)
+    assert reread_bars(svg, top) == list(values)
+    P.draw(page, svg, 460, 320, f"Bar chart: {title}")
 
 
 # ---------------------------------------------------------------------------
@@ -880,8 +1104,164 @@ def paper107(dealer: PositionDealer, first: int) -> Builder:
 
 
 # ---------------------------------------------------------------------------
+# Paper 108: angles in a triangle, missing angles, lines on a grid, first
+# coordinates, a bar chart and a map.
 
-PAPERS = [paper106, paper107]
+def paper108(dealer: PositionDealer, first: int) -> Builder:
+    P = Builder(108, first, dealer)
+    t_tri_text(P, 47, 68)
+    t_triangle(P, 60, 70, "ABC")
+    t_triangle(P, 35, 45, "DEF")
+    t_tri_choice(P, (50, 60, 70), [(50, 60, 60), (90, 60, 40), (120, 120, 120)])
+    t_right_tri(P, 34, "KLM")
+    t_isosceles(P, 40, "PQR")
+    t_straight3(P, 48, 65, "x")
+    t_point(P, [100, 85, 95, 80], 2, z="r")
+    t_exterior(P, 45, 115, "ABCD")
+    t_segments(P, {"JK": ((1, 2), (3, 6)), "LM": ((5, 1), (9, 3)),
+                   "NP": ((6, 4), (8, 8)), "RS": ((10, 1), (11, 6))}, "JK", "parallel")
+    t_segments(P, {"TU": ((1, 5), (4, 2)), "VW": ((5, 1), (8, 4)),
+                   "XY": ((7, 7), (11, 7)), "KL": ((9, 1), (11, 5))}, "TU",
+               "perpendicular")
+    t_seg_count(P, {"AB": ((1, 1), (1, 6)), "CD": ((3, 2), (3, 7)),
+                    "EF": ((5, 2), (10, 2)), "GH": ((5, 5), (9, 5)),
+                    "JK": ((8, 7), (11, 6))}, "AB")
+    t_rectangle(P, "JKLM", 220, 120, "KL")
+    t_trapezium(P, "STUV", 70)
+    t_read_point(P, {"E": (5, 1), "F": (1, 6), "G": (7, 5)}, "G")
+    t_which_point(P, {"K": (3, 5), "L": (5, 3), "M": (6, 6), "N": (2, 1)}, 3, 5)
+    t_point_choice(P, {"R": (6, 2), "S": (3, 7), "T": (1, 4)}, "R")
+    t_fourth_corner(P, (2, 2), (6, 2), (6, 5), "ABCD")
+    labels, values = ["Apple", "Banana", "Orange", "Grapes", "Pear"], [8, 12, 5, 10, 7]
+    t_bar_chart(P, "Favourite fruit of Class 5", "Number of pupils", labels, values,
+                2, 14, "the favourite fruit of the pupils in Class 5",
+                [("How many pupils chose banana? ______", n_(values[1])),
+                 ("How many more pupils chose grapes than pear? ______",
+                  n_(values[3] - values[4])),
+                 ("How many pupils are shown in the bar chart altogether? ______", n_(sum(values)))])
+    t_compass_turn(P, "north-east", 90, True)
+    t_turn_size(P, "east", "north", False)
+    t_map(P, {"gate": (1, 1), "pond": (4, 4), "swings": (4, 1), "café": (7, 4)},
+          "gate", "pond")
+    return P
+
+
+# ---------------------------------------------------------------------------
+# Paper 109: missing angles in several steps, lines, coordinates and
+# translation, bar charts, turns and a map.
+
+def paper109(dealer: PositionDealer, first: int) -> Builder:
+    P = Builder(109, first, dealer)
+    t_tri_text(P, 29, 104)
+    t_triangle(P, 52, 43, "GHJ")
+    t_isosceles(P, 116, "XYZ")
+    t_right_tri(P, 62, "RST")
+    t_point_equal(P, [130, 90], "z")
+    t_straight3(P, 37, 81, "m", tilt=10)
+    t_exterior(P, 58, 130, "KLMN")
+    t_cross_tri(P, 64, 48, "DEF")
+    t_tri_choice(P, (25, 35, 120), [(25, 35, 110), (30, 40, 120), (90, 90, 180)])
+    t_segments(P, {"AB": ((1, 1), (3, 5)), "CD": ((4, 6), (7, 7)),
+                   "EF": ((6, 1), (9, 2)), "GH": ((9, 4), (11, 8))}, "EF", "parallel")
+    t_segments(P, {"AB": ((1, 2), (5, 4)), "CD": ((2, 6), (5, 7)),
+                   "EF": ((9, 1), (11, 5)), "GH": ((7, 7), (9, 3))}, "GH",
+               "perpendicular")
+    t_seg_count(P, {"PQ": ((1, 1), (4, 4)), "RS": ((6, 1), (9, 4)),
+                    "TU": ((1, 8), (3, 6)), "VW": ((8, 8), (11, 5)),
+                    "XY": ((10, 1), (11, 3))}, "PQ")
+    t_fourth_corner(P, (1, 3), (5, 3), (5, 7), "PQRS")
+    t_translate(P, (2, 3), 4, 2, "M")
+    t_read_point(P, {"U": (0, 4), "V": (6, 0), "W": (3, 3)}, "V")
+    t_which_point(P, {"A": (6, 2), "B": (2, 6), "C": (5, 5), "D": (1, 3)}, 2, 6)
+    days, books = ["Mon", "Tue", "Wed", "Thu", "Fri"], [15, 25, 10, 35, 20]
+    t_bar_chart(P, "Books read by Class 6", "Number of books", days, books, 5, 40,
+                "how many books Class 6 read on each day of one week",
+                [("How many books were read on Thursday? ______", n_(books[3])),
+                 ("How many more books were read on Tuesday than on Wednesday? ______",
+                  n_(books[1] - books[2])),
+                 ("How many books were read in the whole week? ______",
+                  n_(sum(books)))])
+    pets, count = ["Cat", "Dog", "Fish", "Rabbit", "Hamster"], [9, 13, 4, 6, 11]
+    assert count.count(max(count)) == 1
+    t_chart_choice(P, pets, count, 2, 14, "Pets owned by Year 5", "Number of pupils",
+                   "the pets owned by pupils in Year 5",
+                   "Which pet is owned by the most pupils?",
+                   lambda lab, val: lab[val.index(max(val))])
+    t_compass_turn(P, "south-west", 135, False)
+    t_compass_turn(P, "east", 270, False, how="three right angles")
+    t_map(P, {"library": (1, 5), "bus stop": (4, 2), "park": (7, 5), "shop": (1, 2)},
+          "park", "bus stop")
+    t_turn_size(P, "south", "north-west", True)
+    return P
+
+
+# ---------------------------------------------------------------------------
+# Paper 110: harder missing angles, coordinates on a slant, line graphs, bar
+# charts, maps and turns.
+
+def paper110(dealer: PositionDealer, first: int) -> Builder:
+    P = Builder(110, first, dealer)
+    t_tri_text(P, 90, 17)
+    t_isosceles(P, 28, "LMN")
+    t_tri_choice(P, (90, 45, 45), [(90, 60, 40), (100, 45, 45), (90, 50, 30)])
+    t_straight3(P, 112, 23, "n")
+    t_point(P, [118, 64, 97, 81], 1, z="s")
+    t_point_equal(P, [150, 70, 60], "k")
+    t_exterior(P, 38, 104, "PQRS")
+    t_cross_tri(P, 71, 56, "UVW")
+    t_segments(P, {"QR": ((1, 1), (2, 4)), "ST": ((3, 6), (6, 7)),
+                   "WX": ((5, 1), (6, 4)), "YZ": ((8, 2), (11, 1))}, "QR", "parallel")
+    t_segments(P, {"MN": ((2, 2), (6, 4)), "KL": ((1, 7), (3, 5)),
+                   "PQ": ((8, 1), (7, 3)), "RS": ((9, 5), (11, 6))}, "MN",
+               "perpendicular")
+    t_point_choice(P, {"J": (0, 5), "K": (4, 4), "L": (7, 1)}, "J")
+    t_fourth_corner(P, (2, 4), (4, 6), (6, 4), "EFGH")
+    t_translate(P, (7, 6), -5, -3, "T")
+    hours, temp = ["8 am", "9 am", "10 am", "11 am", "12 noon", "1 pm"], [4, 8, 10, 14, 18, 16]
+    t_line_graph(P, "Temperature in the playground", "Temperature (°C)", hours, temp,
+                 4, 20, "the temperature in the playground one morning, in °C",
+                 [("What was the temperature at 10 am? ______", n_(temp[2])),
+                  ("How many degrees warmer was it at 12 noon than at 8 am? ______",
+                   n_(temp[4] - temp[0])),
+                  ("By how many degrees did the temperature fall between 12 noon "
+                   "and 1 pm? ______", n_(temp[4] - temp[5]))])
+    weeks, cm = [f"Week {k}" for k in range(1, 7)], [2, 5, 9, 14, 18, 20]
+    t_line_graph(P, "Height of a sunflower", "Height (cm)", weeks, cm, 2, 20,
+                 "the height of a sunflower, in centimetres, at the end of each week",
+                 [("How tall was the sunflower at the end of Week 3? ______",
+                   n_(cm[2])),
+                  ("How many centimetres did it grow from the end of Week 4 to the "
+                   "end of Week 5? ______", n_(cm[4] - cm[3])),
+                  ("How much taller was it at the end of Week 6 than at the end of "
+                   "Week 1? ______", n_(cm[5] - cm[0]))])
+    days, visitors = ["Mon", "Tue", "Wed", "Thu", "Fri", "Sat"], [45, 30, 55, 40, 70, 85]
+    t_bar_chart(P, "Visitors to the museum", "Number of visitors", days, visitors,
+                10, 90, "the number of visitors to a museum each day",
+                [("How many more visitors were there on Saturday than on Monday? ______",
+                  n_(visitors[5] - visitors[0])),
+                 ("How many visitors were there on Monday, Tuesday and Wednesday "
+                  "altogether? ______", n_(sum(visitors[:3]))),
+                 ("How many fewer visitors were there on Thursday than on Friday? "
+                  "______", n_(visitors[4] - visitors[3]))])
+    sports, votes = ["Football", "Netball", "Swimming", "Tennis", "Cricket"], [16, 11, 14, 7, 9]
+    assert votes.count(min(votes)) == 1
+    t_chart_choice(P, sports, votes, 2, 18, "Favourite sport of Year 6",
+                   "Number of pupils", "the favourite sport of the pupils in Year 6",
+                   "Which sport was chosen by the fewest pupils?",
+                   lambda lab, val: lab[val.index(min(val))])
+    village = {"farm": (1, 1), "church": (1, 5), "mill": (5, 5), "well": (7, 3)}
+    t_map(P, village, "mill", "church", where="a village")
+    t_map(P, village, "farm", "mill", where="a village")
+    t_map(P, village, "mill", "well", where="a village")
+    t_compass_turn(P, "north-west", 225, True)
+    t_turn_size(P, "south-east", "north-east", False)
+    t_right_angles(P, "south", "east", True)
+    return P
+
+
+# ---------------------------------------------------------------------------
+
+PAPERS = [paper106, paper107, paper108, paper109, paper110]
 # Page 22245 is a fixed point other parts of the product rely on.
 FIXED = {22245: [("M", 1, ";PQ;QP"), ("M", 1, ";PQ;QP"), ("T", 1, "Parallelogram")]}
 
