@@ -329,7 +329,8 @@ class Paper:
                     assert re.fullmatch(r"[A-Za-z]+", b.key), (where, b.key)
                 assert ">" not in b.key and "\n" not in b.key, where
                 if b.type == "N":
-                    assert re.fullmatch(r"[1-9]\d*|0", b.key), (where, b.key)
+                    # A whole number, or a decimal written plainly (0.35, 12.7).
+                    assert re.fullmatch(r"(?:[1-9]\d*|0)(?:\.\d*[1-9])?", b.key), (where, b.key)
                 if b.type == "Q":
                     assert p.options and len(p.options) == 4, where
                     assert b.key in ("1", "2", "3", "4"), where
