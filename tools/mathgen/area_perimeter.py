@@ -1,0 +1,684 @@
+#!/usr/bin/env python3
+"""Mathematics topic 5, "Area and Perimeter": writes papers 121 to 125.
+
+    python3 tools/mathgen/area_perimeter.py           # write the papers and figures
+    python3 tools/mathgen/area_perimeter.py --check   # compare with the files
+
+Every shape is drawn to scale from the same side lengths its keys are worked
+out from. Each key is then checked a second way: an area by the shoelace
+formula over the drawn corner points (or by counting grid squares), a
+perimeter by walking round the drawn outline.
+"""
+
+from __future__ import annotations
+
+import argparse
+import os
+import random
+import re
+import sys
+import tempfile
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from paperlib import (  # noqa: E402
+    Blank, Fraction, Page, Paper, PositionDealer, UniqueTexts, write_files,
+)
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+SUBJECT = os.path.join("assets", "subjects", "2-mathematics")
+FIRST_ID, LAST_ID = 22461, 22560
+
+INSTRUCTION = ("In the answer sheet, write every answer as a number only, with no "
+               "units and no £ sign (for 24 cm², write 24). For a multiple-choice "
+               "question, write the number of the correct option (1, 2, 3 or 4).")
+
+FONT = 'font-family="DejaVu Sans"'
+BLACK, BLUE, GREY, FILL = "#000000", "#1d4f91", "#b8c4d0", "#eef3fa"
+SQ = "\u00b2"
+
+
+# ---------------------------------------------------------------------------
+# Drawing
+
+def r1(v: float) -> str:
+    return f"{round(v, 1):g}"
+
+
+class Svg:
+    def __init__(self, w: int, h: int):
+        self.w, self.h = w, h
+        self.items: list[str] = []
+
+    def line(self, a, b, width=2, colour=BLACK, dash=False):
+        d = ' stroke-dasharray="6,4"' if dash else ""
+        self.items.append(f'<line x1="{r1(a[0])}" y1="{r1(a[1])}" x2="{r1(b[0])}" '
+                          f'y2="{r1(b[1])}" stroke="{colour}" stroke-width="{width}"{d}/>')
+
+    def text(self, p, s, size=16, anchor="middle", colour=BLACK):
+        self.items.append(f'<text x="{r1(p[0])}" y="{r1(p[1] + size * 0.35)}" {FONT} '
+                          f'font-size="{size}" text-anchor="{anchor}" '
+                          f'fill="{colour}">{s}</text>')
+
+    def polygon(self, pts, fill=FILL, colour=BLACK, width=2, dash=False):
+        p = " ".join(f"{r1(x)},{r1(y)}" for x, y in pts)
+        d = ' stroke-dasharray="8,6"' if dash else ""
+        self.items.append(f'<polygon points="{p}" fill="{fill}" stroke="{colour}" '
+                          f'stroke-width="{width}"{d}/>')
+
+    def rect(self, x, y, w, h, fill, colour=BLACK, width=1):
+        self.items.append(f'<rect x="{r1(x)}" y="{r1(y)}" width="{r1(w)}" '
+                          f'height="{r1(h)}" fill="{fill}" stroke="{colour}" '
+                          f'stroke-width="{width}"/>')
+
+    def render(self) -> str:
+        head = ['<?xml version="1.0" encoding="UTF-8"?>',
+                f'<svg xmlns="http://www.w3.org/2000/svg" version="1.1" '
+                f'width="{self.w}" height="{self.h}" viewBox="0 0 {self.w} {self.h}">',
+                f'<rect x="0" y="0" width="{self.w}" height="{self.h}" fill="#ffffff"/>']
+        return "\n".join(head + self.items + ["</svg>"]) + "\n"
+
+
+def shoelace(pts) -> Fraction:
+    s = sum(Fraction(pts[i][0]) * pts[(i + 1) % len(pts)][1]
+            - Fraction(pts[(i + 1) % len(pts)][0]) * pts[i][1] for i in range(len(pts)))
+    return abs(s) / 2
+
+
+def walk(pts) -> int:
+    """The length round a rectilinear outline, side by side."""
+    total = 0
+    for i in range(len(pts)):
+        a, b = pts[i], pts[(i + 1) % len(pts)]
+        assert a[0] == b[0] or a[1] == b[1]
+        total += abs(a[0] - b[0]) + abs(a[1] - b[1])
+    return total
+
+
+def outline_figure(pts, labels, unit, w=440, h=280, right=(), dashed=None, inside=()):
+    """A shape from corner points in units (y down), drawn to scale. labels
+    maps a side index i (from pts[i] to pts[i+1]) to the length printed beside
+    it, which must be that side's true length. Sides in `inside` carry their
+    label inside the shape, to keep it clear of a neighbouring label."""
+    xs = [p[0] for p in pts] + ([p[0] for p in dashed] if dashed else [])
+    ys = [p[1] for p in pts] + ([p[1] for p in dashed] if dashed else [])
+    span_x, span_y = max(xs) - min(xs), max(ys) - min(ys)
+    k = min((w - 150) / span_x, (h - 90) / span_y)
+    ox = (w - span_x * k) / 2 - min(xs) * k
+    oy = (h - span_y * k) / 2 - min(ys) * k
+    P = [(ox + x * k, oy + y * k) for x, y in pts]
+    s = Svg(w, h)
+    if dashed:
+        s.polygon([(ox + x * k, oy + y * k) for x, y in dashed], fill="none",
+                  colour="#7a8794", width=2, dash=True)
+    s.polygon(P)
+    n = len(pts)
+    # Which way is outside: the polygon is listed clockwise on the page.
+    area2 = sum(P[i][0] * P[(i + 1) % n][1] - P[(i + 1) % n][0] * P[i][1]
+                for i in range(n))
+    sign = 1 if area2 > 0 else -1
+    for i, text in labels.items():
+        a, b = pts[i], pts[(i + 1) % n]
+        length = abs(a[0] - b[0]) + abs(a[1] - b[1])
+        # A number must be the side's true length; "?" marks an unknown side.
+        assert text == length or text == "?", (pts, i, text)
+        A, B = P[i], P[(i + 1) % n]
+        dx, dy = B[0] - A[0], B[1] - A[1]
+        d = (dx * dx + dy * dy) ** 0.5
+        nx, ny = sign * dy / d, -sign * dx / d
+        if i in inside:
+            nx, ny = -nx, -ny
+        off = 16 if abs(ny) > 0.5 else 12
+        anchor = "middle" if abs(nx) < 0.5 else ("start" if nx > 0 else "end")
+        mid = ((A[0] + B[0]) / 2 + nx * off, (A[1] + B[1]) / 2 + ny * off)
+        s.text(mid, f"{text} {unit}" if text != "?" else "?", 16 if text != "?" else 20,
+               anchor, BLUE)
+    for i in right:
+        p, a, b = P[i], P[i - 1], P[(i + 1) % n]
+        def unit_v(q):
+            dd = ((q[0] - p[0]) ** 2 + (q[1] - p[1]) ** 2) ** 0.5
+            return ((q[0] - p[0]) / dd * 12, (q[1] - p[1]) / dd * 12)
+        u, v = unit_v(a), unit_v(b)
+        s.items.append(f'<path d="M {r1(p[0] + u[0])} {r1(p[1] + u[1])} L '
+                       f'{r1(p[0] + u[0] + v[0])} {r1(p[1] + u[1] + v[1])} L '
+                       f'{r1(p[0] + v[0])} {r1(p[1] + v[1])}" fill="none" '
+                       f'stroke="{BLACK}" stroke-width="1.5"/>')
+    return s.render()
+
+
+def rect_pts(w, h):
+    return [(0, 0), (w, 0), (w, h), (0, h)]
+
+
+def l_pts(W, H, cw, ch):
+    """An L-shape: a W by H rectangle with a cw by ch piece cut from the
+    top right corner."""
+    assert 0 < cw < W and 0 < ch < H
+    return [(0, 0), (W - cw, 0), (W - cw, ch), (W, ch), (W, H), (0, H)]
+
+
+def grid_figure(rows: list[str], cell=30) -> str:
+    ny, nx = len(rows) + 2, len(rows[0]) + 2
+    s = Svg(nx * cell + 20, ny * cell + 20)
+    for y, row in enumerate(rows):
+        for x, c in enumerate(row):
+            if c == "#":
+                s.rect(10 + (x + 1) * cell, 10 + (y + 1) * cell, cell, cell, "#7aa6d8",
+                       BLUE, 1)
+    for k in range(nx + 1):
+        s.line((10 + k * cell, 10), (10 + k * cell, 10 + ny * cell), 1, GREY)
+    for k in range(ny + 1):
+        s.line((10, 10 + k * cell), (10 + nx * cell, 10 + k * cell), 1, GREY)
+    return s.render()
+
+
+def grid_area(rows) -> int:
+    return sum(row.count("#") for row in rows)
+
+
+def grid_perimeter(rows) -> int:
+    def on(x, y):
+        return 0 <= y < len(rows) and 0 <= x < len(rows[y]) and rows[y][x] == "#"
+    return sum(1 for y, row in enumerate(rows) for x, c in enumerate(row) if c == "#"
+               for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)) if not on(x + dx, y + dy))
+
+
+# ---------------------------------------------------------------------------
+# Papers
+
+class Builder(Paper):
+    def __init__(self, key: int, first_id: int, dealer: PositionDealer):
+        super().__init__(key, first_id, seed=key * 4483, dealer=dealer,
+                         instruction=INSTRUCTION)
+        self.figures: dict[str, str] = {}
+
+    def qrng(self) -> random.Random:
+        return random.Random(self.key * 1000 + self.number)
+
+    def draw(self, page: Page, svg: str, alt: str) -> Page:
+        name = f"area-{self.first_id + len(self.pages) - 1}.svg"
+        self.figures[name] = svg
+        m = re.search(r'<svg[^>]* width="(\d+)" height="(\d+)"', svg)
+        page.figure = (name, int(m[1]), int(m[2]), alt)
+        return page
+
+
+def n_(key) -> Blank:
+    key = Fraction(key)
+    assert key >= 0 and key.denominator == 1, key
+    return Blank("N", 1, str(key.numerator))
+
+
+def rect_word(w, h):
+    return "square" if w == h else "rectangle"
+
+
+# -- rectangles and squares -------------------------------------------------
+
+def t_rect(P: Builder, w, h, unit, ask=("p", "a")):
+    pts = rect_pts(w, h)
+    labels = {0: w, 1: h} if w != h else {0: w}
+    svg = outline_figure(pts, labels, unit, right=(0, 1, 2, 3))
+    shape = rect_word(w, h)
+    per, area = walk(pts), shoelace(pts)
+    assert per == 2 * (w + h) and area == w * h
+    parts = []
+    if "p" in ask:
+        parts.append((f"The perimeter of the {shape} is ______ {unit}", n_(per)))
+    if "a" in ask:
+        parts.append((f"The area of the {shape} is ______ {unit}{SQ}", n_(area)))
+    side = "all its sides are" if w == h else "it is"
+    stem = (f"This {shape} is drawn to scale; {side} "
+            f"{w} {unit}" + ("" if w == h else f" by {h} {unit}") + ".")
+    if len(parts) == 1:
+        page = P.single(stem + (" What is its perimeter?" if "p" in ask
+                                else " What is its area?"),
+                        parts[0][1].key, "Ans: " + parts[0][0].split(" is ", 1)[1])
+    else:
+        page = P.parts(stem, parts)
+    P.draw(page, svg, f"A {shape} {w} {unit} by {h} {unit}")
+
+
+def t_rect_choice(P: Builder, w, h, unit, what):
+    r = P.qrng()
+    per, area = 2 * (w + h), w * h
+    assert walk(rect_pts(w, h)) == per and shoelace(rect_pts(w, h)) == area
+    if what == "p":
+        right = f"{per} {unit}"
+        wrong = [f"{area} {unit}", f"{w + h} {unit}", f"{2 * w + h} {unit}"]
+        q = "perimeter"
+    else:
+        right = f"{area} {unit}{SQ}"
+        wrong = [f"{per} {unit}{SQ}", f"{w + h} {unit}{SQ}", f"{area * 2} {unit}{SQ}"]
+        q = "area"
+    P.choice(f"A {rect_word(w, h)} measures {w} {unit} by {h} {unit}. What is its "
+             f"{q}?", right, wrong, r)
+
+
+def t_grid(P: Builder, rows, perim=False):
+    area = grid_area(rows)
+    svg = grid_figure(rows)
+    parts = [("The area of the shape is ______ cm" + SQ, n_(area))]
+    if perim:
+        parts.append(("The perimeter of the shape is ______ cm", n_(grid_perimeter(rows))))
+    stem = ("The shaded shape is drawn on a grid of centimetre squares. It fits "
+            f"inside a block {len(rows[0])} squares wide and {len(rows)} squares "
+            "tall. Each square is 1 cm" + SQ + ".")
+    if perim:
+        page = P.parts(stem + " Each side of a square is 1 cm.", parts)
+    else:
+        page = P.single(stem + " What is the area of the shaded shape?", area,
+                        "Ans: ______ cm" + SQ)
+    P.draw(page, svg, "A shaded shape on a grid of squares")
+
+
+def t_grid_compare(P: Builder, a_rows, b_rows):
+    """Two shapes side by side as one grid: how many more squares?"""
+    a, b = grid_area(a_rows), grid_area(b_rows)
+    assert a > b
+    rows = [ra + "." + rb for ra, rb in zip(a_rows, b_rows)]
+    assert grid_area(rows) == a + b
+    page = P.parts("Shape A (on the left) and shape B (on the right) are drawn on a "
+                   "grid of centimetre squares. Each square is 1 cm" + SQ + ".",
+                   [("Area of shape A: ______ cm" + SQ, n_(a)),
+                    ("Area of shape B: ______ cm" + SQ, n_(b)),
+                    ("How many more square centimetres is shape A than shape B? ______",
+                     n_(a - b))])
+    P.draw(page, grid_figure(rows), "Two shaded shapes on a grid of squares")
+
+
+def t_missing_area(P: Builder, area, side, unit, what="rectangle"):
+    other = Fraction(area, side)
+    assert other.denominator == 1 and other * side == area
+    P.single(f"A {what} has an area of {area} {unit}{SQ}. One side is {side} {unit} "
+             "long. How long is the side next to it?", int(other),
+             f"Ans: ______ {unit}")
+
+
+def t_missing_per(P: Builder, per, side, unit):
+    other = Fraction(per, 2) - side
+    assert other > 0 and other.denominator == 1 and 2 * (side + other) == per
+    P.single(f"A rectangle has a perimeter of {per} {unit}. One side is {side} {unit} "
+             "long. How long is the side next to it?", int(other),
+             f"Ans: ______ {unit}")
+
+
+def t_square_from(P: Builder, value, unit, given):
+    if given == "p":
+        side = Fraction(value, 4)
+        assert side.denominator == 1
+        area = side * side
+        P.parts(f"A square has a perimeter of {value} {unit}.",
+                [(f"Each side is ______ {unit}", n_(side)),
+                 (f"Its area is ______ {unit}{SQ}", n_(area))])
+    else:
+        side = next(k for k in range(1, value + 1) if k * k == value)
+        P.parts(f"A square has an area of {value} {unit}{SQ}.",
+                [(f"Each side is ______ {unit}", n_(side)),
+                 (f"Its perimeter is ______ {unit}", n_(4 * side))])
+
+
+def t_missing_fig(P: Builder, w, h, unit, given):
+    """A drawn rectangle with one side marked ? and the area or perimeter given."""
+    pts = rect_pts(w, h)
+    svg = outline_figure(pts, {0: w, 1: "?"}, unit, right=(0, 1, 2, 3))
+    if given == "a":
+        area = shoelace(pts)
+        assert Fraction(area, w) == h
+        what = f"The area of this rectangle is {area} {unit}{SQ}."
+    else:
+        per = walk(pts)
+        assert Fraction(per, 2) - w == h
+        what = f"The perimeter of this rectangle is {per} {unit}."
+    page = P.single(f"{what} What is the length of the side marked ?", h,
+                    f"Ans: ______ {unit}")
+    P.draw(page, svg, f"A rectangle with one side {w} {unit} and the other marked ?")
+
+
+# -- composite shapes -------------------------------------------------------
+
+def t_lshape(P: Builder, W, H, cw, ch, unit, ask=("a", "p"), all_sides=True):
+    pts = l_pts(W, H, cw, ch)
+    labels = {0: W - cw, 1: ch, 2: cw, 3: H - ch, 4: W, 5: H} if all_sides else \
+        {0: W - cw, 3: H - ch, 4: W, 5: H}
+    svg = outline_figure(pts, labels, unit, right=(0, 1, 3, 4, 5), inside=(2,))
+    area = W * H - cw * ch
+    assert area == (W - cw) * H + cw * (H - ch) == shoelace(pts)
+    per = walk(pts)
+    assert per == 2 * (W + H)
+    parts = []
+    if "a" in ask:
+        parts.append((f"The area of the shape is ______ {unit}{SQ}", n_(area)))
+    if "p" in ask:
+        parts.append((f"The perimeter of the shape is ______ {unit}", n_(per)))
+    stem = (f"This shape is made of rectangles. It is {W} {unit} wide and {H} {unit} "
+            "tall, and all its corners are right angles.")
+    if len(parts) == 1:
+        q = " What is its area?" if "a" in ask else " What is its perimeter?"
+        page = P.single(stem + q, parts[0][1].key,
+                        "Ans: " + parts[0][0].split(" is ", 1)[1])
+    else:
+        page = P.parts(stem, parts)
+    P.draw(page, svg, "An L-shaped shape with its side lengths marked")
+
+
+def t_lshape_choice(P: Builder, W, H, cw, ch, unit):
+    r = P.qrng()
+    pts = l_pts(W, H, cw, ch)
+    area = shoelace(pts)
+    right = f"{area} {unit}{SQ}"
+    # Forgetting the cut-out corner, giving the perimeter, and using the
+    # wrong height for the second rectangle.
+    wrong = [f"{W * H} {unit}{SQ}", f"{walk(pts)} {unit}{SQ}",
+             f"{(W - cw) * H + cw * ch} {unit}{SQ}"]
+    page = P.choice(f"This shape is made of rectangles. It is {W} {unit} wide and "
+                    f"{H} {unit} tall. What is its area?", right,
+                    wrong, r)
+    svg = outline_figure(pts, {0: W - cw, 1: ch, 2: cw, 3: H - ch, 4: W, 5: H}, unit,
+                         right=(0, 1, 3, 4, 5), inside=(2,))
+    P.draw(page, svg, "An L-shaped shape with its side lengths marked")
+
+
+# -- triangles ----------------------------------------------------------------
+
+def t_triangle(P: Builder, b, h, unit, show_rect=True):
+    pts = [(0, 0), (0, h), (b, h)]
+    area = Fraction(b * h, 2)
+    assert area.denominator == 1 and area == shoelace(pts)
+    svg = outline_figure(pts, {0: h, 1: b}, unit, right=(1,),
+                         dashed=rect_pts(b, h) if show_rect else None)
+    if show_rect:
+        stem = (f"The right-angled triangle is half of the dashed rectangle, which "
+                f"is {b} {unit} by {h} {unit}. What is the area of the triangle?")
+    else:
+        stem = (f"The sides next to the right angle of this triangle are {b} {unit} "
+                f"and {h} {unit}. What is the area of the triangle?")
+    page = P.single(stem, int(area), f"Ans: ______ {unit}{SQ}")
+    P.draw(page, svg, f"A right-angled triangle with sides {b} {unit} and {h} {unit} "
+           "next to the right angle")
+
+
+def t_triangle_choice(P: Builder, b, h, unit):
+    r = P.qrng()
+    area = Fraction(b * h, 2)
+    assert area.denominator == 1
+    right = f"{area} {unit}{SQ}"
+    P.choice(f"A right-angled triangle has the two sides next to its right angle "
+             f"{b} {unit} and {h} {unit}. What is its area?", right,
+             [f"{b * h} {unit}{SQ}", f"{b + h} {unit}{SQ}", f"{2 * (b + h)} {unit}{SQ}"], r)
+
+
+# -- words ----------------------------------------------------------------------
+
+def t_word(P: Builder, text, key, answer):
+    P.single(text, key, answer)
+
+
+def t_word_parts(P: Builder, text, parts):
+    P.parts(text, parts)
+
+
+def t_which(P: Builder, stem, right, wrong):
+    P.choice(stem, right, wrong, P.qrng())
+
+
+# ---------------------------------------------------------------------------
+
+def paper121(dealer, first):
+    P = Builder(121, first, dealer)
+    t_grid(P, ["###", "###"])
+    t_grid(P, ["####", "##..", "##.."])
+    t_grid(P, ["#####", "#...#", "#####"])
+    t_rect(P, 6, 4, "cm", ("p",))
+    t_rect(P, 7, 3, "cm", ("a",))
+    t_rect(P, 5, 5, "cm")
+    t_rect(P, 8, 2, "m")
+    t_rect_choice(P, 9, 4, "cm", "p")
+    t_rect_choice(P, 8, 3, "cm", "a")
+    t_grid(P, ["##.", "###", ".##"], perim=True)
+    t_which(P, "Which of these measures the distance all the way round the edge of a "
+            "shape?", "Perimeter", ["Area", "Volume", "Capacity"])
+    t_which(P, "Which unit could be used for the area of a classroom floor?",
+            "Square metres (m" + SQ + ")", ["Metres (m)", "Kilograms (kg)", "Litres (l)"])
+    t_rect(P, 10, 3, "cm")
+    t_square_from(P, 20, "cm", "p")
+    t_word(P, "A rectangular photo is 15 cm long and 10 cm wide. Ribbon is stuck all "
+           "the way round its edge. How much ribbon is needed?", 2 * (15 + 10),
+           "Ans: ______ cm")
+    t_word(P, "A rug is 3 m long and 2 m wide. What is the area of the rug?", 3 * 2,
+           "Ans: ______ m" + SQ)
+    t_grid_compare(P, ["####", "####", "##.."], ["###", "###", "..."])
+    t_rect(P, 12, 5, "m", ("p",))
+    t_word(P, "A square tile has sides of 9 cm. What is its perimeter?", 4 * 9,
+           "Ans: ______ cm")
+    t_word_parts(P, "A rectangular garden is 8 m long and 6 m wide.",
+                 [("The fence all the way round it is ______ m long", n_(2 * (8 + 6))),
+                  ("The area of the garden is ______ m" + SQ, n_(8 * 6))])
+    return P
+
+
+def paper122(dealer, first):
+    P = Builder(122, first, dealer)
+    t_grid(P, ["####", "####", "####"], perim=True)
+    t_grid(P, ["#....", "##...", "###..", "####."])
+    t_rect(P, 11, 4, "cm")
+    t_rect(P, 9, 9, "m")
+    t_rect(P, 14, 6, "m", ("a",))
+    t_rect_choice(P, 12, 5, "m", "a")
+    t_rect_choice(P, 8, 7, "cm", "p")
+    t_missing_area(P, 24, 4, "cm")
+    t_missing_area(P, 45, 9, "m")
+    t_missing_per(P, 18, 5, "cm")
+    t_missing_per(P, 30, 8, "m")
+    t_square_from(P, 36, "cm", "a")
+    t_square_from(P, 28, "m", "p")
+    t_missing_fig(P, 7, 4, "cm", "a")
+    t_missing_fig(P, 9, 5, "cm", "p")
+    t_grid(P, ["###..", "..###", "#####"], perim=True)
+    t_word(P, "A playground is a rectangle 25 m long and 20 m wide. A caretaker walks "
+           "once all the way round its edge. How far does he walk?", 2 * (25 + 20),
+           "Ans: ______ m")
+    t_word(P, "A rectangular rug has an area of 12 m" + SQ + ". It is 4 m long. How "
+           "wide is it?", 12 // 4, "Ans: ______ m")
+    t_which(P, "A rectangle is 5 cm by 3 cm. Ali says its perimeter is 8 cm. What "
+            "mistake has he made?", "He added only two of the sides",
+            ["He multiplied the sides", "He used the wrong unit", "He added all four sides"])
+    t_word_parts(P, "A vegetable patch is a rectangle 7 m long and 3 m wide.",
+                 [("Its area is ______ m" + SQ, n_(21)),
+                  ("Its perimeter is ______ m", n_(20)),
+                  ("Seeds are sown on every square metre: 4 seeds on each. The number "
+                   "of seeds sown is ______", n_(21 * 4))])
+    return P
+
+
+def paper123(dealer, first):
+    P = Builder(123, first, dealer)
+    t_lshape(P, 8, 6, 3, 2, "cm")
+    t_lshape(P, 10, 7, 4, 3, "cm", ("a",))
+    t_lshape(P, 9, 8, 5, 4, "m", ("p",))
+    t_lshape(P, 12, 9, 5, 6, "m")
+    t_lshape_choice(P, 7, 5, 3, 2, "cm")
+    t_rect(P, 13, 7, "cm")
+    t_rect(P, 15, 8, "m", ("a",))
+    t_missing_area(P, 56, 8, "cm")
+    t_missing_per(P, 42, 12, "m")
+    t_missing_fig(P, 12, 6, "m", "a")
+    t_missing_fig(P, 10, 7, "cm", "p")
+    t_grid(P, ["####.", "#..#.", "#..##", "#####"], perim=True)
+    t_rect_choice(P, 11, 6, "m", "p")
+    t_square_from(P, 64, "m", "a")
+    t_which(P, "Two shapes have the same area. Which of these must be true?",
+            "They cover the same amount of surface",
+            ["They have the same perimeter", "They are the same shape",
+             "They have the same number of sides"])
+    t_word(P, "A rectangular lawn is 9 m long and 7 m wide. Turf costs £5 for each "
+           "square metre. How much does it cost to cover the lawn?", 9 * 7 * 5,
+           "Ans: £______")
+    t_word(P, "A farmer puts a fence round a rectangular field 40 m long and 25 m "
+           "wide. He leaves a gap of 3 m for a gate. How many metres of fence does "
+           "he need?", 2 * (40 + 25) - 3, "Ans: ______ m")
+    t_word(P, "A square garden has a perimeter of 48 m. What is its area?",
+           (48 // 4) ** 2, "Ans: ______ m" + SQ)
+    t_lshape(P, 11, 10, 6, 4, "cm", ("a", "p"), all_sides=False)
+    t_word_parts(P, "A rug 4 m long and 3 m wide lies on a floor 6 m long and 5 m "
+                 "wide.", [("The area of the rug is ______ m" + SQ, n_(12)),
+                           ("The area of the floor is ______ m" + SQ, n_(30)),
+                           ("The area of floor not covered by the rug is ______ m" + SQ,
+                            n_(30 - 12))])
+    return P
+
+
+def paper124(dealer, first):
+    P = Builder(124, first, dealer)
+    t_triangle(P, 6, 4, "cm")
+    t_triangle(P, 8, 5, "cm")
+    t_triangle(P, 10, 7, "m")
+    t_triangle(P, 12, 9, "cm", show_rect=False)
+    t_triangle_choice(P, 6, 8, "cm")
+    t_lshape(P, 14, 10, 6, 5, "m")
+    t_lshape(P, 9, 12, 4, 7, "cm", ("a",), all_sides=False)
+    t_lshape_choice(P, 10, 8, 4, 5, "m")
+    t_missing_area(P, 72, 6, "m")
+    t_missing_per(P, 50, 14, "cm")
+    t_missing_fig(P, 15, 8, "m", "p")
+    t_missing_fig(P, 11, 9, "cm", "a")
+    t_square_from(P, 81, "cm", "a")
+    t_grid(P, ["..##...", ".####..", "#######", ".####..", "..##..."], perim=True)
+    t_rect_choice(P, 14, 9, "m", "a")
+    t_which(P, "A rectangle is 6 cm by 4 cm. Both its length and its width are "
+            "doubled. What happens to its area?", "It becomes 4 times as big",
+            ["It doubles", "It stays the same", "It becomes 8 times as big"])
+    t_word(P, "A triangular flower bed has a right angle. The two sides next to the "
+           "right angle are 6 m and 5 m. What is its area?", 6 * 5 // 2,
+           "Ans: ______ m" + SQ)
+    t_word(P, "A rectangular swimming pool is 25 m long. Its perimeter is 80 m. How "
+           "wide is it?", 80 // 2 - 25, "Ans: ______ m")
+    t_word(P, "Carpet costs £12 for each square metre. How much does it cost to "
+           "carpet a room 5 m long and 4 m wide?", 5 * 4 * 12, "Ans: £______")
+    t_word_parts(P, "A garden is 12 m long and 8 m wide. A path 1 m wide runs all "
+                 "along one of the long sides, inside the garden.",
+                 [("The area of the path is ______ m" + SQ, n_(12 * 1)),
+                  ("The area of the rest of the garden is ______ m" + SQ,
+                   n_(12 * 8 - 12))])
+    return P
+
+
+def paper125(dealer, first):
+    P = Builder(125, first, dealer)
+    t_lshape(P, 16, 12, 7, 5, "m")
+    t_lshape(P, 13, 11, 8, 6, "cm", ("a", "p"), all_sides=False)
+    t_lshape_choice(P, 12, 9, 5, 4, "cm")
+    t_triangle(P, 14, 6, "cm", show_rect=False)
+    t_triangle(P, 9, 8, "m")
+    t_triangle_choice(P, 10, 9, "m")
+    t_rect(P, 25, 12, "m")
+    t_missing_area(P, 96, 8, "m")
+    t_missing_per(P, 64, 19, "cm")
+    t_missing_fig(P, 18, 7, "m", "a")
+    t_square_from(P, 100, "m", "a")
+    t_square_from(P, 44, "cm", "p")
+    t_which(P, "A rectangle has a perimeter of 20 cm. Which of these could be its "
+            "length and width?", "6 cm and 4 cm",
+            ["5 cm and 4 cm", "10 cm and 10 cm", "8 cm and 4 cm"])
+    t_which(P, "Which of these rectangles has the greatest area?", "7 cm by 6 cm",
+            ["9 cm by 4 cm", "10 cm by 3 cm", "11 cm by 2 cm"])
+    t_word(P, "A rectangular field is 60 m long and 35 m wide. Mia runs round the "
+           "edge of the field twice. How far does she run?", 2 * 2 * (60 + 35),
+           "Ans: ______ m")
+    t_word(P, "A rug has an area of 6 m" + SQ + ". How many of these rugs are needed "
+           "to cover a floor 6 m long and 4 m wide with no gaps?", 6 * 4 // 6,
+           "Ans: ______ rugs")
+    t_word(P, "A square has the same perimeter as a rectangle 9 cm long and 5 cm "
+           "wide. What is the area of the square?", (2 * (9 + 5) // 4) ** 2,
+           "Ans: ______ cm" + SQ)
+    t_word_parts(P, "A rectangular garden is 15 m long and 10 m wide. A square pond "
+                 "with sides of 3 m is dug in it, and the rest is grass.",
+                 [("The area of the garden is ______ m" + SQ, n_(150)),
+                  ("The area of the pond is ______ m" + SQ, n_(9)),
+                  ("The area of the grass is ______ m" + SQ, n_(150 - 9))])
+    t_word_parts(P, "A right-angled triangular sail has sides of 4 m and 3 m next to "
+                 "its right angle. Its third side is 5 m.",
+                 [("The perimeter of the sail is ______ m", n_(4 + 3 + 5)),
+                  ("The area of the sail is ______ m" + SQ, n_(4 * 3 // 2))])
+    t_which(P, "Ben says: \u2018A rectangle 8 cm by 2 cm has a bigger area than a "
+            "square with sides of 4 cm.\u2019 Is he right?",
+            "No, both areas are 16 cm" + SQ,
+            ["Yes, the rectangle is longer", "No, the square is bigger",
+             "Yes, its perimeter is bigger so its area is too"])
+    return P
+
+
+# ---------------------------------------------------------------------------
+
+PAPERS = [paper121, paper122, paper123, paper124, paper125]
+
+
+def build() -> dict[str, str]:
+    dealer = PositionDealer(seed=2005)
+    files: dict[str, str] = {}
+    papers = []
+    next_id = FIRST_ID
+    for make in PAPERS:
+        p = make(dealer, next_id)
+        papers.append(p)
+        next_id = p.last_id + 1
+    assert next_id - 1 <= LAST_ID, next_id - 1
+    own = {f"{p.key}.paper" for p in papers}
+    unique = UniqueTexts(os.path.join(ROOT, SUBJECT), own)
+    for p in papers:
+        unique.add_paper(p)
+        files[os.path.join(SUBJECT, f"{p.key}.paper")] = p.render()
+        for name, svg in p.figures.items():
+            assert "<style" not in svg and "class=" not in svg and "marker" not in svg
+            files[os.path.join(SUBJECT, "figures", name)] = svg
+    return files
+
+
+def summary(files: dict[str, str]) -> str:
+    out = []
+    for rel in sorted(files):
+        if not rel.endswith(".paper"):
+            continue
+        text = files[rel]
+        blanks = [line.split(" ", 3) for line in text.splitlines()
+                  if line.startswith("@blank ")]
+        q = [b[3] for b in blanks if b[1] == "Q"]
+        ids = [int(line.split()[1]) for line in text.splitlines()
+               if line.startswith("@page ")]
+        out.append(f"{os.path.basename(rel)}: {len(ids)} pages ({ids[0]}-{ids[-1]}), "
+                   f"{len(blanks)} blanks, choice keys "
+                   + " ".join(f"{k}:{q.count(k)}" for k in "1234"))
+    return "\n".join(out)
+
+
+def main() -> int:
+    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    ap.add_argument("--check", action="store_true",
+                    help="regenerate into a temporary folder and compare")
+    ap.add_argument("--root", default=ROOT, help="repository root to write into")
+    args = ap.parse_args()
+    files = build()
+    if args.check:
+        with tempfile.TemporaryDirectory() as tmp:
+            write_files(files, tmp)
+            bad = []
+            for rel in sorted(files):
+                with open(os.path.join(tmp, rel), "rb") as f:
+                    fresh = f.read()
+                try:
+                    with open(os.path.join(args.root, rel), "rb") as f:
+                        committed = f.read()
+                except OSError:
+                    committed = None
+                if fresh != committed:
+                    bad.append(rel)
+        for rel in bad:
+            print(f"differs from the generator: {rel}", file=sys.stderr)
+        return 1 if bad else 0
+    write_files(files, args.root)
+    print(summary(files))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
