@@ -12,16 +12,16 @@ drawn data) before anything is written.
 
 from __future__ import annotations
 
-import argparse
 import math
 import os
 import random
 import sys
-import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from paperlib import (  # noqa: E402
+    assemble_topic,
+    run_generator,
     Blank, Page, Paper, PositionDealer, UniqueTexts, write_files,
 )
 
@@ -1268,77 +1268,20 @@ FIXED = {22245: [("M", 1, ";PQ;QP"), ("M", 1, ";PQ;QP"), ("T", 1, "Parallelogram
 
 def build() -> dict[str, str]:
     dealer = PositionDealer(seed=2002)
-    files: dict[str, str] = {}
     papers = []
     next_id = FIRST_ID
     for make in PAPERS:
-        p = make(dealer, next_id)
-        papers.append(p)
-        next_id = p.last_id + 1
-    assert next_id - 1 <= LAST_ID
-    own = {f"{p.key}.paper" for p in papers}
-    unique = UniqueTexts(os.path.join(ROOT, SUBJECT), own)
-    by_id: dict[int, list[Blank]] = {}
-    for p in papers:
-        unique.add_paper(p)
-        for n, page in enumerate(p.pages):
-            by_id[p.first_id + n] = page.blanks
-        files[os.path.join(SUBJECT, f"{p.key}.paper")] = p.render()
-        for name, svg in p.figures.items():
-            assert "<style" not in svg and "class=" not in svg and "marker" not in svg
-            files[os.path.join(SUBJECT, "figures", name)] = svg
+        papers.append(make(dealer, next_id))
+        next_id = papers[-1].last_id + 1
+    files, by_id = assemble_topic(papers, SUBJECT, os.path.join(ROOT, SUBJECT), FIRST_ID, LAST_ID)
     for pid, want in FIXED.items():
         assert [(b.type, b.marks, b.key) for b in by_id[pid]] == want, pid
     assert papers[0].first_id <= 22245 <= papers[0].last_id
     return files
 
 
-def summary(files: dict[str, str]) -> str:
-    out = []
-    for rel in sorted(files):
-        if not rel.endswith(".paper"):
-            continue
-        text = files[rel]
-        blanks = [line.split(" ", 3) for line in text.splitlines()
-                  if line.startswith("@blank ")]
-        types = "".join(sorted(b[1] for b in blanks))
-        q = [b[3] for b in blanks if b[1] == "Q"]
-        ids = [int(line.split()[1]) for line in text.splitlines()
-               if line.startswith("@page ")]
-        out.append(f"{os.path.basename(rel)}: {len(ids)} pages ({ids[0]}-{ids[-1]}), "
-                   f"{len(blanks)} blanks, {sum(int(b[2]) for b in blanks)} marks, "
-                   + " ".join(f"{t}:{types.count(t)}" for t in "NMQT")
-                   + ", choice keys " + " ".join(f"{k}:{q.count(k)}" for k in "1234"))
-    return "\n".join(out)
-
-
 def main() -> int:
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--check", action="store_true",
-                    help="regenerate into a temporary folder and compare")
-    ap.add_argument("--root", default=ROOT, help="repository root to write into")
-    args = ap.parse_args()
-    files = build()
-    if args.check:
-        with tempfile.TemporaryDirectory() as tmp:
-            write_files(files, tmp)
-            bad = []
-            for rel in sorted(files):
-                with open(os.path.join(tmp, rel), "rb") as f:
-                    fresh = f.read()
-                try:
-                    with open(os.path.join(args.root, rel), "rb") as f:
-                        committed = f.read()
-                except OSError:
-                    committed = None
-                if fresh != committed:
-                    bad.append(rel)
-        for rel in bad:
-            print(f"differs from the generator: {rel}", file=sys.stderr)
-        return 1 if bad else 0
-    write_files(files, args.root)
-    print(summary(files))
-    return 0
+    return run_generator(__doc__.splitlines()[0], build, ROOT)
 
 
 if __name__ == "__main__":

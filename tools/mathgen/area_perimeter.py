@@ -12,16 +12,16 @@ perimeter by walking round the drawn outline.
 
 from __future__ import annotations
 
-import argparse
 import os
 import random
 import re
 import sys
-import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from paperlib import (  # noqa: E402
+    assemble_topic,
+    run_generator,
     Blank, Fraction, Page, Paper, PositionDealer, UniqueTexts, write_files,
 )
 
@@ -615,69 +615,17 @@ PAPERS = [paper121, paper122, paper123, paper124, paper125]
 
 def build() -> dict[str, str]:
     dealer = PositionDealer(seed=2005)
-    files: dict[str, str] = {}
     papers = []
     next_id = FIRST_ID
     for make in PAPERS:
-        p = make(dealer, next_id)
-        papers.append(p)
-        next_id = p.last_id + 1
-    assert next_id - 1 <= LAST_ID, next_id - 1
-    own = {f"{p.key}.paper" for p in papers}
-    unique = UniqueTexts(os.path.join(ROOT, SUBJECT), own)
-    for p in papers:
-        unique.add_paper(p)
-        files[os.path.join(SUBJECT, f"{p.key}.paper")] = p.render()
-        for name, svg in p.figures.items():
-            assert "<style" not in svg and "class=" not in svg and "marker" not in svg
-            files[os.path.join(SUBJECT, "figures", name)] = svg
+        papers.append(make(dealer, next_id))
+        next_id = papers[-1].last_id + 1
+    files, _ = assemble_topic(papers, SUBJECT, os.path.join(ROOT, SUBJECT), FIRST_ID, LAST_ID)
     return files
 
 
-def summary(files: dict[str, str]) -> str:
-    out = []
-    for rel in sorted(files):
-        if not rel.endswith(".paper"):
-            continue
-        text = files[rel]
-        blanks = [line.split(" ", 3) for line in text.splitlines()
-                  if line.startswith("@blank ")]
-        q = [b[3] for b in blanks if b[1] == "Q"]
-        ids = [int(line.split()[1]) for line in text.splitlines()
-               if line.startswith("@page ")]
-        out.append(f"{os.path.basename(rel)}: {len(ids)} pages ({ids[0]}-{ids[-1]}), "
-                   f"{len(blanks)} blanks, choice keys "
-                   + " ".join(f"{k}:{q.count(k)}" for k in "1234"))
-    return "\n".join(out)
-
-
 def main() -> int:
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--check", action="store_true",
-                    help="regenerate into a temporary folder and compare")
-    ap.add_argument("--root", default=ROOT, help="repository root to write into")
-    args = ap.parse_args()
-    files = build()
-    if args.check:
-        with tempfile.TemporaryDirectory() as tmp:
-            write_files(files, tmp)
-            bad = []
-            for rel in sorted(files):
-                with open(os.path.join(tmp, rel), "rb") as f:
-                    fresh = f.read()
-                try:
-                    with open(os.path.join(args.root, rel), "rb") as f:
-                        committed = f.read()
-                except OSError:
-                    committed = None
-                if fresh != committed:
-                    bad.append(rel)
-        for rel in bad:
-            print(f"differs from the generator: {rel}", file=sys.stderr)
-        return 1 if bad else 0
-    write_files(files, args.root)
-    print(summary(files))
-    return 0
+    return run_generator(__doc__.splitlines()[0], build, ROOT)
 
 
 if __name__ == "__main__":

@@ -11,17 +11,17 @@ then cancelling common factors one at a time). The two must agree.
 
 from __future__ import annotations
 
-import argparse
 import os
 import random
 import re
 import sys
-import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 # paperlib loads the standard fractions module, which this file's name hides.
 from paperlib import (  # noqa: E402
+    assemble_topic,
+    run_generator,
     Blank, Fraction, Paper, PositionDealer, UniqueTexts, form_note,
     write_files,
 )
@@ -789,19 +789,7 @@ PAPERS = [paper111, paper112, paper113, paper114, paper115]
 def build() -> dict[str, str]:
     dealer = PositionDealer(seed=2003)
     papers = [make(dealer) for make in PAPERS]
-    own = {f"{p.key}.paper" for p in papers}
-    unique = UniqueTexts(os.path.join(ROOT, SUBJECT), own)
-    files: dict[str, str] = {}
-    next_id = FIRST_ID
-    by_id: dict[int, list[Blank]] = {}
-    for p in papers:
-        assert p.first_id == next_id, (p.key, p.first_id, next_id)
-        next_id = p.last_id + 1
-        unique.add_paper(p)
-        for n, page in enumerate(p.pages):
-            by_id[p.first_id + n] = page.blanks
-        files[os.path.join(SUBJECT, f"{p.key}.paper")] = p.render()
-    assert next_id - 1 <= LAST_ID
+    files, by_id = assemble_topic(papers, SUBJECT, os.path.join(ROOT, SUBJECT), FIRST_ID, LAST_ID)
     # Fixed points other parts of the product rely on.
     assert [(b.type, b.marks, b.key) for b in by_id[22134]] == [("F", 1, "29/36")]
     assert [(b.type, b.marks, b.key) for b in by_id[22180]] == [("X", 1, "2 3/4")]
@@ -810,48 +798,8 @@ def build() -> dict[str, str]:
     return files
 
 
-def summary(files: dict[str, str]) -> str:
-    out = []
-    for rel in sorted(files):
-        text = files[rel]
-        blanks = [line.split(" ", 3) for line in text.splitlines()
-                  if line.startswith("@blank ")]
-        types = "".join(sorted(b[1] for b in blanks))
-        q = [b[3] for b in blanks if b[1] == "Q"]
-        out.append(f"{os.path.basename(rel)}: {text.count(chr(10) + '@page ')} pages, "
-                   f"{len(blanks)} blanks, {sum(int(b[2]) for b in blanks)} marks, "
-                   + " ".join(f"{t}:{types.count(t)}" for t in "FXNQ")
-                   + ", choice keys " + " ".join(f"{k}:{q.count(k)}" for k in "1234"))
-    return "\n".join(out)
-
-
 def main() -> int:
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--check", action="store_true",
-                    help="regenerate into a temporary folder and compare")
-    ap.add_argument("--root", default=ROOT, help="repository root to write into")
-    args = ap.parse_args()
-    files = build()
-    if args.check:
-        with tempfile.TemporaryDirectory() as tmp:
-            write_files(files, tmp)
-            bad = []
-            for rel in sorted(files):
-                with open(os.path.join(tmp, rel), "rb") as f:
-                    fresh = f.read()
-                try:
-                    with open(os.path.join(args.root, rel), "rb") as f:
-                        committed = f.read()
-                except OSError:
-                    committed = None
-                if fresh != committed:
-                    bad.append(rel)
-        for rel in bad:
-            print(f"differs from the generator: {rel}", file=sys.stderr)
-        return 1 if bad else 0
-    write_files(files, args.root)
-    print(summary(files))
-    return 0
+    return run_generator(__doc__.splitlines()[0], build, ROOT)
 
 
 if __name__ == "__main__":

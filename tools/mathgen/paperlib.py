@@ -453,6 +453,83 @@ def number_line_svg(start: int, step: int, count: int, target_index: int,
 # ---------------------------------------------------------------------------
 # Writing and checking
 
+def assemble_topic(papers: list, subject: str, subject_folder: str, first_id: int,
+                   last_id: int) -> tuple[dict[str, str], dict[int, list]]:
+    """The files of a topic's papers and their figures, after checking that the papers' ids run
+    on from first_id without a gap and end by last_id, that no question repeats one elsewhere in
+    the subject, and that no figure uses what the page renderer ignores. Also returns every
+    page's blanks by question id, for checking fixed rows."""
+    own = {f"{p.key}.paper" for p in papers}
+    unique = UniqueTexts(subject_folder, own)
+    files: dict[str, str] = {}
+    by_id: dict[int, list] = {}
+    next_id = first_id
+    for p in papers:
+        assert p.first_id == next_id, (p.key, p.first_id, next_id)
+        next_id = p.last_id + 1
+        unique.add_paper(p)
+        for n, page in enumerate(p.pages):
+            by_id[p.first_id + n] = page.blanks
+        files[os.path.join(subject, f"{p.key}.paper")] = p.render()
+        for name, svg in getattr(p, "figures", {}).items():
+            assert "<style" not in svg and "class=" not in svg and "marker" not in svg, name
+            files[os.path.join(subject, "figures", name)] = svg
+    assert next_id - 1 <= last_id, next_id - 1
+    return files, by_id
+
+
+def paper_summary(files: dict[str, str]) -> str:
+    """One line a paper: pages, ids, blanks, marks, blanks of each type and the spread of
+    multiple-choice keys, for a glance after writing."""
+    out = []
+    for rel in sorted(files):
+        if not rel.endswith(".paper"):
+            continue
+        lines = files[rel].splitlines()
+        blanks = [line.split(" ", 3) for line in lines if line.startswith("@blank ")]
+        types = [b[1] for b in blanks]
+        q = [b[3] for b in blanks if b[1] == "Q"]
+        ids = [int(line.split()[1]) for line in lines if line.startswith("@page ")]
+        out.append(f"{os.path.basename(rel)}: {len(ids)} pages ({ids[0]}-{ids[-1]}), "
+                   f"{len(blanks)} blanks, {sum(int(b[2]) for b in blanks)} marks, "
+                   + " ".join(f"{t}:{types.count(t)}" for t in "QTNFXMG" if t in types)
+                   + ", choice keys " + " ".join(f"{k}:{q.count(k)}" for k in "1234"))
+    return "\n".join(out)
+
+
+def run_generator(description: str, build, root: str, summary=paper_summary) -> int:
+    """The command line every topic generator shares: write the papers, or with --check
+    regenerate them into a temporary folder and report any committed file that differs."""
+    import argparse
+    import tempfile
+    ap = argparse.ArgumentParser(description=description)
+    ap.add_argument("--check", action="store_true",
+                    help="regenerate into a temporary folder and compare")
+    ap.add_argument("--root", default=root, help="repository root to write into")
+    args = ap.parse_args()
+    files = build()
+    if args.check:
+        with tempfile.TemporaryDirectory() as tmp:
+            write_files(files, tmp)
+            bad = []
+            for rel in sorted(files):
+                with open(os.path.join(tmp, rel), "rb") as f:
+                    fresh = f.read()
+                try:
+                    with open(os.path.join(args.root, rel), "rb") as f:
+                        committed = f.read()
+                except OSError:
+                    committed = None
+                if fresh != committed:
+                    bad.append(rel)
+        for rel in bad:
+            print(f"differs from the generator: {rel}", file=sys.stderr)
+        return 1 if bad else 0
+    write_files(files, args.root)
+    print(summary(files))
+    return 0
+
+
 def write_files(files: dict[str, str], root: str) -> None:
     """files maps paths relative to root to their text; written with LF."""
     for rel in sorted(files):

@@ -11,16 +11,16 @@ numbers, then checked again by a second, independent route.
 
 from __future__ import annotations
 
-import argparse
 import os
 import random
 import sys
-import tempfile
 from itertools import permutations
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from paperlib import (  # noqa: E402
+    assemble_topic,
+    run_generator,
     Blank, DIVIDE, MINUS, TIMES, Paper, PositionDealer, UniqueTexts, check_expr,
     check_rounded, evaluate, factors, fmt, is_prime, is_square,
     number_line_svg, parse_words, round_to, show, words, write_files,
@@ -1192,69 +1192,15 @@ def build() -> dict[str, str]:
     """All files of the topic, keyed by path relative to the repository."""
     dealer = PositionDealer(seed=2001)
     papers = [make(dealer) for make in PAPERS]
-    own = {f"{p.key}.paper" for p in papers}
-    unique = UniqueTexts(os.path.join(ROOT, SUBJECT), own)
-    files: dict[str, str] = {}
-    next_id = 22001
-    for p in papers:
-        assert p.first_id == next_id, (p.key, p.first_id, next_id)
-        next_id = p.last_id + 1
-        unique.add_paper(p)
-        files[os.path.join(SUBJECT, f"{p.key}.paper")] = p.render()
-        for name, svg in p.figures.items():
-            files[os.path.join(SUBJECT, "figures", name)] = svg
+    files, by_id = assemble_topic(papers, SUBJECT, os.path.join(ROOT, SUBJECT), 22001, LAST_ID)
     assert papers[0].last_id == 22030
-    assert next_id - 1 <= LAST_ID
     # Page 22031 is a fixed point other parts of the product rely on.
-    first = papers[1].pages[0].blanks
-    assert [(b.type, b.marks, b.key) for b in first] == [("N", 1, "1500109")]
+    assert [(b.type, b.marks, b.key) for b in by_id[22031]] == [("N", 1, "1500109")]
     return files
 
 
-def summary(files: dict[str, str]) -> str:
-    out = []
-    for rel in sorted(files):
-        if rel.endswith(".paper"):
-            text = files[rel]
-            pages = text.count("\n@page ")
-            blanks = text.count("\n@blank ")
-            marks = sum(int(line.split()[2]) for line in text.splitlines()
-                        if line.startswith("@blank "))
-            q = [line.split()[3] for line in text.splitlines()
-                 if line.startswith("@blank Q ")]
-            spread = " ".join(f"{k}:{q.count(k)}" for k in "1234")
-            out.append(f"{os.path.basename(rel)}: {pages} pages, {blanks} blanks, "
-                       f"{marks} marks, choice keys {spread}")
-    return "\n".join(out)
-
-
 def main() -> int:
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--check", action="store_true",
-                    help="regenerate into a temporary folder and compare")
-    ap.add_argument("--root", default=ROOT, help="repository root to write into")
-    args = ap.parse_args()
-    files = build()
-    if args.check:
-        with tempfile.TemporaryDirectory() as tmp:
-            write_files(files, tmp)
-            bad = []
-            for rel in sorted(files):
-                with open(os.path.join(tmp, rel), "rb") as f:
-                    fresh = f.read()
-                try:
-                    with open(os.path.join(args.root, rel), "rb") as f:
-                        committed = f.read()
-                except OSError:
-                    committed = None
-                if fresh != committed:
-                    bad.append(rel)
-        for rel in bad:
-            print(f"differs from the generator: {rel}", file=sys.stderr)
-        return 1 if bad else 0
-    write_files(files, args.root)
-    print(summary(files))
-    return 0
+    return run_generator(__doc__.splitlines()[0], build, ROOT)
 
 
 if __name__ == "__main__":
