@@ -22,7 +22,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from paperlib import (  # noqa: E402
     assemble_topic,
     run_generator,
-    Blank, Page, Paper, PositionDealer, UniqueTexts, write_files,
+    Blank, Page, Paper, PositionDealer, write_files,
 )
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))

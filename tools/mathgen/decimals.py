@@ -23,7 +23,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from paperlib import (  # noqa: E402
     assemble_topic,
     run_generator,
-    Blank, Fraction, Paper, PositionDealer, UniqueTexts, write_files,
+    Blank, Fraction, Paper, PositionDealer, write_files,
 )
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))

@@ -22,7 +22,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from paperlib import (  # noqa: E402
     assemble_topic,
     run_generator,
-    Blank, Fraction, Paper, PositionDealer, UniqueTexts, form_note,
+    Blank, Fraction, Paper, PositionDealer, form_note,
     write_files,
 )
 

@@ -21,7 +21,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from paperlib import (  # noqa: E402
     assemble_topic,
     run_generator,
-    Blank, DIVIDE, MINUS, TIMES, Paper, PositionDealer, UniqueTexts, check_expr,
+    Blank, DIVIDE, MINUS, TIMES, Paper, PositionDealer, check_expr,
     check_rounded, evaluate, factors, fmt, is_prime, is_square,
     number_line_svg, parse_words, round_to, show, words, write_files,
 )
