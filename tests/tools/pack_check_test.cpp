@@ -135,6 +135,26 @@ TEST_F(PackCheckTest, APaperWithoutMarksIsNamed) {
   EXPECT_NE(problems.front().find("carries no marks"), std::string::npos) << problems.front();
 }
 
+TEST_F(PackCheckTest, AQuestionAskedAgainInTheSubjectIsNamed) {
+  WritePaper("101", kGoodPaper);
+  // Another number, other spacing and letter case: still the same question to a pupil.
+  WritePaper("102",
+             "@paper 102\n@page 12004\n@blank Q 1 3\n"
+             "<p class=\"q\"><b>7.</b>  choose.</p>\n@options is | are | was | were\n");
+  const auto problems = Problems();
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_NE(problems.front().find("question 12004: repeats question 12001"), std::string::npos)
+      << problems.front();
+}
+
+TEST_F(PackCheckTest, AQuestionWithOtherChoicesIsNotARepeat) {
+  WritePaper("101", kGoodPaper);
+  WritePaper("102",
+             "@paper 102\n@page 12004\n@blank Q 1 3\n"
+             "<p class=\"q\"><b>1.</b> Choose.</p>\n@options am | are | was | were\n");
+  EXPECT_EQ(Problems(), std::vector<std::string>{});
+}
+
 TEST_F(PackCheckTest, APageInTwoPapersIsNamed) {
   WritePaper("101", kGoodPaper);
   WritePaper("102", "@paper 102\n@page 12003\n@blank T 1 x\n");

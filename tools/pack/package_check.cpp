@@ -84,6 +84,32 @@ int OptionsShown(const ContentPackage& package, const std::string& id) {
       std::sregex_iterator(root->body.begin(), root->body.end(), option), std::sregex_iterator()));
 }
 
+// What a pupil reads on a page: its text without tags, question number, the paper's heading or
+// instruction, letter case and spacing evened out, followed by its pictures' bytes.
+std::string QuestionFingerprint(std::string_view page) {
+  const MhtmlDocument document = DecodeMhtml(page);
+  const MhtmlPart* root = document.rootPart();
+  if (root == nullptr) return std::string(page);
+  static const std::regex instruction(R"re(<p class="?(instr|paperhead)"?[^>]*>[\s\S]*?</p>)re");
+  static const std::regex number(R"(<b>\s*\d+\.\s*</b>)");
+  static const std::regex tag(R"(<[^>]*>)");
+  std::string text = std::regex_replace(root->body, instruction, " ");
+  text = std::regex_replace(text, number, " ");
+  const std::size_t bodyStart = text.find("<body");
+  if (bodyStart != std::string::npos) text.erase(0, bodyStart);
+  text = std::regex_replace(text, tag, " ");
+  std::string fingerprint;
+  for (char c : text) {
+    const bool space = std::isspace(static_cast<unsigned char>(c)) != 0;
+    if (space && (fingerprint.empty() || fingerprint.back() == ' ')) continue;
+    fingerprint += space ? ' ' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  }
+  for (const MhtmlPart& part : document.parts) {
+    if (part.contentType.rfind("image/", 0) == 0) fingerprint += '\0' + part.body;
+  }
+  return fingerprint;
+}
+
 // A fraction "a/b" in lowest terms with a non-zero denominator; `proper` also wants a < b.
 bool IsFraction(const std::string& text, bool proper) {
   static const std::regex pattern(R"((\d+)/(\d+))");
@@ -295,6 +321,7 @@ class Checker {
       }
       blanksByPaper[number] = blankCount;
     }
+    CheckRepeatedQuestions(where, keys);
     for (const auto& [id, values] : keys) {
       if (!pageOwner_.contains(id)) {
         problems_.push_back(where + ", question " + id + ": in the answer key but in no paper.");
@@ -308,6 +335,23 @@ class Checker {
       if (!bytes || *bytes != expected[static_cast<std::size_t>(k - 1)]) {
         problems_.push_back(where + ": result-file template " + std::to_string(id) +
                             (bytes ? " does not fit the papers." : " is missing."));
+      }
+    }
+  }
+
+  // A pupil who meets the same question twice in a subject practises less than the papers
+  // promise. Pages are compared as read: their words (numbering and instructions aside) and their
+  // pictures.
+  void CheckRepeatedQuestions(const std::string& where,
+                              const std::map<std::string, std::vector<std::string>>& ids) {
+    std::map<std::string, std::string> firstPageWith;
+    for (const auto& [id, values] : ids) {
+      const auto page = package_.Member(static_cast<std::uint16_t>(std::stoi(id)));
+      if (!page) continue;
+      const auto [first, added] = firstPageWith.emplace(QuestionFingerprint(*page), id);
+      if (!added) {
+        problems_.push_back(where + ", question " + id + ": repeats question " + first->second +
+                            ".");
       }
     }
   }
