@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "../support/temp_folder.h"
+#include "content_folder.h"
 #include "package_builder.h"
 #include "package_check.h"
 #include "quillory/content/graphics_catalogue.h"
 
 namespace quillory::pack {
 namespace {
-
-using testing::TempFolder;
 
 const char* kGoodPaper =
     "@paper 101\n"
@@ -28,24 +26,8 @@ const char* kGoodPaper =
     "@blank T 2 melting\n"
     "<p>Name two solids.</p>\n";
 
-// A content folder with one subject of one topic, whose first paper is `paper`.
-class PackCheckTest : public ::testing::Test {
+class PackCheckTest : public ContentFolderTest {
  protected:
-  void SetUp() override {
-    std::filesystem::create_directories(folder_ / "graphics");
-    std::filesystem::create_directories(folder_ / "subjects/1-english");
-    for (const GraphicEntry& graphic : graphicsCatalogue()) {
-      folder_.Write("graphics/" + std::string(graphic.fileName), "picture");
-    }
-    WriteHeader("#TT1#>1\n#TP1#>5\n");
-  }
-  void WriteHeader(const std::string& counts) {
-    folder_.Write("header.txt", "...\n#NME#>Quillory\n#COD#>QP\n#LAH#>English\n#LBH#>\n#LCH#>\n" +
-                                    counts + "#TN1#>Mock Examination\n...\n");
-  }
-  void WritePaper(const std::string& key, const std::string& text) {
-    folder_.Write("subjects/1-english/" + key + ".paper", text);
-  }
   std::vector<std::string> Problems() {
     std::vector<std::string> problems;
     const Members members = BuildMembers(folder_.path(), problems);
@@ -56,7 +38,6 @@ class PackCheckTest : public ::testing::Test {
     return problems;
   }
 
-  TempFolder folder_;
   std::string bytes_;
 };
 

@@ -17,7 +17,7 @@ int Usage() {
                "       quillory-pack check [ASSETS | PACKAGE]\n"
                "       quillory-pack list [PACKAGE]\n"
                "       quillory-pack extract ID FILE [PACKAGE]\n"
-               "       quillory-pack review SUBJECT PAPER OUT.html [ASSETS]\n";
+               "       quillory-pack review SUBJECT PAPER OUT.html|OUT.pdf [ASSETS]\n";
   return 2;
 }
 
@@ -106,7 +106,10 @@ int Extract(const std::string& id, const std::filesystem::path& file,
 
 int Review(const std::string& subject, const std::string& paper, const std::filesystem::path& out,
            const std::filesystem::path& assets) {
-  auto sheet = pack::ReviewSheet(assets, std::atoi(subject.c_str()), paper);
+  auto review = pack::LoadReviewPaper(assets, std::atoi(subject.c_str()), paper);
+  if (!review) return std::cerr << review.error().message << '\n', 1;
+  auto sheet = out.extension() == ".pdf" ? pack::ReviewSheetPdf(*review)
+                                         : Result<std::string>(pack::ReviewSheetHtml(*review));
   if (!sheet) return std::cerr << sheet.error().message << '\n', 1;
   if (Status status = WriteFileAtomically(out, *sheet); !status) {
     return std::cerr << status.error().message << '\n', 1;

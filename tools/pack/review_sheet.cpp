@@ -1,6 +1,5 @@
 #include "review_sheet.h"
 
-#include <map>
 #include <sstream>
 
 #include "package_builder.h"
@@ -24,37 +23,34 @@ std::string Escape(std::string_view text) {
   return out;
 }
 
-// The body of a page's HTML with its pictures inlined as data URIs.
-std::string InlineBody(const MhtmlDocument& document) {
+// The body of the page's HTML, and its pictures under the addresses that body uses for them.
+void ReadPage(const MhtmlDocument& document, ReviewPage& page) {
   const MhtmlPart* root = document.rootPart();
-  if (root == nullptr) return "<p>(the page has no HTML)</p>";
-  std::string html = root->body;
+  if (root == nullptr) {
+    page.body = "<p>(the page has no HTML)</p>";
+    return;
+  }
+  const std::string& html = root->body;
+  const std::size_t bodyStart = html.find("<body");
+  const std::size_t open = bodyStart == std::string::npos ? 0 : html.find('>', bodyStart) + 1;
+  const std::size_t close = html.rfind("</body>");
+  page.body = html.substr(open, close == std::string::npos ? std::string::npos : close - open);
   for (const MhtmlPart& part : document.parts) {
     if (part.contentType.rfind("image/", 0) != 0) continue;
     const std::string name = part.location.substr(part.location.find_last_of('/') + 1);
     const std::string folder = part.location.substr(0, part.location.find_last_of('/'));
-    const std::string relative = folder.substr(folder.find_last_of('/') + 1) + "/" + name;
-    std::string data = "data:" + part.contentType + ";base64,";
-    for (char c : EncodeBase64(part.body)) {
-      if (c != '\r' && c != '\n') data += c;
-    }
-    for (std::size_t at = html.find(relative); at != std::string::npos; at = html.find(relative)) {
-      html.replace(at, relative.size(), data);
-    }
+    page.pictures.push_back(
+        {folder.substr(folder.find_last_of('/') + 1) + "/" + name, part.contentType, part.body});
   }
-  const std::size_t bodyStart = html.find("<body");
-  const std::size_t open = bodyStart == std::string::npos ? 0 : html.find('>', bodyStart) + 1;
-  const std::size_t close = html.rfind("</body>");
-  return html.substr(open, close == std::string::npos ? std::string::npos : close - open);
 }
 
 }  // namespace
 
-Result<std::string> ReviewSheet(const std::filesystem::path& assets, int subject,
-                                const std::string& paperKey) {
-  std::vector<std::string> problems;
-  const Members members = BuildMembers(assets, problems);
-  std::vector<PaperSource> papers;
+Result<ReviewPaper> LoadReviewPaper(const std::filesystem::path& assets, int subject,
+                                    const std::string& paperKey) {
+  ReviewPaper review;
+  review.subject = subject;
+  review.key = paperKey;
   std::filesystem::path source;
   std::error_code ec;
   for (const auto& entry : std::filesystem::directory_iterator(assets / "subjects", ec)) {
@@ -62,34 +58,66 @@ Result<std::string> ReviewSheet(const std::filesystem::path& assets, int subject
       source = entry.path() / (paperKey + ".paper");
     }
   }
+  if (source.empty()) {
+    return Error{0, "There is no folder for subject " + std::to_string(subject) + " in " +
+                        assets.string() + "/subjects."};
+  }
   auto paper = ReadPaperSource(source);
   if (!paper) return paper.error();
+  const Members members = BuildMembers(assets, review.problems);
+  for (const PageSource& pageSource : paper->pages) {
+    ReviewPage page;
+    page.id = pageSource.id;
+    page.blanks = pageSource.blanks;
+    const auto member = members.find(static_cast<std::uint16_t>(std::stoi(pageSource.id)));
+    page.compiled = member != members.end();
+    if (page.compiled) ReadPage(DecodeMhtml(member->second), page);
+    review.pages.push_back(std::move(page));
+  }
+  return review;
+}
 
+std::string ReviewKeysTable(const ReviewPage& page, int& blankNumber) {
+  std::string table =
+      "<table width=\"100%\" border=1 cellspacing=0 cellpadding=3><tr><th width=\"12%\">Blank</th>"
+      "<th width=\"12%\">Type</th><th width=\"12%\">Marks</th><th width=\"64%\">Key</th></tr>";
+  for (const BlankSource& blank : page.blanks) {
+    table += "<tr><td>" + std::to_string(++blankNumber) + "</td><td>" + Escape(blank.type) +
+             "</td><td>" + Escape(blank.marks) + "</td><td><b>" + Escape(blank.key) +
+             "</b></td></tr>";
+  }
+  return table + "</table>";
+}
+
+std::string ReviewSheetHtml(const ReviewPaper& paper) {
   std::ostringstream out;
-  out << "<!DOCTYPE html>\n<html><head><meta charset=utf-8><title>Review of paper " << paperKey
+  out << "<!DOCTYPE html>\n<html><head><meta charset=utf-8><title>Review of paper " << paper.key
       << "</title><style>body{font-family:sans-serif;margin:2em;background:#eee}"
          "section{display:flex;gap:1.5em;margin-bottom:1.5em;page-break-inside:avoid}"
          ".page{background:white;padding:1em;flex:1;box-shadow:0 1px 3px #999}"
          ".keys{flex:0 0 18em}table{border-collapse:collapse}"
          "td,th{border:1px solid #999;padding:.2em .5em;text-align:left}"
          ".problem{color:#b00}</style></head><body>\n"
-      << "<h1>Subject " << subject << ", paper " << paperKey << "</h1>\n";
-  for (const std::string& problem : problems) {
+      << "<h1>Subject " << paper.subject << ", paper " << paper.key << "</h1>\n";
+  for (const std::string& problem : paper.problems) {
     out << "<p class=problem>" << Escape(problem) << "</p>\n";
   }
   int blankNumber = 0;
-  for (const PageSource& page : paper->pages) {
-    const auto member = members.find(static_cast<std::uint16_t>(std::stoi(page.id)));
-    out << "<section><div class=page><h2>Question page " << page.id << "</h2>"
-        << (member == members.end() ? "<p class=problem>(not compiled)</p>"
-                                    : InlineBody(DecodeMhtml(member->second)))
-        << "</div><div class=keys><table><tr><th>Blank</th><th>Type</th><th>Marks</th>"
-           "<th>Key</th></tr>";
-    for (const BlankSource& blank : page.blanks) {
-      out << "<tr><td>" << ++blankNumber << "</td><td>" << Escape(blank.type) << "</td><td>"
-          << Escape(blank.marks) << "</td><td><b>" << Escape(blank.key) << "</b></td></tr>";
+  for (const ReviewPage& page : paper.pages) {
+    std::string body = page.body;
+    for (const ReviewPicture& picture : page.pictures) {
+      std::string data = "data:" + picture.contentType + ";base64,";
+      for (char c : EncodeBase64(picture.bytes)) {
+        if (c != '\r' && c != '\n') data += c;
+      }
+      for (std::size_t at = body.find(picture.address); at != std::string::npos;
+           at = body.find(picture.address)) {
+        body.replace(at, picture.address.size(), data);
+      }
     }
-    out << "</table></div></section>\n";
+    out << "<section><div class=page><h2>Question page " << page.id << "</h2>"
+        << (page.compiled ? body : "<p class=problem>(not compiled)</p>")
+        << "</div><div class=keys>" << ReviewKeysTable(page, blankNumber) << "</div></section>\n";
   }
   out << "</body></html>\n";
   return out.str();

@@ -1,0 +1,83 @@
+#include <QBuffer>
+#include <QFont>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QTextDocument>
+#include <QUrl>
+
+#include "review_sheet.h"
+
+namespace quillory::pack {
+namespace {
+
+// Qt's rich text knows a small part of CSS: enough to tell passages, choices and instructions
+// apart on paper.
+constexpr const char* kPrintStyle =
+    "h1 { font-size: 16pt; } h2 { font-size: 12pt; color: #333333; }"
+    ".paperhead { color: #777777; font-size: 8pt; } .instr { font-style: italic; }"
+    ".passage { background-color: #f2f2f2; } .optnum { font-weight: bold; }"
+    ".problem { color: #bb0000; } .keys { background-color: #fff8dc; }"
+    "th { background-color: #e6e6e6; }";
+
+std::string EscapeText(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '<')
+      out += "&lt;";
+    else if (c == '&')
+      out += "&amp;";
+    else
+      out += c;
+  }
+  return out;
+}
+
+}  // namespace
+
+Result<std::string> ReviewSheetPdf(const ReviewPaper& paper) {
+  QTextDocument document;
+  document.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+  document.setDefaultStyleSheet(QString::fromLatin1(kPrintStyle));
+  std::string html =
+      "<h1>Subject " + std::to_string(paper.subject) + ", paper " + EscapeText(paper.key) + "</h1>";
+  for (const std::string& problem : paper.problems) {
+    html += "<p class=problem>" + EscapeText(problem) + "</p>";
+  }
+  int blankNumber = 0;
+  for (const ReviewPage& page : paper.pages) {
+    for (const ReviewPicture& picture : page.pictures) {
+      QImage image;
+      if (image.loadFromData(reinterpret_cast<const uchar*>(picture.bytes.data()),
+                             static_cast<int>(picture.bytes.size()))) {
+        document.addResource(QTextDocument::ImageResource,
+                             QUrl(QString::fromStdString(picture.address)), image);
+      }
+    }
+    // A printed page is too narrow for a wide figure and the keys side by side, so the keys
+    // stand right under the page they belong to.
+    html += "<h2>Question page " + page.id +
+            "</h2><table width=\"100%\" cellspacing=0 cellpadding=6 border=1><tr><td>" +
+            (page.compiled ? page.body : "<p class=problem>(not compiled)</p>") +
+            "</td></tr><tr><td class=keys>" + ReviewKeysTable(page, blankNumber) +
+            "</td></tr></table>";
+  }
+  // Pages are written as us-ascii with character references, so Latin-1 reads them exactly.
+  document.setHtml(QString::fromLatin1(html.data(), static_cast<qsizetype>(html.size())));
+
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&buffer);
+    writer.setTitle(QStringLiteral("Review of paper %1").arg(QString::fromStdString(paper.key)));
+    writer.setCreator(QStringLiteral("quillory-pack"));
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    document.print(&writer);
+  }
+  if (buffer.data().isEmpty()) return Error{0, "The PDF review sheet could not be drawn."};
+  return buffer.data().toStdString();
+}
+
+}  // namespace quillory::pack
