@@ -265,9 +265,16 @@ class Paper:
     """Collects the pages of one paper and writes it as a `.paper` file."""
 
     def __init__(self, key: int, first_id: int, seed: int,
-                 dealer: "PositionDealer", instruction: str = ""):
+                 dealer: "PositionDealer", instruction: str = "",
+                 ids: list[int] | None = None):
         self.key = key
         self.first_id = first_id
+        # The page ids in order, when they do not simply count up from
+        # first_id (a paper whose ids jump over a range kept for others).
+        self.ids = list(ids) if ids is not None else None
+        if self.ids is not None:
+            assert self.ids[0] == first_id, (key, first_id, self.ids[0])
+            assert all(a < b for a, b in zip(self.ids, self.ids[1:])), key
         self.instruction = instruction     # shown above the first question
         self.pages: list[Page] = []
         self.rng = random.Random(seed)
@@ -278,7 +285,14 @@ class Paper:
         """The question number the next page will carry."""
         return len(self.pages) + 1
 
+    def page_id(self, number: int) -> int:
+        """The id of question `number` (counted from 1)."""
+        if self.ids is None:
+            return self.first_id + number - 1
+        return self.ids[number - 1]
+
     def add(self, page: Page) -> Page:
+        assert self.ids is None or len(self.pages) < len(self.ids), self.key
         self.pages.append(page)
         return page
 
@@ -315,6 +329,8 @@ class Paper:
     def validate(self) -> None:
         total = sum(len(p.blanks) for p in self.pages)
         assert 15 <= total <= 70, f"paper {self.key}: {total} blanks"
+        assert self.ids is None or len(self.ids) == len(self.pages), \
+            f"paper {self.key}: {len(self.pages)} pages for {len(self.ids)} ids"
         assert self.instruction, f"paper {self.key}: no instruction on the first page"
         for n, p in enumerate(self.pages, 1):
             where = f"paper {self.key} question {n}"
@@ -368,7 +384,7 @@ class Paper:
         self.validate()
         lines = [f"@paper {self.key}", ""]
         for n, p in enumerate(self.pages, 1):
-            lines.append(f"@page {self.first_id + n - 1}")
+            lines.append(f"@page {self.page_id(n)}")
             for b in p.blanks:
                 key = "{space}" if b.key == " " else ("{empty}" if b.key == "" else b.key)
                 lines.append(f"@blank {b.type} {b.marks} {key}")
@@ -387,7 +403,7 @@ class Paper:
 
     @property
     def last_id(self) -> int:
-        return self.first_id + len(self.pages) - 1
+        return self.page_id(len(self.pages))
 
 
 class UniqueTexts:
@@ -456,9 +472,10 @@ def number_line_svg(start: int, step: int, count: int, target_index: int,
 def assemble_topic(papers: list, subject: str, subject_folder: str, first_id: int,
                    last_id: int) -> tuple[dict[str, str], dict[int, list]]:
     """The files of a topic's papers and their figures, after checking that the papers' ids run
-    on from first_id without a gap and end by last_id, that no question repeats one elsewhere in
-    the subject, and that no figure uses what the page renderer ignores. Also returns every
-    page's blanks by question id, for checking fixed rows."""
+    on from first_id without a gap (within a paper, a jump its explicit id list makes is
+    accepted) and end by last_id, that no question repeats one elsewhere in the subject, and
+    that no figure uses what the page renderer ignores. Also returns every page's blanks by
+    question id, for checking fixed rows."""
     own = {f"{p.key}.paper" for p in papers}
     unique = UniqueTexts(subject_folder, own)
     files: dict[str, str] = {}
@@ -468,8 +485,8 @@ def assemble_topic(papers: list, subject: str, subject_folder: str, first_id: in
         assert p.first_id == next_id, (p.key, p.first_id, next_id)
         next_id = p.last_id + 1
         unique.add_paper(p)
-        for n, page in enumerate(p.pages):
-            by_id[p.first_id + n] = page.blanks
+        for n, page in enumerate(p.pages, 1):
+            by_id[p.page_id(n)] = page.blanks
         files[os.path.join(subject, f"{p.key}.paper")] = p.render()
         for name, svg in getattr(p, "figures", {}).items():
             assert "<style" not in svg and "class=" not in svg and "marker" not in svg, name
