@@ -21,6 +21,7 @@ const char* kFigurePaper =
     "@figure jar.svg 120 80 A jar\n"
     "@page 12002\n"
     "@blank F 2 29/36\n"
+    "@blank X 1 2 3/4\n"
     "<p class=\"q\"><b>2.</b> What fraction is left? Give your answer in its simplest form.</p>\n";
 
 const char* kJar =
@@ -73,6 +74,7 @@ TEST_F(ReviewSheetTest, HtmlSheetShowsEveryPageWithItsPictureAndKeys) {
   // The group's later blank has a key of one space: shown as an open box, numbered on.
   EXPECT_NE(html.find("<td>2</td><td>G</td><td>1</td><td><b>&#9251;</b>"), std::string::npos);
   EXPECT_NE(html.find("<td>3</td><td>F</td><td>2</td><td><b>29/36</b>"), std::string::npos);
+  EXPECT_NE(html.find("<td>4</td><td>X</td><td>1</td><td><b>2 3/4</b>"), std::string::npos);
 }
 
 TEST_F(ReviewSheetTest, PdfSheetCarriesTheSameTextAndThePicture) {

@@ -9,14 +9,16 @@ namespace quillory::pack {
 namespace {
 
 std::string Escape(std::string_view text) {
+  // A key of spaces only (a group's later blank) is shown as open boxes, so it can be seen.
+  const bool blank = !text.empty() && text.find_first_not_of(' ') == std::string_view::npos;
   std::string out;
   for (char c : text) {
     if (c == '<')
       out += "&lt;";
     else if (c == '&')
       out += "&amp;";
-    else if (c == ' ')
-      out += "&#9251;";  // an open box, so a key of one space can be seen
+    else if (c == ' ' && blank)
+      out += "&#9251;";
     else
       out += c;
   }

@@ -37,7 +37,7 @@ Result<ReviewPaper> LoadReviewPaper(const std::filesystem::path& assets, int sub
                                     const std::string& paperKey);
 
 // The table of a page's blanks (number, type, marks, key), numbered on from `blankNumber`, with a
-// key of one space shown as an open box so that it can be seen.
+// key of spaces only shown as open boxes so that it can be seen.
 std::string ReviewKeysTable(const ReviewPage& page, int& blankNumber);
 
 // A proofreading sheet as a single HTML file: every page with its pictures inline and, beside
