@@ -1,0 +1,1526 @@
+#!/usr/bin/env python3
+"""Mathematics topic 6, "Solid figures, Symmetry and Volume": writes papers 126 to 130.
+
+    python3 tools/mathgen/solids.py           # write the papers and figures
+    python3 tools/mathgen/solids.py --check   # compare with the files
+
+Every figure is drawn from the model its key is worked out from, and each key
+is checked a second way before anything is written:
+- a solid is built as corner points and faces; its faces, edges and corners
+  are counted from that model (an edge is where two faces meet) and compared
+  with the prism and pyramid rules and with Euler's rule F + V - E = 2;
+- a net of a cube is folded by rolling a cube over its squares; the folding is
+  itself checked by finding exactly 11 cube nets among the 35 hexominoes;
+- lines of symmetry are found by reflecting the drawn corner points (or grid
+  squares) and compared with the count the question is written for;
+- a cuboid of unit cubes is drawn cube by cube; the drawn cubes are counted in
+  the picture and compared with length x breadth x height, and the hidden
+  cubes with (l - 1)(b - 1)(h - 1);
+- a volume is compared with the count of unit cubes that fill the cuboid.
+"""
+
+from __future__ import annotations
+
+import math
+import os
+import random
+import re
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from paperlib import (  # noqa: E402
+    assemble_topic,
+    run_generator,
+    Blank, Fraction, Page, Paper, PositionDealer, CHOICE_NOTE, fmt,
+)
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+SUBJECT = os.path.join("assets", "subjects", "2-mathematics")
+FIRST_ID, LAST_ID = 22561, 22841
+
+INSTRUCTION = ("In the answer sheet, write every answer as a number only, with no "
+               "units (for 24 cm³, write 24), unless the question asks for a letter. "
+               "For a multiple-choice question, write the number of the correct "
+               "option (1, 2, 3 or 4).")
+
+FONT = 'font-family="DejaVu Sans"'
+BLACK, BLUE, RED, GREY = "#000000", "#1d4f91", "#c00000", "#b8c4d0"
+FILL, SHADE, WATER = "#eef3fa", "#7aa6d8", "#a9cdee"
+CUBE = "\u00b3"
+LETTER = "Write the letter only."
+
+NAMES = ["Amira", "Leo", "Priya", "Jack", "Sophie", "Oliver", "Zara", "Kwame",
+         "Ellie", "Harry", "Ruby", "Yusuf", "Chloe", "Ethan", "Isla", "Noah",
+         "Freya", "Arjun", "Maya", "Tom"]
+
+
+# ---------------------------------------------------------------------------
+# Drawing
+
+def r1(v: float) -> str:
+    v = round(v, 1)
+    return f"{0.0 if v == 0 else v:g}"
+
+
+class Svg:
+    def __init__(self, w: int, h: int):
+        self.w, self.h = w, h
+        self.items: list[str] = []
+
+    def line(self, a, b, width=2, colour=BLACK, dash=False):
+        d = ' stroke-dasharray="6,4"' if dash else ""
+        self.items.append(f'<line x1="{r1(a[0])}" y1="{r1(a[1])}" x2="{r1(b[0])}" '
+                          f'y2="{r1(b[1])}" stroke="{colour}" stroke-width="{width}"{d}/>')
+
+    def text(self, p, s, size=16, anchor="middle", colour=BLACK, bold=False):
+        b = ' font-weight="bold"' if bold else ""
+        self.items.append(f'<text x="{r1(p[0])}" y="{r1(p[1] + size * 0.35)}" {FONT} '
+                          f'font-size="{size}" text-anchor="{anchor}" '
+                          f'fill="{colour}"{b}>{s}</text>')
+
+    def polygon(self, pts, fill=FILL, colour=BLACK, width=2, dash=False):
+        p = " ".join(f"{r1(x)},{r1(y)}" for x, y in pts)
+        d = ' stroke-dasharray="6,4"' if dash else ""
+        self.items.append(f'<polygon points="{p}" fill="{fill}" stroke="{colour}" '
+                          f'stroke-width="{width}" stroke-linejoin="round"{d}/>')
+
+    def rect(self, x, y, w, h, fill, colour=BLACK, width=1):
+        self.items.append(f'<rect x="{r1(x)}" y="{r1(y)}" width="{r1(w)}" '
+                          f'height="{r1(h)}" fill="{fill}" stroke="{colour}" '
+                          f'stroke-width="{width}"/>')
+
+    def path(self, d, colour=BLACK, width=2, fill="none", dash=False):
+        da = ' stroke-dasharray="6,4"' if dash else ""
+        self.items.append(f'<path d="{d}" fill="{fill}" stroke="{colour}" '
+                          f'stroke-width="{width}"{da}/>')
+
+    def ellipse(self, c, rx, ry, fill="none", colour=BLACK, width=2):
+        self.items.append(f'<ellipse cx="{r1(c[0])}" cy="{r1(c[1])}" rx="{r1(rx)}" '
+                          f'ry="{r1(ry)}" fill="{fill}" stroke="{colour}" '
+                          f'stroke-width="{width}"/>')
+
+    def circle(self, c, r, fill=FILL, colour=BLACK, width=2):
+        self.ellipse(c, r, r, fill, colour, width)
+
+    def render(self) -> str:
+        head = ['<?xml version="1.0" encoding="UTF-8"?>',
+                f'<svg xmlns="http://www.w3.org/2000/svg" version="1.1" '
+                f'width="{self.w}" height="{self.h}" viewBox="0 0 {self.w} {self.h}">',
+                f'<rect x="0" y="0" width="{self.w}" height="{self.h}" fill="#ffffff"/>']
+        return "\n".join(head + self.items + ["</svg>"]) + "\n"
+
+
+def fit(points, w, h, margin=40, scale=None):
+    """Scale and offset that place points (y down) in the middle of a w x h box."""
+    xs, ys = [p[0] for p in points], [p[1] for p in points]
+    sx, sy = max(xs) - min(xs) or 1, max(ys) - min(ys) or 1
+    k = scale or min((w - 2 * margin) / sx, (h - 2 * margin) / sy)
+    ox = (w - sx * k) / 2 - min(xs) * k
+    oy = (h - sy * k) / 2 - min(ys) * k
+    return lambda p: (ox + p[0] * k, oy + p[1] * k)
+
+
+# ---------------------------------------------------------------------------
+# Solids as corner points and faces
+
+# Drawn in the oblique view of school books: the front face at its true shape,
+# edges going back drawn at 40 degrees and shortened by half.
+OB_K, OB_T = 0.5, 40
+
+
+def view(t=OB_T):
+    """The direction towards the eye."""
+    a = math.radians(t)
+    return (OB_K * math.cos(a), -1.0, OB_K * math.sin(a))
+
+
+def oblique(p, t=OB_T):
+    x, y, z = p
+    a = math.radians(t)
+    return (x + OB_K * math.cos(a) * y, -(z + OB_K * math.sin(a) * y))
+
+
+def sub(a, b):
+    return tuple(x - y for x, y in zip(a, b))
+
+
+def dot(a, b):
+    return sum(x * y for x, y in zip(a, b))
+
+
+def cross(a, b):
+    return (a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2],
+            a[0] * b[1] - a[1] * b[0])
+
+
+class Solid:
+    """A convex solid: corner points (x across, y going back, z up) and faces,
+    each a list of corner indices in order round the face."""
+
+    def __init__(self, verts, faces):
+        self.verts = [tuple(float(c) for c in v) for v in verts]
+        self.faces = faces
+        centre = tuple(sum(v[i] for v in self.verts) / len(self.verts) for i in range(3))
+        self.normals = []
+        for f in faces:
+            a, b, c = (self.verts[i] for i in f[:3])
+            n = cross(sub(b, a), sub(c, a))
+            mid = tuple(sum(self.verts[i][k] for i in f) / len(f) for k in range(3))
+            if dot(n, sub(mid, centre)) < 0:
+                n = tuple(-x for x in n)
+            # Every corner of a face lies in its plane.
+            for i in f:
+                assert abs(dot(n, sub(self.verts[i], a))) < 1e-6
+            self.normals.append(n)
+
+    def edges(self) -> dict[tuple[int, int], list[int]]:
+        out: dict[tuple[int, int], list[int]] = {}
+        for fi, f in enumerate(self.faces):
+            for i in range(len(f)):
+                e = tuple(sorted((f[i], f[(i + 1) % len(f)])))
+                out.setdefault(e, []).append(fi)
+        return out
+
+    def counts(self) -> tuple[int, int, int]:
+        """Faces, edges and corners, counted from the model."""
+        edges = self.edges()
+        # A closed solid: every edge is where exactly two faces meet.
+        assert all(len(fs) == 2 for fs in edges.values())
+        used = {i for f in self.faces for i in f}
+        assert used == set(range(len(self.verts)))
+        f, e, v = len(self.faces), len(edges), len(self.verts)
+        assert f + v - e == 2, (f, e, v)
+        return f, e, v
+
+
+def regular(n, r=1.0, turn=0.0):
+    return [(r * math.cos(turn + 2 * math.pi * i / n),
+             r * math.sin(turn + 2 * math.pi * i / n)) for i in range(n)]
+
+
+def prism(base, height) -> Solid:
+    n = len(base)
+    verts = [(x, y, 0) for x, y in base] + [(x, y, height) for x, y in base]
+    faces = [list(range(n)), list(range(n, 2 * n))]
+    faces += [[i, (i + 1) % n, n + (i + 1) % n, n + i] for i in range(n)]
+    return Solid(verts, faces)
+
+
+def lying(solid: Solid) -> Solid:
+    """The same solid turned so that its end faces are at the front and back."""
+    return Solid([(x, z, y) for x, y, z in solid.verts], solid.faces)
+
+
+def pyramid(base, height, apex=(0.0, 0.0)) -> Solid:
+    n = len(base)
+    verts = [(x, y, 0) for x, y in base] + [(apex[0], apex[1], height)]
+    faces = [list(range(n))] + [[i, (i + 1) % n, n] for i in range(n)]
+    return Solid(verts, faces)
+
+
+def cuboid(l, b, h) -> Solid:
+    return prism([(0, 0), (l, 0), (l, b), (0, b)], h)
+
+
+# The solids met at school: name, how to build it, and the counts the usual
+# rules give (prism on an n-sided base: n + 2 faces, 3n edges, 2n corners;
+# pyramid: n + 1 faces, 2n edges, n + 1 corners).
+def solid_named(name: str) -> Solid:
+    t = 0.3
+    if name == "cube":
+        return cuboid(3, 3, 3)
+    if name == "cuboid":
+        return cuboid(5, 3, 2.6)
+    if name == "triangular prism":
+        return lying(prism([(0, 0), (3.4, 0), (1.7, 2.6)], 5))
+    # Longer prisms lie on a side face, their end at the front at its true shape.
+    if name == "pentagonal prism":
+        return lying(prism(regular(5, 1.6, math.pi / 2), 7))
+    if name == "hexagonal prism":
+        return lying(prism(regular(6, 1.6, 0), 4.5))
+    if name == "octagonal prism":
+        return lying(prism(regular(8, 1.6, math.pi / 8), 4.5))
+    if name == "square-based pyramid":
+        return pyramid([(-1.7, -1.7), (1.7, -1.7), (1.7, 1.7), (-1.7, 1.7)], 3.6)
+    if name == "triangular pyramid":
+        return pyramid(regular(3, 2.0, -0.45), 3.3)
+    if name == "pentagonal pyramid":
+        return pyramid(regular(5, 1.8, 0.6), 3.4)
+    if name == "hexagonal pyramid":
+        return pyramid(regular(6, 1.8, 0.4), 3.4)
+    raise ValueError(name)
+
+
+RULE = {"cube": (6, 12, 8), "cuboid": (6, 12, 8)}
+for _n, _w in ((3, "triangular"), (5, "pentagonal"), (6, "hexagonal"), (8, "octagonal")):
+    RULE[f"{_w} prism"] = (_n + 2, 3 * _n, 2 * _n)
+for _n, _w in ((3, "triangular"), (4, "square-based"), (5, "pentagonal"), (6, "hexagonal")):
+    RULE[f"{_w} pyramid"] = (_n + 1, 2 * _n, _n + 1)
+
+
+def solid_counts(name: str) -> tuple[int, int, int]:
+    counted = solid_named(name).counts()
+    assert counted == RULE[name], (name, counted)
+    return counted
+
+
+# The angle of the edges going back, chosen so that no face is seen nearly edge on.
+ANGLE = {"pentagonal prism": 55, "octagonal prism": 25}
+
+
+def solid_figure(solid: Solid, w=360, h=260, labels=None, water=None, open_top=False,
+                 t=OB_T):
+    """Visible faces shaded, visible edges solid and hidden edges dashed.
+    labels: (point3d, text, anchor, dx, dy) to print beside edges."""
+    def oblique_(p):
+        return oblique(p, t)
+    VIEW = view(t)
+    pts = [oblique_(v) for v in solid.verts]
+    extra = [oblique_(v) for v in water.verts] if water else []
+    tr = fit(pts + extra, w, h, margin=50 if labels else 30)
+    P = [tr(p) for p in pts]
+    visible = []
+    for n in solid.normals:
+        d = dot(n, VIEW)
+        # No face is seen edge on, or so nearly that it looks like a line.
+        assert abs(d) > 0.12 * math.sqrt(dot(n, n)), (d, n)
+        visible.append(d > 0)
+    s = Svg(w, h)
+    if water:
+        WP = [tr(oblique_(v)) for v in water.verts]
+        for f, n in zip(water.faces, water.normals):
+            if dot(n, VIEW) > 0:
+                s.polygon([WP[i] for i in f], fill=WATER, colour="#4a83bf", width=1)
+    else:
+        for f, vis in zip(solid.faces, visible):
+            if vis:
+                s.polygon([P[i] for i in f], fill=FILL, colour=FILL, width=1)
+    edges = solid.edges()
+    for (a, b), fs in edges.items():
+        if not any(visible[f] for f in fs) and not open_top:
+            s.line(P[a], P[b], 1.5, "#555555", dash=True)
+    for (a, b), fs in edges.items():
+        if any(visible[f] for f in fs) or open_top:
+            s.line(P[a], P[b], 2.5)
+    for point, text, anchor, dx, dy in labels or []:
+        q = tr(oblique_(point))
+        s.text((q[0] + dx, q[1] + dy), text, 17, anchor, BLUE)
+    return s.render()
+
+
+def curved_figure(name: str, w=300, h=240) -> str:
+    s = Svg(w, h)
+    cx = w / 2
+    if name == "cylinder":
+        rx, ry, top, bot = 70, 22, 50, 190
+        s.path(f"M {cx - rx} {top} L {cx - rx} {bot} A {rx} {ry} 0 0 0 {cx + rx} {bot} "
+               f"L {cx + rx} {top} Z", fill=FILL, width=0.1, colour=FILL)
+        s.ellipse((cx, top), rx, ry, fill="#dde7f3", width=2.5)
+        s.path(f"M {cx - rx} {bot} A {rx} {ry} 0 0 1 {cx + rx} {bot}", "#555555", 1.5,
+               dash=True)
+        s.path(f"M {cx - rx} {bot} A {rx} {ry} 0 0 0 {cx + rx} {bot}", width=2.5)
+        s.line((cx - rx, top), (cx - rx, bot), 2.5)
+        s.line((cx + rx, top), (cx + rx, bot), 2.5)
+    elif name == "cone":
+        rx, ry, apex, bot = 75, 22, 30, 190
+        s.path(f"M {cx} {apex} L {cx - rx} {bot} A {rx} {ry} 0 0 0 {cx + rx} {bot} Z",
+               fill=FILL, width=0.1, colour=FILL)
+        s.path(f"M {cx - rx} {bot} A {rx} {ry} 0 0 1 {cx + rx} {bot}", "#555555", 1.5,
+               dash=True)
+        s.path(f"M {cx - rx} {bot} A {rx} {ry} 0 0 0 {cx + rx} {bot}", width=2.5)
+        s.line((cx, apex), (cx - rx, bot), 2.5)
+        s.line((cx, apex), (cx + rx, bot), 2.5)
+    elif name == "sphere":
+        c, r = (cx, h / 2), 85
+        s.circle(c, r, fill=FILL, width=2.5)
+        s.path(f"M {cx - r} {c[1]} A {r} 26 0 0 1 {cx + r} {c[1]}", "#555555", 1.5,
+               dash=True)
+        s.path(f"M {cx - r} {c[1]} A {r} 26 0 0 0 {cx + r} {c[1]}", "#555555", 1.5)
+    else:
+        raise ValueError(name)
+    return s.render()
+
+
+def picture(name: str) -> str:
+    if name in ("cylinder", "cone", "sphere"):
+        return curved_figure(name)
+    solid_counts(name)
+    return solid_figure(solid_named(name), t=ANGLE.get(name, OB_T))
+
+
+# ---------------------------------------------------------------------------
+# Nets
+
+def fold(cells) -> dict[tuple[int, int], str] | None:
+    """Rolls a cube over the squares of a net (column, row; rows go down).
+    Returns the face of the cube that lands on each square, named by where it
+    was at the start, or None when two squares land on the same face."""
+    cells = list(cells)
+    start = {"down": "D", "up": "U", "n": "N", "s": "S", "e": "E", "w": "W"}
+    # Rolling towards a side: that side goes down, down goes opposite, and so on.
+    rolls = {(1, 0): ("e", "w"), (-1, 0): ("w", "e"), (0, -1): ("n", "s"), (0, 1): ("s", "n")}
+    got = {cells[0]: start}
+    todo = [cells[0]]
+    while todo:
+        c = todo.pop()
+        o = got[c]
+        for (dx, dy), (fwd, back) in rolls.items():
+            d = (c[0] + dx, c[1] + dy)
+            if d not in cells:
+                continue
+            new = dict(o)
+            new["down"], new[fwd], new["up"], new[back] = o[fwd], o["up"], o[back], o["down"]
+            if d in got:
+                if got[d]["down"] != new["down"]:
+                    return None
+                continue
+            got[d] = new
+            todo.append(d)
+    assert len(got) == len(cells), "a net must be in one piece"
+    faces = {c: got[c]["down"] for c in cells}
+    return faces if len(set(faces.values())) == 6 else None
+
+
+OPPOSITE = {"D": "U", "U": "D", "N": "S", "S": "N", "E": "W", "W": "E"}
+
+
+def opposite_cell(cells, cell):
+    faces = fold(cells)
+    assert faces is not None
+    want = OPPOSITE[faces[cell]]
+    return next(c for c in cells if faces[c] == want)
+
+
+def normal_form(cells):
+    xs, ys = min(c[0] for c in cells), min(c[1] for c in cells)
+    return tuple(sorted((x - xs, y - ys) for x, y in cells))
+
+
+def free_form(cells):
+    forms = []
+    for sx in (1, -1):
+        for swap in (False, True):
+            for sy in (1, -1):
+                t = [(sx * x, sy * y) for x, y in cells]
+                if swap:
+                    t = [(y, x) for x, y in t]
+                forms.append(normal_form(t))
+    return min(forms)
+
+
+def hexominoes():
+    shapes = {((0, 0),)}
+    for _ in range(5):
+        grown = set()
+        for s in shapes:
+            for x, y in s:
+                for d in ((1, 0), (-1, 0), (0, 1), (0, -1)):
+                    c = (x + d[0], y + d[1])
+                    if c not in s:
+                        grown.add(free_form(s + (c,)))
+        shapes = grown
+    return sorted(shapes)
+
+
+HEXOMINOES = hexominoes()
+CUBE_NETS = [s for s in HEXOMINOES if fold(s) is not None]
+# The folding is right only if it finds the 11 nets of a cube among the 35 hexominoes.
+assert len(HEXOMINOES) == 35 and len(CUBE_NETS) == 11
+
+
+def net_figure(nets, letters=None, marks=None, cell=34, titles=None, w=None):
+    """One or more square nets side by side. letters: per net, cell -> text."""
+    widths = [max(c[0] for c in n) + 1 for n in nets]
+    heights = [max(c[1] for c in n) + 1 for n in nets]
+    gap = 40
+    total = sum(widths) * cell + gap * (len(nets) - 1)
+    W = w or total + 40
+    H = max(heights) * cell + (70 if titles else 40)
+    s = Svg(W, H)
+    x0 = (W - total) / 2
+    drawn = 0
+    for k, net in enumerate(nets):
+        y0 = 20 + (max(heights) - heights[k]) * cell / 2
+        for c in net:
+            s.rect(x0 + c[0] * cell, y0 + c[1] * cell, cell, cell, FILL, BLACK, 2)
+            drawn += 1
+            text = (letters[k] if letters else {}).get(c)
+            if text:
+                s.text((x0 + (c[0] + 0.5) * cell, y0 + (c[1] + 0.5) * cell), text, 18,
+                       colour=BLUE, bold=True)
+        if titles:
+            s.text((x0 + widths[k] * cell / 2, H - 22), titles[k], 17, bold=True)
+        x0 += widths[k] * cell + gap
+    assert drawn == sum(len(n) for n in nets)
+    return s.render()
+
+
+def cuboid_net_figure(l, b, h, unit="cm"):
+    """The cross-shaped net of an l x b x h cuboid, drawn to scale, with the
+    length and breadth of each kind of face marked once. Returns the svg and
+    the sizes of the drawn rectangles."""
+    # Columns: left end (h wide), base (l wide), right end (h wide);
+    # rows: back (h), base (b), front (h), top (b).
+    rects = [(h, 0, l, h), (h, h, l, b), (h, h + b, l, h), (h, 2 * h + b, l, b),
+             (0, h, h, b), (h + l, h, h, b)]
+    W, H = 460, 380
+    k = min((W - 140) / (l + 2 * h), (H - 60) / (2 * h + 2 * b))
+    ox = (W - (l + 2 * h) * k) / 2
+    oy = (H - (2 * h + 2 * b) * k) / 2
+    s = Svg(W, H)
+    for x, y, rw, rh in rects:
+        s.rect(ox + x * k, oy + y * k, rw * k, rh * k, FILL, BLACK, 2)
+    # Length along the top of the back face, height down its left side,
+    # breadth down the right side of the right-hand end face.
+    s.text((ox + (h + l / 2) * k, oy - 14), f"{l} {unit}", 16, colour=BLUE)
+    s.text((ox + h * k - 8, oy + h * k / 2), f"{h} {unit}", 16, "end", BLUE)
+    s.text((ox + (l + 2 * h) * k + 8, oy + (h + b / 2) * k), f"{b} {unit}", 16, "start",
+           BLUE)
+    return s.render(), [(rw, rh) for _, _, rw, rh in rects]
+
+
+def other_net_figure(name: str) -> tuple[str, int]:
+    """The net of a solid; returns the svg and the number of pieces drawn."""
+    W, H = 380, 300
+    s = Svg(W, H)
+    cx, cy = W / 2, H / 2
+    pieces = 0
+    if name == "square-based pyramid":
+        a, t = 80, 80
+        sq = [(cx - a / 2, cy - a / 2), (cx + a / 2, cy - a / 2),
+              (cx + a / 2, cy + a / 2), (cx - a / 2, cy + a / 2)]
+        s.polygon(sq)
+        pieces += 1
+        for i in range(4):
+            p, q = sq[i], sq[(i + 1) % 4]
+            mx, my = (p[0] + q[0]) / 2, (p[1] + q[1]) / 2
+            ox, oy = (mx - cx) / (a / 2) * t, (my - cy) / (a / 2) * t
+            s.polygon([p, q, (mx + ox, my + oy)])
+            pieces += 1
+    elif name == "triangular pyramid":
+        r = 125
+        big = [(cx, cy - r * 0.95), (cx - r * 1.1, cy + r * 0.95 * 0.95),
+               (cx + r * 1.1, cy + r * 0.95 * 0.95)]
+        mids = [((big[i][0] + big[(i + 1) % 3][0]) / 2, (big[i][1] + big[(i + 1) % 3][1]) / 2)
+                for i in range(3)]
+        for tri in ([big[0], mids[0], mids[2]], [mids[0], big[1], mids[1]],
+                    [mids[2], mids[1], big[2]], mids):
+            s.polygon(tri)
+            pieces += 1
+    elif name == "triangular prism":
+        rw, rh, t = 70, 130, 60
+        x0, y0 = cx - 1.5 * rw, cy - rh / 2
+        for i in range(3):
+            s.polygon([(x0 + i * rw, y0), (x0 + (i + 1) * rw, y0),
+                       (x0 + (i + 1) * rw, y0 + rh), (x0 + i * rw, y0 + rh)])
+            pieces += 1
+        s.polygon([(x0 + rw, y0), (x0 + 2 * rw, y0), (x0 + 1.5 * rw, y0 - t)])
+        s.polygon([(x0 + rw, y0 + rh), (x0 + 2 * rw, y0 + rh), (x0 + 1.5 * rw, y0 + rh + t)])
+        pieces += 2
+    elif name == "cylinder":
+        rw, rh, r = 200, 110, 32
+        x0, y0 = cx - rw / 2, cy - rh / 2
+        s.polygon([(x0, y0), (x0 + rw, y0), (x0 + rw, y0 + rh), (x0, y0 + rh)])
+        s.circle((cx, y0 - r), r)
+        s.circle((cx, y0 + rh + r), r)
+        pieces += 3
+    elif name == "cone":
+        r, c = 110, (cx - 30, 40)
+        a1, a2 = math.radians(55), math.radians(125)
+        p, q = ((c[0] + r * math.cos(a1), c[1] + r * math.sin(a1)),
+                (c[0] + r * math.cos(a2), c[1] + r * math.sin(a2)))
+        s.path(f"M {r1(c[0])} {r1(c[1])} L {r1(p[0])} {r1(p[1])} A {r} {r} 0 0 1 "
+               f"{r1(q[0])} {r1(q[1])} Z", fill=FILL)
+        s.circle((c[0], c[1] + r + 45), 45)
+        pieces += 2
+    else:
+        raise ValueError(name)
+    return s.render(), pieces
+
+
+# ---------------------------------------------------------------------------
+# Lines of symmetry
+
+def reflect(p, a, d):
+    """p reflected in the line through a with unit direction d."""
+    v = (p[0] - a[0], p[1] - a[1])
+    t = v[0] * d[0] + v[1] * d[1]
+    return (a[0] + 2 * t * d[0] - v[0], a[1] + 2 * t * d[1] - v[1])
+
+
+def same_points(ps, qs) -> bool:
+    return all(any(math.dist(p, q) < 1e-6 for q in qs) for p in ps) and len(ps) == len(qs)
+
+
+def is_axis(pts, a, d) -> bool:
+    """A polygon is symmetric in a line when reflecting it gives the same
+    corners, joined in the same order (the reversed order)."""
+    n = len(pts)
+    ref = [reflect(p, a, d) for p in pts]
+    if not same_points(ref, pts):
+        return False
+    # The corners must also be joined the same way round.
+    idx = [next(j for j in range(n) if math.dist(ref[i], pts[j]) < 1e-6) for i in range(n)]
+    return all((idx[(i + 1) % n] - idx[i]) % n in (1, n - 1) for i in range(n))
+
+
+def axes(pts) -> list[float]:
+    """Every line of symmetry of a polygon, as angles in degrees. Such a line
+    goes through the centre of the corners and through a corner or the middle
+    of a side."""
+    n = len(pts)
+    c = (sum(p[0] for p in pts) / n, sum(p[1] for p in pts) / n)
+    found = []
+    cands = list(pts) + [((pts[i][0] + pts[(i + 1) % n][0]) / 2,
+                          (pts[i][1] + pts[(i + 1) % n][1]) / 2) for i in range(n)]
+    for q in cands:
+        d = math.dist(q, c)
+        if d < 1e-9:
+            continue
+        u = ((q[0] - c[0]) / d, (q[1] - c[1]) / d)
+        ang = round(math.degrees(math.atan2(u[1], u[0])) % 180, 4) % 180
+        if is_axis(pts, c, u) and all(abs(ang - g) > 1e-3 for g in found):
+            found.append(ang)
+    return sorted(found)
+
+
+# Shapes as corner points (x right, y down), with the number of lines of
+# symmetry they are known to have.
+def _shape(name):
+    up = -math.pi / 2
+    table = {
+        "square": ([(0, 0), (4, 0), (4, 4), (0, 4)], 4),
+        "rectangle": ([(0, 0), (6, 0), (6, 3.4), (0, 3.4)], 2),
+        "equilateral triangle": (regular(3, 3, up), 3),
+        "regular pentagon": (regular(5, 3, up), 5),
+        "regular hexagon": (regular(6, 3, 0), 6),
+        "regular octagon": (regular(8, 3, math.pi / 8), 8),
+        "isosceles triangle": ([(0, 5), (2, 0), (4, 5)], 1),
+        "kite": ([(2.2, 0), (4.4, 1.8), (2.2, 6), (0, 1.8)], 1),
+        "rhombus": ([(2.5, 0), (5, 3.4), (2.5, 6.8), (0, 3.4)], 2),
+        "parallelogram": ([(1.8, 0), (6.8, 0), (5, 3.4), (0, 3.4)], 0),
+        "scalene triangle": ([(0, 4), (5.5, 4), (1.5, 0)], 0),
+        "isosceles trapezium": ([(1.5, 0), (4.5, 0), (6, 3.4), (0, 3.4)], 1),
+        "right-angled isosceles triangle": ([(0, 0), (0, 4), (4, 4)], 1),
+        "right-angled trapezium": ([(0, 0), (3.5, 0), (5.5, 3.4), (0, 3.4)], 0),
+        "arrow": ([(0, 1.2), (3, 1.2), (3, 0), (5, 2), (3, 4), (3, 2.8), (0, 2.8)], 1),
+        "cross": ([(1, 0), (2, 0), (2, 1), (3, 1), (3, 2), (2, 2), (2, 3), (1, 3),
+                   (1, 2), (0, 2), (0, 1), (1, 1)], 4),
+        "letter H": ([(0, 0), (1, 0), (1, 1.5), (2, 1.5), (2, 0), (3, 0), (3, 4),
+                      (2, 4), (2, 2.5), (1, 2.5), (1, 4), (0, 4)], 2),
+        "letter T": ([(0, 0), (4, 0), (4, 1), (2.5, 1), (2.5, 4.5), (1.5, 4.5),
+                      (1.5, 1), (0, 1)], 1),
+        "letter L": ([(0, 0), (1, 0), (1, 3), (4, 3), (4, 4), (0, 4)], 1),
+        "letter Z": ([(0, 0), (3.6, 0), (3.6, 0.9), (1.2, 3.1), (3.6, 3.1), (3.6, 4),
+                      (0, 4), (0, 3.1), (2.4, 0.9), (0, 0.9)], 0),
+        "house": ([(0, 2), (2.5, 0), (5, 2), (5, 5), (0, 5)], 1),
+        "star": [None, 5],
+    }
+    if name == "star":
+        pts = []
+        for i in range(10):
+            r = 3 if i % 2 == 0 else 1.25
+            a = up + math.pi * i / 5
+            pts.append((r * math.cos(a), r * math.sin(a)))
+        return pts, 5
+    return table[name]
+
+
+def shape_points(name) -> list:
+    pts, known = _shape(name)
+    found = axes(pts)
+    assert len(found) == known, (name, found, known)
+    return pts
+
+
+def sym_count(name) -> int:
+    return len(axes(shape_points(name)))
+
+
+def shape_figure(pts, lines=None, w=360, h=280):
+    """A shape; lines: (letter, point on it, direction) drawn dashed across it."""
+    tr = fit(pts, w, h, margin=60)
+    P = [tr(p) for p in pts]
+    s = Svg(w, h)
+    s.polygon(P, fill=SHADE, colour=BLUE, width=2.5)
+    for letter, a, d, colour in lines or []:
+        A = tr(a)
+        B = tr((a[0] + d[0], a[1] + d[1]))
+        u = (B[0] - A[0], B[1] - A[1])
+        L = math.hypot(*u)
+        u = (u[0] / L, u[1] / L)
+        # Long enough to cross the whole shape, short enough to leave room for
+        # the letter inside the picture.
+        reach = max(math.dist(A, p) for p in P) + 22
+
+        def room(sign):
+            r = reach
+            for i, lim in ((0, w), (1, h)):
+                if abs(u[i]) > 1e-9:
+                    edge = lim - 28 if sign * u[i] > 0 else 28
+                    r = min(r, (edge - A[i]) / (sign * u[i]))
+            return r
+        e1 = (A[0] - u[0] * room(-1), A[1] - u[1] * room(-1))
+        e2 = (A[0] + u[0] * room(1), A[1] + u[1] * room(1))
+        s.line(e1, e2, 2, colour, dash=True)
+        s.text((e2[0] + u[0] * 14, e2[1] + u[1] * 14), letter, 18, colour=colour, bold=True)
+    return s.render()
+
+
+def cells_axes(cells) -> int:
+    """Lines of symmetry of a shape made of grid squares: each is a line of
+    symmetry of the surrounding box, so only four lines need trying."""
+    xs = [c[0] for c in cells]
+    ys = [c[1] for c in cells]
+    x0, x1, y0, y1 = min(xs), max(xs), min(ys), max(ys)
+    s = set(cells)
+    maps = [lambda x, y: (x0 + x1 - x, y), lambda x, y: (x, y0 + y1 - y)]
+    if x1 - x0 == y1 - y0:
+        maps += [lambda x, y: (x0 + (y - y0), y0 + (x - x0)),
+                 lambda x, y: (x1 - (y - y0), y1 - (x - x0))]
+    return sum(1 for m in maps if {m(x, y) for x, y in s} == s)
+
+
+def grid_figure(shaded, nx, ny, mirrors=(), cell=30):
+    """A grid with shaded squares and dashed mirror lines: ("v", x) a
+    vertical line at grid line x, ("h", y) a horizontal one, ("d", 0) the
+    diagonal from the top left corner."""
+    s = Svg(nx * cell + 20, ny * cell + 20)
+    for x, y in shaded:
+        assert 0 <= x < nx and 0 <= y < ny
+        s.rect(10 + x * cell, 10 + y * cell, cell, cell, SHADE, BLUE, 1)
+    for k in range(nx + 1):
+        s.line((10 + k * cell, 10), (10 + k * cell, 10 + ny * cell), 1, GREY)
+    for k in range(ny + 1):
+        s.line((10, 10 + k * cell), (10 + nx * cell, 10 + k * cell), 1, GREY)
+    for kind, at in mirrors:
+        if kind == "v":
+            s.line((10 + at * cell, 4), (10 + at * cell, 16 + ny * cell), 3, RED, dash=True)
+        elif kind == "h":
+            s.line((4, 10 + at * cell), (16 + nx * cell, 10 + at * cell), 3, RED, dash=True)
+        else:
+            s.line((6, 6), (14 + nx * cell, 14 + ny * cell), 3, RED, dash=True)
+    return s.render()
+
+
+# ---------------------------------------------------------------------------
+# Cuboids of unit cubes, drawn in isometric view
+
+ISO_C = math.cos(math.radians(30))
+
+
+def iso(p, k):
+    x, y, z = p
+    return ((x - y) * ISO_C * k, ((x + y) * 0.5 - z) * k)
+
+
+def iso_figure(cubes, w=None, h=None, k=30):
+    """Unit cubes (x to the front right, y to the front left, z up), drawn back
+    to front so that nearer cubes hide those behind. Returns the svg."""
+    cubes = sorted(set(cubes), key=lambda c: (c[0] + c[1] + c[2], c[2], c[0]))
+    corners = [iso((x + dx, y + dy, z + dz), k) for x, y, z in cubes
+               for dx in (0, 1) for dy in (0, 1) for dz in (0, 1)]
+    xs, ys = [p[0] for p in corners], [p[1] for p in corners]
+    W = w or int(max(xs) - min(xs) + 60)
+    H = h or int(max(ys) - min(ys) + 40)
+    ox = (W - (max(xs) - min(xs))) / 2 - min(xs)
+    oy = (H - (max(ys) - min(ys))) / 2 - min(ys)
+    s = Svg(W, H)
+    s.items.append("<g>")
+    for x, y, z in cubes:
+        def P(dx, dy, dz):
+            q = iso((x + dx, y + dy, z + dz), k)
+            return (ox + q[0], oy + q[1])
+        s.polygon([P(0, 0, 1), P(1, 0, 1), P(1, 1, 1), P(0, 1, 1)], "#dfe9f5", BLACK, 1.5)
+        s.polygon([P(1, 0, 0), P(1, 1, 0), P(1, 1, 1), P(1, 0, 1)], "#9fbfe0", BLACK, 1.5)
+        s.polygon([P(0, 1, 0), P(1, 1, 0), P(1, 1, 1), P(0, 1, 1)], "#c3d7ee", BLACK, 1.5)
+    s.items.append("</g>")
+    svg = s.render()
+    # The picture holds three faces for every cube, and nothing else.
+    group = svg.split("<g>")[1].split("</g>")[0]
+    assert group.count("<polygon") == 3 * len(cubes)
+    return svg
+
+
+def block(l, b, h, at=(0, 0, 0)):
+    return [(at[0] + x, at[1] + y, at[2] + z)
+            for x in range(l) for y in range(b) for z in range(h)]
+
+
+def hidden_cubes(cubes) -> int:
+    """Cubes with a cube in front of each of the three faces the eye could see."""
+    s = set(cubes)
+    return sum(1 for x, y, z in s
+               if (x + 1, y, z) in s and (x, y + 1, z) in s and (x, y, z + 1) in s)
+
+
+# ---------------------------------------------------------------------------
+# Papers
+
+class Builder(Paper):
+    def __init__(self, key: int, first_id: int, dealer: PositionDealer):
+        super().__init__(key, first_id, seed=key * 5273, dealer=dealer,
+                         instruction=INSTRUCTION)
+        self.figures: dict[str, str] = {}
+        self.names = list(NAMES)
+        self.rng.shuffle(self.names)
+
+    def qrng(self) -> random.Random:
+        return random.Random(self.key * 1000 + self.number)
+
+    def name(self) -> str:
+        return self.names.pop()
+
+    def draw(self, page: Page, svg: str, alt: str) -> Page:
+        name = f"solid-{self.first_id + len(self.pages) - 1}.svg"
+        self.figures[name] = svg
+        m = re.search(r'<svg[^>]* width="(\d+)" height="(\d+)"', svg)
+        page.figure = (name, int(m[1]), int(m[2]), alt)
+        return page
+
+    def fixed_choice(self, stem: str, options: list[str], pos: int) -> Page:
+        """Options in a fixed order (A to D in a picture): the picture is
+        drawn to put the right one at the dealt position."""
+        assert len(set(options)) == 4 and 1 <= pos <= 4
+        return self.add(Page(stem, [], [Blank("Q", 1, str(pos))], options,
+                             after=[f"<p>{CHOICE_NOTE}</p>"]))
+
+
+def n_(key) -> Blank:
+    key = Fraction(key)
+    assert key >= 0
+    if key.denominator == 1:
+        return Blank("N", 1, str(key.numerator))
+    text = f"{float(key):.3f}".rstrip("0")
+    assert Fraction(text) == key, key
+    return Blank("N", 1, text)
+
+
+def t_(letter) -> Blank:
+    assert re.fullmatch(r"[A-Z]", letter)
+    return Blank("T", 1, letter)
+
+
+def num(v) -> str:
+    """A number as printed: 1,500 or 2.5."""
+    v = Fraction(v)
+    if v.denominator == 1:
+        return fmt(v.numerator)
+    return n_(v).key
+
+
+def distinct(right, wrongs, fallback):
+    """Three wrong answers that differ from the right one and each other."""
+    out = []
+    for w in list(wrongs) + list(fallback):
+        if w != right and w not in out:
+            out.append(w)
+    assert len(out) >= 3, (right, wrongs)
+    return out[:3]
+
+
+ARTICLE = {"octagonal prism": "an", "equilateral triangle": "an",
+           "isosceles triangle": "an", "isosceles trapezium": "an", "arrow": "an"}
+
+
+def a_(name):
+    return ARTICLE.get(name, "an" if name[0] in "aeiou" else "a") + " " + name
+
+
+# -- solids ---------------------------------------------------------------------
+
+SOLID_WRONG = {
+    "cube": ["Cuboid", "Square-based pyramid", "Square"],
+    "cuboid": ["Cube", "Rectangle", "Triangular prism"],
+    "triangular prism": ["Triangular pyramid", "Cuboid", "Triangle"],
+    "square-based pyramid": ["Triangular prism", "Triangular pyramid", "Cone"],
+    "triangular pyramid": ["Square-based pyramid", "Triangular prism", "Triangle"],
+    "cylinder": ["Cone", "Sphere", "Circle"],
+    "cone": ["Cylinder", "Square-based pyramid", "Triangle"],
+    "sphere": ["Circle", "Cylinder", "Cone"],
+    "pentagonal prism": ["Hexagonal prism", "Pentagonal pyramid", "Pentagon"],
+    "hexagonal prism": ["Pentagonal prism", "Hexagonal pyramid", "Hexagon"],
+    "hexagonal pyramid": ["Pentagonal pyramid", "Hexagonal prism", "Hexagon"],
+    "pentagonal pyramid": ["Hexagonal pyramid", "Pentagonal prism", "Pentagon"],
+}
+
+
+def cap(s):
+    return s[0].upper() + s[1:]
+
+
+def t_solid_name(P: Builder, name: str, stem: str):
+    r = P.qrng()
+    page = P.choice(stem, cap(name), SOLID_WRONG[name], r)
+    P.draw(page, picture(name), "A drawing of a solid shape")
+
+
+def t_fev(P: Builder, name: str, ask="fev", drawn=True):
+    f, e, v = solid_counts(name)
+    what = {"f": ("faces", f), "e": ("edges", e), "v": ("vertices (corners)", v)}
+    parts = [(f"Number of {what[c][0]}: ______", n_(what[c][1])) for c in ask]
+    stem = (f"This solid is {a_(name)}." if drawn else f"Think about {a_(name)}.")
+    if len(parts) == 1:
+        page = P.single(stem + f" How many {what[ask][0]} does it have?", what[ask][1])
+    else:
+        if drawn:
+            stem += (" Count its faces, edges and vertices." if ask == "fev" else "")
+            stem += " Dashed lines show edges you cannot see."
+        page = P.parts(stem, parts)
+    if drawn:
+        P.draw(page, picture(name), f"A drawing of {a_(name)}")
+
+
+def t_fev_choice(P: Builder, name: str, which: str):
+    r = P.qrng()
+    f, e, v = solid_counts(name)
+    key = {"f": f, "e": e, "v": v}[which]
+    word = {"f": "faces", "e": "edges", "v": "vertices"}[which]
+    # Giving another of the three counts, or counting only the front of the solid.
+    wrong = distinct(key, [f, e, v, key - 2, key + 2], [key + 1, key - 1, key + 3])
+    P.choice(f"How many {word} does {a_(name)} have?", str(key),
+             [str(w) for w in wrong], r)
+
+
+def t_which(P: Builder, stem, right, wrong, fig=None, alt=""):
+    page = P.choice(stem, right, wrong, P.qrng())
+    if fig:
+        P.draw(page, fig, alt)
+
+
+# -- nets -------------------------------------------------------------------------
+
+def place(shape, turn, flip):
+    """A hexomino in one of its eight positions."""
+    cells = list(shape)
+    for _ in range(turn):
+        cells = [(-y, x) for x, y in cells]
+    if flip:
+        cells = [(-x, y) for x, y in cells]
+    return list(normal_form(cells))
+
+
+def t_net_opposite(P: Builder, shape, turn, flip, letters: str, asks: str, extra=""):
+    cells = place(shape, turn, flip)
+    assert fold(cells) is not None
+    cells.sort(key=lambda c: (c[1], c[0]))
+    names = dict(zip(cells, letters))
+    where = {v: c for c, v in names.items()}
+    keys = []
+    for ask in asks:
+        opp = opposite_cell(cells, where[ask])
+        # Opposite faces never share an edge in the net, and the pairing goes both ways.
+        assert math.dist(opp, where[ask]) > 1
+        assert opposite_cell(cells, opp) == where[ask]
+        keys.append(names[opp])
+    # Each part asks about a different pair of opposite faces.
+    assert not set(keys) & set(asks) and len(set(keys)) == len(keys), (asks, keys)
+    intro = f"The net is folded to make a cube{extra}."
+    if len(asks) == 1:
+        page = P.single(f"{intro} Which face will be opposite face {asks}? {LETTER}",
+                        keys[0])
+        page.blanks[0] = t_(keys[0])
+    else:
+        page = P.parts(f"{intro} Write the letter only for each answer.",
+                       [(f"Which face will be opposite face {a}? ______", t_(k))
+                        for a, k in zip(asks, keys)])
+    P.draw(page, net_figure([cells], [names]), f"A net of a cube with faces "
+           f"{', '.join(letters)}")
+
+
+def pick_nets(rng: random.Random, good_index: int):
+    """A net of a cube and three arrangements of six squares that are not, each
+    turned or flipped at random."""
+    good = place(CUBE_NETS[good_index], rng.randrange(4), rng.randrange(2))
+    near = [s for s in HEXOMINOES if s not in CUBE_NETS
+            and max(c[0] for c in s) <= 3 and max(c[1] for c in s) <= 3]
+    bad = rng.sample(near, 3)
+    return good, [place(s, rng.randrange(4), rng.randrange(2)) for s in bad]
+
+
+def t_net_which(P: Builder, good, bad, stem):
+    """Four nets A to D; only the one at the dealt position folds into a cube."""
+    pos = P.dealer.deal()
+    nets = list(bad)
+    nets.insert(pos - 1, good)
+    ok = [fold(n) is not None for n in nets]
+    assert ok == [i == pos - 1 for i in range(4)], ok
+    page = P.fixed_choice(stem, [f"Net {c}" for c in "ABCD"], pos)
+    P.draw(page, net_figure(nets, titles=[f"Net {c}" for c in "ABCD"], cell=26),
+           "Four arrangements of six squares, labelled A to D")
+
+
+def t_dice(P: Builder, shape, turn, flip, blank_index: int, extra=""):
+    """Numbers 1 to 6 on a net of a dice, one face marked ?; opposite faces add to 7."""
+    r = P.qrng()
+    cells = place(shape, turn, flip)
+    cells.sort(key=lambda c: (c[1], c[0]))
+    faces = fold(cells)
+    pairs = [("D", "U"), ("N", "S"), ("E", "W")]
+    numbers = [(1, 6), (2, 5), (3, 4)]
+    r.shuffle(numbers)
+    value = {}
+    for (a, b), (m, n) in zip(pairs, numbers):
+        if r.randrange(2):
+            m, n = n, m
+        value[a], value[b] = m, n
+    labels = {c: value[faces[c]] for c in cells}
+    blank = cells[blank_index]
+    key = labels[blank]
+    # The same number read from the face opposite the blank one.
+    assert key == 7 - labels[opposite_cell(cells, blank)]
+    assert sorted(labels.values()) == [1, 2, 3, 4, 5, 6]
+    shown = {c: ("?" if c == blank else str(v)) for c, v in labels.items()}
+    page = P.single("On a dice, the numbers on opposite faces always add up to 7. This "
+                    f"net folds to make a dice{extra}. Which number belongs on the face "
+                    "with the question mark?", key)
+    P.draw(page, net_figure([cells], [shown]), "A net of a dice with one face marked ?")
+
+
+def t_cuboid_net(P: Builder, l, b, h, ask="v"):
+    svg, rects = cuboid_net_figure(l, b, h)
+    # The cuboid read back from the drawn net: its faces come in three equal pairs,
+    # and its three edge lengths are the sides of those faces.
+    sizes = sorted(tuple(sorted(r)) for r in rects)
+    assert sizes == sorted([tuple(sorted(p)) for p in
+                            [(l, b), (l, b), (l, h), (l, h), (b, h), (b, h)]])
+    edges = {x for r in rects for x in r}
+    vol = l * b * h
+    if len(edges) == 3:
+        assert math.prod(edges) == vol
+    area = sum(rw * rh for rw, rh in rects)
+    assert area == 2 * (l * b + l * h + b * h)
+    if ask == "v":
+        page = P.single(f"This net folds to make a cuboid {l} cm long. What is the "
+                        "volume of the cuboid?", vol, f"Ans: ______ cm{CUBE}")
+    else:
+        page = P.parts(f"This net folds to make a cuboid {l} cm long.",
+                       [("How many faces does the cuboid have? ______", n_(len(rects))),
+                        (f"What is the volume of the cuboid? ______ cm{CUBE}", n_(vol))])
+    P.draw(page, svg, f"The net of a cuboid marked {l} cm, {b} cm and {h} cm")
+
+
+def t_net_solid(P: Builder, name: str, stem: str):
+    svg, pieces = other_net_figure(name)
+    if name in RULE:
+        assert pieces == RULE[name][0]
+    else:
+        assert pieces == {"cylinder": 3, "cone": 2}[name]
+    page = P.choice(stem, cap(name), SOLID_WRONG[name], P.qrng())
+    P.draw(page, svg, "The net of a solid shape")
+
+
+# -- symmetry -----------------------------------------------------------------------
+
+def t_sym_count(P: Builder, name: str, stem=None):
+    pts = shape_points(name)
+    key = sym_count(name)
+    page = P.single(stem or f"This shape is {a_(name)}. How many lines of symmetry does "
+                    "it have?", key)
+    P.draw(page, shape_figure(pts), f"{cap(a_(name))}")
+
+
+def t_sym_choice(P: Builder, stem: str, right: str, wrong: list[str], count: int):
+    """Which shape has exactly `count` lines of symmetry."""
+    assert sym_count(right) == count
+    assert all(sym_count(w) != count for w in wrong)
+    P.choice(stem, cap(right), [cap(w) for w in wrong], P.qrng())
+
+
+def t_sym_line(P: Builder, name: str, stem: str, turn_deg: float, wrong_angles):
+    """The shape with four dashed lines A to D; only the dealt one is a line of symmetry."""
+    pts = shape_points(name)
+    found = axes(pts)
+    assert len(found) == 1
+    n = len(pts)
+    c = (sum(p[0] for p in pts) / n, sum(p[1] for p in pts) / n)
+    pos = P.dealer.deal()
+    angles = list(wrong_angles)
+    angles.insert(pos - 1, found[0])
+    lines = []
+    for letter, a in zip("ABCD", angles):
+        d = (math.cos(math.radians(a)), math.sin(math.radians(a)))
+        lines.append((letter, c, d, "#333333"))
+    ok = [is_axis(pts, c, d) for _, _, d, _ in lines]
+    assert ok == [i == pos - 1 for i in range(4)], ok
+    assert len({round(a % 180, 3) for a in angles}) == 4
+    page = P.fixed_choice(stem, [f"Line {c}" for c in "ABCD"], pos)
+    P.draw(page, shape_figure(pts, lines, 380, 320), f"{cap(a_(name))} with four dashed "
+           "lines labelled A to D")
+
+
+def mirror_cells(cells, mirror):
+    kind, at = mirror
+    if kind == "v":
+        return {(2 * at - 1 - x, y) for x, y in cells}
+    if kind == "h":
+        return {(x, 2 * at - 1 - y) for x, y in cells}
+    return {(y, x) for x, y in cells}
+
+
+def t_complete(P: Builder, rows: list[str], mirrors, ask=("more", "total"), who=""):
+    """Half (or a quarter) of a shape shaded beside dashed mirror lines; the
+    pupil completes it. rows: '#' for shaded squares."""
+    ny, nx = len(rows), len(rows[0])
+    half = {(x, y) for y, row in enumerate(rows) for x, ch in enumerate(row) if ch == "#"}
+    for kind, at in mirrors:
+        # The shaded part lies wholly on one side of each mirror line.
+        assert all((x < at if kind == "v" else y < at if kind == "h" else y >= x)
+                   for x, y in half), (kind, at)
+    full = set(half)
+    for m in mirrors:
+        full |= mirror_cells(full, m)
+    for m in mirrors:
+        assert mirror_cells(full, m) == full
+    assert all(0 <= x < nx and 0 <= y < ny for x, y in full)
+    # Counted another way: squares on a diagonal mirror stay where they are;
+    # every other square gains one reflection in each mirror.
+    if mirrors == [("d", 0)]:
+        on = sum(1 for x, y in half if x == y)
+        assert len(full) == 2 * (len(half) - on) + on
+    else:
+        assert len(full) == len(half) * 2 ** len(mirrors)
+    lines = "the dashed lines are lines of symmetry" if len(mirrors) > 1 else \
+        "the dashed line is a line of symmetry"
+    parts = []
+    if "more" in ask:
+        parts.append(("How many more squares must be shaded? ______",
+                      n_(len(full) - len(half))))
+    if "total" in ask:
+        parts.append(("How many squares will the finished shape have altogether? ______",
+                      n_(len(full))))
+    if "axes" in ask:
+        parts.append(("How many lines of symmetry will the finished shape have? ______",
+                      n_(cells_axes(full))))
+    stem = (f"{who or P.name() + chr(0x2019) + 's shape'} is to be finished so that {lines}. So far "
+            f"{len(half)} squares are shaded.")
+    if len(parts) == 1:
+        page = P.single(stem + " " + parts[0][0].replace(" ______", ""), parts[0][1].key)
+    else:
+        page = P.parts(stem, parts)
+    P.draw(page, grid_figure(sorted(half), nx, ny, mirrors),
+           "Shaded squares on a grid beside a dashed mirror line")
+
+
+# -- cubes and volume ----------------------------------------------------------------
+
+def t_iso_count(P: Builder, l, b, h, stem, hidden_note=True):
+    cubes = block(l, b, h)
+    assert len(cubes) == l * b * h
+    svg = iso_figure(cubes)
+    note = (" It is a full cuboid, so there are cubes hidden at the back and in the "
+            "middle." if hidden_note and hidden_cubes(cubes) else "")
+    page = P.single(stem + note + " How many cubes are there altogether?", l * b * h)
+    P.draw(page, svg, f"A cuboid made of cubes, {l} long, {b} wide and {h} high")
+
+
+def t_iso_parts(P: Builder, l, b, h, stem, ask=("layer", "layers", "total")):
+    cubes = block(l, b, h)
+    assert len(cubes) == l * b * h
+    svg = iso_figure(cubes)
+    parts = []
+    if "layer" in ask:
+        top = [c for c in cubes if c[2] == h - 1]
+        assert len(top) == l * b
+        parts.append(("How many cubes are in the top layer? ______", n_(len(top))))
+    if "layers" in ask:
+        parts.append(("How many layers are there? ______",
+                      n_(len({c[2] for c in cubes}))))
+    if "total" in ask:
+        parts.append(("How many cubes are there altogether? ______", n_(len(cubes))))
+    if "volume" in ask:
+        parts.append((f"The volume of the cuboid is ______ cm{CUBE}", n_(len(cubes))))
+    if "hidden" in ask:
+        hid = hidden_cubes(cubes)
+        assert hid == (l - 1) * (b - 1) * (h - 1)
+        parts.append(("How many of the cubes cannot be seen at all in the picture? ______",
+                      n_(hid)))
+    page = P.parts(stem, parts)
+    P.draw(page, svg, f"A cuboid made of cubes, {l} long, {b} wide and {h} high")
+
+
+def t_iso_two(P: Builder, lower, upper, stem):
+    """A cuboid of cubes with a smaller cuboid standing on its back corner."""
+    (l1, b1, h1), (l2, b2, h2) = lower, upper
+    assert l2 <= l1 and b2 <= b1
+    cubes = block(l1, b1, h1) + block(l2, b2, h2, (0, 0, h1))
+    key = l1 * b1 * h1 + l2 * b2 * h2
+    assert len(set(cubes)) == len(cubes) == key
+    page = P.single(stem + " How many cubes is it made of?", key)
+    P.draw(page, iso_figure(cubes), "A solid made of a cuboid of cubes with a smaller "
+           "cuboid of cubes on top")
+
+
+def cuboid_labels(l, b, h, show, unit="cm"):
+    """Labels for the bottom front edge (length), the left front edge (height)
+    and the bottom right edge going back (breadth)."""
+    t = {"l": f"{num(l)} {unit}", "b": f"{num(b)} {unit}", "h": f"{num(h)} {unit}"}
+    for k, v in show.items():
+        t[k] = v
+    return [((l / 2, 0, 0), t["l"], "middle", 0, 20),
+            ((0, 0, h / 2), t["h"], "end", -8, 0),
+            ((l, b / 2, 0), t["b"], "start", 10, 8)]
+
+
+def t_cuboid_volume(P: Builder, l, b, h, unit="cm", stem=None, answer=None):
+    vol = l * b * h
+    # The same volume by counting the unit cubes that fill the cuboid.
+    if all(Fraction(x).denominator == 1 for x in (l, b, h)):
+        assert len(block(l, b, h)) == vol
+    svg = solid_figure(cuboid(l, b, h), 420, 280, cuboid_labels(l, b, h, {}, unit))
+    page = P.single(stem or f"This cuboid is {num(l)} {unit} long, {num(b)} {unit} wide "
+                    f"and {num(h)} {unit} high. What is its volume?", vol,
+                    answer or f"Ans: ______ {unit}{CUBE}")
+    P.draw(page, svg, f"A cuboid {num(l)} {unit} by {num(b)} {unit} by {num(h)} {unit}")
+
+
+def t_cuboid_missing(P: Builder, l, b, h, miss, unit="cm"):
+    vol = l * b * h
+    dims = {"l": l, "b": b, "h": h}
+    key = Fraction(vol, math.prod(v for k, v in dims.items() if k != miss))
+    assert key == dims[miss]
+    svg = solid_figure(cuboid(l, b, h), 420, 280, cuboid_labels(l, b, h, {miss: "?"}, unit))
+    word = {"l": "length", "b": "breadth", "h": "height"}[miss]
+    page = P.single(f"The volume of this cuboid is {fmt(vol)} {unit}{CUBE}. What is its "
+                    f"{word}, the edge marked with a question mark?", key,
+                    f"Ans: ______ {unit}")
+    P.draw(page, svg, f"A cuboid with two edges marked and the {word} marked ?")
+
+
+def t_volume_choice(P: Builder, l, b, h, unit="cm"):
+    vol = l * b * h
+    right = f"{fmt(vol)} {unit}{CUBE}"
+    # Adding the edges, forgetting the height, and adding the areas of three faces.
+    wrong = [l + b + h, l * b, l * b + b * h + l * h, 2 * (l * b + b * h + l * h)]
+    wrong = distinct(vol, wrong, [vol * 2, vol + 10])
+    P.choice(f"A box is a cuboid {l} {unit} long, {b} {unit} wide and {h} {unit} high. "
+             "What is its volume?", right, [f"{fmt(w)} {unit}{CUBE}" for w in wrong],
+             P.qrng())
+
+
+def t_tank(P: Builder, l, b, h, depth, ask=("cm3", "l"), stem=None):
+    water = l * b * depth
+    assert len(block(l, b, depth)) == water        # the cubes of water
+    ml = water                                     # 1 cm³ holds 1 ml
+    litres = Fraction(ml, 1000)
+    tank = cuboid(l, b, h)
+    labels = cuboid_labels(l, b, h, {}) + [((l, b, depth / 2), f"{depth} cm", "start", 10, 0)]
+    svg = solid_figure(tank, 440, 300, labels, water=cuboid(l, b, depth), open_top=True)
+    parts = []
+    if "cm3" in ask:
+        parts.append((f"The volume of the water is ______ cm{CUBE}", n_(water)))
+    if "ml" in ask:
+        parts.append(("The water is ______ ml", n_(ml)))
+    if "l" in ask:
+        parts.append(("The water is ______ litres", n_(litres)))
+    if "more" in ask:
+        more = l * b * h - water
+        assert more == l * b * (h - depth)
+        parts.append(("To fill the tank to the top, ______ litres more are needed",
+                      n_(Fraction(more, 1000))))
+    stem = stem or (f"A fish tank is {l} cm long, {b} cm wide and {h} cm high. It holds "
+                    f"water {depth} cm deep. Remember: 1 cm{CUBE} holds 1 ml, and "
+                    "1 litre = 1,000 ml.")
+    page = P.parts(stem, parts)
+    P.draw(page, svg, f"A tank {l} cm by {b} cm by {h} cm with water {depth} cm deep")
+
+
+def t_word(P: Builder, text, key, answer="Ans: ______"):
+    P.single(text, key, answer)
+
+
+def t_word_parts(P: Builder, text, parts):
+    P.parts(text, parts)
+
+
+def t_curved(P: Builder, name: str, stem: str, key: int, answer="Ans: ______"):
+    page = P.single(stem, key, answer)
+    P.draw(page, picture(name), f"A drawing of {a_(name)}")
+
+
+def t_from_counts(P: Builder, right: str, wrong: list[str], stem=None):
+    f, e, v = solid_counts(right)
+    assert all(solid_counts(w) != (f, e, v) for w in wrong)
+    P.choice(stem or f"A solid has {f} faces, {e} edges and {v} vertices. Which solid "
+             "is it?", cap(right), [cap(w) for w in wrong], P.qrng())
+
+
+def t_net_which_q(P: Builder, index: int, stem: str):
+    good, bad = pick_nets(P.qrng(), index)
+    t_net_which(P, good, bad, stem)
+
+
+# ---------------------------------------------------------------------------
+
+def litres(ml) -> Fraction:
+    return Fraction(ml, 1000)
+
+
+def paper126(dealer, first):
+    P = Builder(126, first, dealer)
+    t_solid_name(P, "cube", "Look at this solid. All its faces are the same size. What is "
+                 "it called?")
+    t_solid_name(P, "cylinder", "What is the name of this solid?")
+    t_solid_name(P, "square-based pyramid", "This solid has a square at the bottom and "
+                 "its other faces meet at a point. What is it called?")
+    t_solid_name(P, "sphere", "What is the name of this solid, shaped like a ball?")
+    t_fev(P, "cube", "f")
+    t_fev(P, "cuboid", "fev")
+    t_curved(P, "cylinder", "This solid is a cylinder. How many flat faces does it have?",
+             2)
+    t_which(P, "Which of these solids has no flat faces at all?", "Sphere",
+            ["Cylinder", "Cone", "Cube"])
+    t_which(P, "Which of these solids has exactly one flat face and one curved surface?",
+            "Cone", ["Cylinder", "Sphere", "Cuboid"])
+    t_sym_count(P, "square")
+    t_sym_count(P, "rectangle", "This shape is a rectangle that is not a square. How "
+                "many lines of symmetry does it have?")
+    t_sym_count(P, "isosceles triangle", "This triangle has two equal sides. How many "
+                "lines of symmetry does it have?")
+    t_sym_choice(P, "Which of these shapes has exactly one line of symmetry?", "kite",
+                 ["square", "rectangle", "parallelogram"], 1)
+    t_complete(P, ["........", ".##.....", ".###....", "..#.....", "........"], [("v", 4)],
+               ("total",), "Sophie\u2019s shape")
+    t_complete(P, ["......", "..##..", ".####.", "......", "......", "......"],
+               [("h", 3)], ("more", "total"))
+    t_iso_count(P, 3, 2, 1, f"{P.name()} has built this shape from cubes, one cube high.")
+    t_iso_count(P, 3, 2, 2, f"{P.name()} has built this cuboid from cubes.")
+    t_iso_parts(P, 4, 2, 2, f"{P.name()} builds this cuboid from cubes. It is a full "
+                "cuboid with no gaps.")
+    t_word(P, "A block is made of cubes. It is 4 cubes long, 3 cubes wide and 1 cube "
+           "high. How many cubes is it made of?", 4 * 3 * 1, "Ans: ______ cubes")
+    t_which(P, "Which of these units could be used for the volume of a box?",
+            "cm" + CUBE, ["cm", "cm\u00b2", "kg"])
+    t_net_opposite(P, CUBE_NETS[9], 0, 0, "ABCDEF", "A")
+    t_cuboid_volume(P, 4, 3, 2, stem="This cuboid is 4 cm long, 3 cm wide and 2 cm "
+                    "high. It could be filled exactly with 1 cm cubes. What is its volume?")
+    return P
+
+
+def paper127(dealer, first):
+    P = Builder(127, first, dealer)
+    t_fev(P, "triangular prism", "fev")
+    t_fev(P, "square-based pyramid", "fev")
+    t_fev_choice(P, "triangular pyramid", "e")
+    t_solid_name(P, "triangular prism", "Both ends of this solid are triangles. What is "
+                 "it called?")
+    t_solid_name(P, "cone", "This solid has one flat face and comes to a point. What "
+                 "is it called?")
+    t_net_solid(P, "cylinder", "This net is made of a rectangle and two circles. Which "
+                "solid does it fold to make?")
+    t_net_solid(P, "square-based pyramid", "This net is made of a square and four "
+                "triangles. Which solid does it fold to make?")
+    t_net_which_q(P, 9, "Only one of these arrangements of six squares is the net of a "
+                  "cube. Which one?")
+    t_net_opposite(P, CUBE_NETS[5], 1, 0, "PQRSTU", "Q")
+    t_net_opposite(P, CUBE_NETS[0], 0, 1, "JKLMNO", "N")
+    t_sym_count(P, "regular hexagon")
+    t_sym_count(P, "equilateral triangle")
+    t_sym_count(P, "parallelogram", "This shape is a parallelogram with no right "
+                "angles. How many lines of symmetry does it have?")
+    t_sym_line(P, "kite", "This shape is a kite. Which of the dashed lines is a line of "
+               "symmetry?", 0, [0, 45, 135])
+    t_sym_choice(P, "Which of these shapes has exactly two lines of symmetry?",
+                 "rectangle", ["square", "kite", "equilateral triangle"], 2)
+    t_complete(P, ["........", "..##....", ".###....", "..##....", "...#....", "........"],
+               [("v", 4)], ("more", "total"))
+    t_iso_count(P, 4, 3, 2, f"{P.name()} builds this cuboid from cubes.")
+    t_iso_parts(P, 5, 2, 3, f"{P.name()}\u2019s cuboid is made of cubes with no gaps.")
+    t_cuboid_volume(P, 6, 4, 3)
+    t_cuboid_volume(P, 10, 5, 2)
+    t_volume_choice(P, 7, 3, 2)
+    t_word(P, "A box is filled with 1 cm cubes. There are 5 rows of 6 cubes in each "
+           "layer, and there are 4 layers. How many cubes are in the box?", 5 * 6 * 4,
+           "Ans: ______ cubes")
+    t_word_parts(P, "Remember: 1 litre = 1,000 ml.",
+                 [("2 litres = ______ ml", n_(2 * 1000)),
+                  ("3,500 ml = ______ litres", n_(litres(3500))),
+                  ("A jug holds 1 litre. 400 ml is poured out. ______ ml are left",
+                   n_(1000 - 400))])
+    return P
+
+
+def paper128(dealer, first):
+    P = Builder(128, first, dealer)
+    t_fev(P, "pentagonal prism", "fev")
+    t_fev(P, "hexagonal pyramid", "fev")
+    t_fev_choice(P, "hexagonal prism", "v")
+    t_from_counts(P, "triangular prism", ["square-based pyramid", "triangular pyramid",
+                                          "cuboid"])
+    t_net_solid(P, "triangular prism", "This net is made of three rectangles and two "
+                "triangles. Which solid does it fold to make?")
+    t_net_solid(P, "triangular pyramid", "This net is made of four triangles that are "
+                "all the same. Which solid does it fold to make?")
+    t_net_which_q(P, 5, "Which of these arrangements of six squares will fold to make a "
+                  "cube?")
+    t_net_opposite(P, CUBE_NETS[3], 1, 1, "ABCDEF", "AC")
+    t_dice(P, CUBE_NETS[7], 0, 0, 3)
+    t_sym_count(P, "regular pentagon")
+    t_sym_count(P, "letter H", "This shape is a capital letter H. How many lines of "
+                "symmetry does it have?")
+    t_sym_line(P, "arrow", "This shape is an arrow. Which of the dashed lines is a line "
+               "of symmetry?", 0, [90, 30, 150])
+    t_complete(P, ["..........", "...##.....", "..###.....", ".####.....", "....#.....",
+                   "...##....."], [("v", 5)], ("more", "total"), "Kwame\u2019s pattern")
+    t_complete(P, ["........", ".#....#.", ".##..##.", ".######.", "........",
+                   "........", "........", "........"], [("h", 4)], ("more", "total"))
+    t_iso_parts(P, 4, 3, 3, f"{P.name()} makes this cuboid from 1 cm cubes, with no gaps.",
+                ("layer", "layers", "volume"))
+    t_iso_count(P, 5, 3, 2, f"{P.name()} packs cubes into this block.")
+    t_cuboid_volume(P, 12, 5, 4)
+    t_cuboid_volume(P, 8, 6, 3, "m")
+    t_volume_choice(P, 9, 4, 5)
+    t_tank(P, 30, 20, 25, 10, ("cm3", "l"))
+    t_word(P, "A juice carton is a cuboid 10 cm long, 6 cm wide and 15 cm high. How "
+           "many millilitres of juice does it hold when it is full? (1 cm" + CUBE +
+           " holds 1 ml.)", 10 * 6 * 15, "Ans: ______ ml")
+    t_word_parts(P, "Remember: 1 litre = 1,000 ml.",
+                 [("4.5 litres = ______ ml", n_(Fraction(9, 2) * 1000)),
+                  ("750 ml + 1.5 litres = ______ ml", n_(750 + Fraction(3, 2) * 1000)),
+                  ("2,250 ml = ______ litres", n_(litres(2250)))])
+    t_cuboid_net(P, 5, 3, 2)
+    t_word(P, "How many 1 cm cubes are needed to fill a box 6 cm long, 5 cm wide and "
+           "4 cm high?", len(block(6, 5, 4)), "Ans: ______ cubes")
+    return P
+
+
+def paper129(dealer, first):
+    P = Builder(129, first, dealer)
+    t_fev(P, "octagonal prism", "ev")
+    t_fev(P, "pentagonal pyramid", "fev")
+    t_from_counts(P, "hexagonal pyramid", ["hexagonal prism", "pentagonal prism",
+                                           "pentagonal pyramid"])
+    n = Fraction(18, 3)              # a prism on an n-sided base has 3n edges
+    assert RULE["hexagonal prism"] == (n + 2, 18, 2 * n)
+    t_word(P, "A prism has 18 edges. How many faces does it have?", n + 2)
+    t_net_which_q(P, 6, "Only one of these will fold to make a cube. Which one?")
+    t_net_opposite(P, CUBE_NETS[1], 0, 0, "KLMNOP", "KN")
+    t_dice(P, CUBE_NETS[2], 1, 0, 0, " with the numbers on the outside")
+    t_sym_count(P, "regular octagon")
+    t_sym_count(P, "letter Z", "This shape is a capital letter Z. How many lines of "
+                "symmetry does it have?")
+    t_sym_line(P, "house", "This shape looks like a house. Which of the dashed lines "
+               "is a line of symmetry?", 0, [0, 40, 140])
+    t_sym_choice(P, "Which of these shapes has exactly four lines of symmetry?",
+                 "square", ["rectangle", "rhombus", "kite"], 4)
+    t_complete(P, ["........", "........", "..##....", "...#....", "........",
+                   "........", "........", "........"], [("v", 4), ("h", 4)],
+               ("more", "total"))
+    t_complete(P, ["......", "#.....", "##....", ".##...", "###...", "......"],
+               [("d", 0)], ("more", "total"))
+    t_iso_parts(P, 4, 4, 3, f"{P.name()} has made this cuboid from 1 cm cubes, with no "
+                "gaps.", ("total", "hidden"))
+    t_iso_two(P, (4, 3, 2), (2, 2, 1), f"{P.name()}\u2019s solid is made of 1 cm cubes. "
+              "The bottom part is a full cuboid, and the part on top is a full cuboid too.")
+    t_cuboid_missing(P, 8, 5, 4, "h")
+    t_cuboid_missing(P, 9, 4, 5, "l")
+    t_tank(P, 40, 25, 30, 20, ("cm3", "l"))
+    t_tank(P, 50, 30, 40, 24, ("l", "more"), stem="A glass tank is 50 cm long, 30 cm "
+           "wide and 40 cm high. Water in it is 24 cm deep. Remember: 1 litre = "
+           "1,000 cm" + CUBE + ".")
+    t_cuboid_net(P, 7, 4, 3, "parts")
+    t_word(P, "A cube has edges 5 cm long. What is its volume?", 5 * 5 * 5,
+           "Ans: ______ cm" + CUBE)
+    h = Fraction(240, 8 * 6)
+    assert h * 8 * 6 == 240 and len(block(8, 6, int(h))) == 240
+    t_word(P, "A cuboid has a volume of 240 cm" + CUBE + ". Its base is 8 cm long and "
+           "6 cm wide. How high is it?", h, "Ans: ______ cm")
+    glasses = Fraction(1500, 250)
+    assert glasses * 250 == Fraction(3, 2) * 1000
+    t_word_parts(P, "A bottle holds 1.5 litres of milk. Glasses each hold 250 ml.",
+                 [("The bottle holds ______ ml", n_(1500)),
+                  ("The bottle fills ______ glasses", n_(glasses))])
+    t_volume_choice(P, 12, 5, 3)
+    return P
+
+
+def paper130(dealer, first):
+    P = Builder(130, first, dealer)
+    base = Fraction(10, 2)           # a pyramid on an n-sided base has 2n edges
+    assert RULE["pentagonal pyramid"] == (base + 1, 10, base + 1)
+    t_word(P, "A pyramid has 10 edges. How many vertices does it have?", base + 1)
+    nine = [s for s in RULE if solid_counts(s)[1] == 9]
+    assert nine == ["triangular prism"]
+    t_which(P, "A solid has exactly 9 edges. Which of these could it be?",
+            "Triangular prism", ["Triangular pyramid", "Square-based pyramid", "Cube"])
+    side = Fraction(12, 2)           # a prism on an n-sided base has 2n vertices
+    assert RULE["hexagonal prism"] == (side + 2, 3 * side, 12)
+    t_word(P, "A prism has 12 vertices. How many edges does it have?", 3 * side)
+    t_net_which_q(P, 10, "Which of these nets folds to make a cube?")
+    t_net_opposite(P, CUBE_NETS[6], 0, 1, "RSTUVW", "RSU", " with the letters on the "
+                   "outside")
+    t_dice(P, CUBE_NETS[4], 2, 1, 4, " for a board game")
+    t_sym_count(P, "star", "This shape is a star with five equal points. How many "
+                "lines of symmetry does it have?")
+    t_sym_line(P, "right-angled isosceles triangle", "This triangle has a right angle "
+               "and two equal sides. Which of the dashed lines is a line of symmetry?",
+               0, [0, 90, 45])
+    t_sym_choice(P, "Which of these shapes has no lines of symmetry?", "parallelogram",
+                 ["rectangle", "isosceles trapezium", "kite"], 0)
+    t_complete(P, ["..........", "..........", "...#......", "..##......", ".###......",
+                   "..........", "..........", "..........", "..........", ".........."],
+               [("v", 5), ("h", 5)], ("total", "axes"))
+    t_complete(P, [".......", "#......", ".#.....", "###....", "..##...", "####...",
+                   "......."], [("d", 0)], ("more", "total"), "Mia\u2019s pattern")
+    t_iso_parts(P, 5, 4, 3, f"{P.name()} builds a full cuboid from 1 cm cubes.",
+                ("layer", "hidden", "volume"))
+    t_iso_two(P, (5, 3, 2), (3, 2, 2), f"{P.name()} glues 1 cm cubes together to make "
+              "this solid: a full cuboid standing on a bigger full cuboid.")
+    t_cuboid_missing(P, 12, 6, 5, "b")
+    t_tank(P, 60, 40, 50, 35, ("l", "more"), stem="An aquarium is 60 cm long, 40 cm wide "
+           "and 50 cm high. The water in it is 35 cm deep. Remember: 1 litre = "
+           "1,000 cm" + CUBE + ".")
+    depth = Fraction(30 * 1000, 50 * 40)
+    assert depth * 50 * 40 == 30000 and len(block(50, 40, int(depth))) == 30000
+    t_word(P, "An empty tank has a rectangular base 50 cm long and 40 cm wide. 30 "
+           "litres of water are poured in. How deep is the water? (1 litre = "
+           "1,000 cm" + CUBE + ".)", depth, "Ans: ______ cm")
+    fits = (8 // 2) * (6 // 2) * (4 // 2)
+    assert fits == Fraction(8 * 6 * 4, 2 * 2 * 2)
+    t_word(P, "How many cubes with edges of 2 cm fit exactly into a box 8 cm long, "
+           "6 cm wide and 4 cm high?", fits, "Ans: ______ cubes")
+    edge = {v: next(k for k in range(1, 20) if k ** 3 == v) for v in (64, 1000)}
+    t_word_parts(P, "Each of these is the volume of a cube. Find the length of one "
+                 "edge.", [("64 cm" + CUBE + ": the edge is ______ cm", n_(edge[64])),
+                           ("1,000 cm" + CUBE + ": the edge is ______ cm",
+                            n_(edge[1000]))])
+    a, b = 9 * 5 * 4, 7 * 6 * 5
+    t_word_parts(P, "Box A is 9 cm long, 5 cm wide and 4 cm high. Box B is 7 cm long, "
+                 "6 cm wide and 5 cm high.",
+                 [("The volume of box A is ______ cm" + CUBE, n_(a)),
+                  ("The volume of box B is ______ cm" + CUBE, n_(b)),
+                  ("The bigger box holds ______ cm" + CUBE + " more than the other",
+                   n_(abs(a - b)))])
+    t_volume_choice(P, 15, 8, 6)
+    t_cuboid_net(P, 8, 5, 2, "parts")
+    h = Fraction(6 ** 3, 6 * 4)
+    assert 6 * 4 * h == len(block(6, 6, 6))
+    t_word(P, "A cuboid 6 cm long and 4 cm wide has the same volume as a cube with "
+           "edges of 6 cm. How high is the cuboid?", h, "Ans: ______ cm")
+    left = Fraction(6, 5) * 1000 - 350
+    t_word(P, "A jug holds 1.2 litres of water. 350 ml is poured out. How many "
+           "millilitres are left?", left, "Ans: ______ ml")
+    return P
+
+
+PAPERS = [paper126, paper127, paper128, paper129, paper130]
+
+
+def build() -> dict[str, str]:
+    dealer = PositionDealer(seed=2006)
+    papers = []
+    next_id = FIRST_ID
+    for make in PAPERS:
+        papers.append(make(dealer, next_id))
+        next_id = papers[-1].last_id + 1
+    files, _ = assemble_topic(papers, SUBJECT, os.path.join(ROOT, SUBJECT), FIRST_ID, LAST_ID)
+    return files
+
+
+def main() -> int:
+    return run_generator(__doc__.splitlines()[0], build, ROOT)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
