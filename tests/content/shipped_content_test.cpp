@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <regex>
 #include <tuple>
 
@@ -9,6 +10,8 @@
 #include "quillory/content/mhtml.h"
 #include "quillory/content/paper_tables.h"
 #include "quillory/content/subject_catalogue.h"
+#include "quillory/marking/answer_check.h"
+#include "quillory/marking/paper_marking.h"
 
 namespace quillory {
 namespace {
@@ -72,21 +75,42 @@ TEST_F(ShippedContent, TheFirstClozePaperIsThreePagesOfTenBlanks) {
             RecordList(10, "T"));
 }
 
-TEST_F(ShippedContent, FractionsCarryTheirTellingKeys) {
-  for (const auto& [key, id, answer, type] :
-       {std::tuple{"111", "22134", "29/36", "F"}, std::tuple{"113", "22180", "2 3/4", "X"}}) {
-    const PaperTables paper = Paper(2, key);
-    std::size_t blank = 0;
+TEST_F(ShippedContent, TellingRowsStandInAPaperOfTheirTopic) {
+  struct Row {
+    int subject;
+    int topic;  // 1-based: the topic whose papers must hold the page
+    const char* id;
+    RecordList keys, types, marks;
+  };
+  for (const Row& row :
+       {Row{2, 3, "22134", {"29/36"}, {"F"}, {"1"}}, Row{2, 3, "22180", {"2 3/4"}, {"X"}, {"1"}},
+        Row{2, 1, "22031", {"1500109"}, {"N"}, {"1"}},
+        Row{2, 2, "22245", {";PQ;QP", ";PQ;QP", "Parallelogram"}, {"M", "M", "T"}, {"1", "1", "1"}},
+        Row{3,
+            1,
+            "18064",
+            {";Sand;Wood", " ", ";Ink;Oil", " ", ";Wind;Hydrogen", " "},
+            RecordList(6, "G"),
+            RecordList(6, "1")}}) {
     bool found = false;
-    for (std::size_t page = 0; page < paper.questionIds.size() && !found; ++page) {
-      if (paper.questionIds[page] == id) {
-        EXPECT_EQ(paper.answerKeys[blank], answer);
-        EXPECT_EQ(paper.answerTypes[blank], type);
-        found = true;
+    for (int n = 5 * (row.topic - 1) + 1; n <= 5 * row.topic && !found; ++n) {
+      const PaperTables paper = Paper(row.subject, std::to_string(100 + n));
+      long blank = 0;
+      for (std::size_t page = 0; page < paper.questionIds.size(); ++page) {
+        const long count = paper.blanksPerPage[page];
+        if (paper.questionIds[page] == row.id) {
+          auto slice = [&](const RecordList& list) {
+            return RecordList(list.begin() + blank, list.begin() + blank + count);
+          };
+          EXPECT_EQ(slice(paper.answerKeys), row.keys) << row.id;
+          EXPECT_EQ(slice(paper.answerTypes), row.types) << row.id;
+          EXPECT_EQ(slice(paper.marks), row.marks) << row.id;
+          found = true;
+        }
+        blank += count;
       }
-      blank += static_cast<std::size_t>(paper.blanksPerPage[page]);
     }
-    EXPECT_TRUE(found) << id << " is not in paper " << key;
+    EXPECT_TRUE(found) << row.id << " is in no paper of topic " << row.topic;
   }
 }
 
@@ -102,37 +126,96 @@ TEST_F(ShippedContent, KeysAreUniqueOnlyWithinASubject) {
   EXPECT_EQ(next.answerTypes.front(), "N");
 }
 
-TEST_F(ShippedContent, TheGroupedStatesOfMatterQuestionHasThreePairs) {
-  for (int n = 1; n <= 5; ++n) {
-    const PaperTables paper = Paper(3, std::to_string(100 + n));
-    std::size_t blank = 0;
-    for (std::size_t page = 0; page < paper.questionIds.size(); ++page) {
-      if (paper.questionIds[page] == "18064") {
-        const RecordList keys(paper.answerKeys.begin() + static_cast<long>(blank),
-                              paper.answerKeys.begin() + static_cast<long>(blank) + 6);
-        EXPECT_EQ(keys, (RecordList{";Sand;Wood", " ", ";Ink;Oil", " ", ";Wind;Hydrogen", " "}));
-        EXPECT_EQ(paper.blanksPerPage[page], 6);
-        EXPECT_EQ(RecordList(paper.answerTypes.begin() + static_cast<long>(blank),
-                             paper.answerTypes.begin() + static_cast<long>(blank) + 6),
-                  RecordList(6, "G"));
-        return;
+struct SubjectBank {
+  int subject;
+  int maxBlanksOnAPage;
+  int mockMarks;
+  int firstId, lastId;  // the subject's own range of question ids
+};
+
+// Every paper the header promises is written, within the limits a paper of its subject keeps.
+TEST_F(ShippedContent, EveryPaperIsWrittenWithAPapersWorthOfBlanks) {
+  const SubjectCatalogue catalogue = *LoadProductHeader(package_, folder_.path());
+  for (const SubjectBank& bank :
+       {SubjectBank{1, 10, 55, 12001, 12512}, SubjectBank{2, 5, 100, 22001, 28999},
+        SubjectBank{3, 12, 100, 18001, 18662}}) {
+    const int papers = catalogue.subject(bank.subject).paperCount;
+    for (int n = 1; n <= papers; ++n) {
+      const std::string key = std::to_string(100 + n);
+      const std::string where = "subject " + std::to_string(bank.subject) + " paper " + key;
+      const PaperTables paper = Paper(bank.subject, key);
+      EXPECT_GE(paper.blankCount(), 15) << where;
+      EXPECT_LE(paper.blankCount(), 70) << where;
+      if (bank.subject == 2) {
+        EXPECT_GE(paper.questionIds.size(), 3u) << where;
+        EXPECT_LE(paper.questionIds.size(), 57u) << where;
       }
-      blank += static_cast<std::size_t>(paper.blanksPerPage[page]);
+      for (std::size_t page = 0; page < paper.questionIds.size(); ++page) {
+        EXPECT_LE(paper.blanksPerPage[page], bank.maxBlanksOnAPage)
+            << where << " question " << paper.questionIds[page];
+        const int id = std::stoi(paper.questionIds[page]);
+        EXPECT_TRUE(id >= bank.firstId && id <= bank.lastId && (id < 23000 || id > 28000))
+            << where << " question " << id;
+      }
+      int marks = 0;
+      for (const std::string& mark : paper.marks) marks += std::stoi(mark);
+      if (n > papers - 5) {
+        EXPECT_EQ(marks, bank.mockMarks) << where << " is a mock examination";
+      }
     }
   }
-  FAIL() << "question 18064 is in no paper of the first Science topic";
 }
 
-// Every written paper of the first topics has 15 to 70 blanks; papers of later topics come with
-// their own question banks and open to a message until then.
-TEST_F(ShippedContent, WrittenPapersHaveAPapersWorthOfBlanks) {
+// A pupil who knows every answer scores every mark: each key, typed as the pupil would (a
+// group's answers shared out over its blanks, text in capitals, numbers with thousands commas),
+// is judged right by the marking, and every key can be typed on an ordinary keyboard.
+TEST_F(ShippedContent, RightAnswersScoreFullMarksInEveryPaper) {
+  const SubjectCatalogue catalogue = *LoadProductHeader(package_, folder_.path());
   for (int s = 1; s <= 3; ++s) {
-    for (int n = 1; n <= 5; ++n) {
-      const PaperTables paper = Paper(s, std::to_string(100 + n));
-      EXPECT_GE(paper.blankCount(), 15) << "subject " << s << " paper " << 100 + n;
-      EXPECT_LE(paper.blankCount(), 70) << "subject " << s << " paper " << 100 + n;
+    for (int n = 1; n <= catalogue.subject(s).paperCount; ++n) {
+      const std::string key = std::to_string(100 + n);
+      const PaperTables paper = Paper(s, key);
+      if (paper.blankCount() == 0) continue;  // reported by the test above
+      PaperAttempt attempt;
+      attempt.paperKey = key;
+      attempt.keys = paper.answerKeys;
+      attempt.types = paper.answerTypes;
+      attempt.marks = paper.marks;
+      const RecordList nothing(paper.answerKeys.size());
+      for (bool asTyped : {false, true}) {
+        RecordList answers;
+        for (int i = 1; i <= paper.blankCount(); ++i) {
+          std::string answer = ExpectedAnswer(nothing, attempt.keys, attempt.types, i);
+          for (char c : answer) {
+            EXPECT_TRUE(c >= ' ' && c <= '~') << "subject " << s << " paper " << key << " blank "
+                                              << i << ": \"" << answer << "\" cannot be typed";
+          }
+          const std::string& type = attempt.types[static_cast<std::size_t>(i - 1)];
+          if (asTyped && type != "N") {
+            for (char& c : answer)
+              c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+          } else if (asTyped && answer.size() > 4 && answer.find('.') == std::string::npos) {
+            for (auto at = static_cast<long>(answer.size()) - 3; at > 0; at -= 3) {
+              answer.insert(static_cast<std::size_t>(at), ",");
+            }
+          }
+          answers.push_back(answer);
+        }
+        const MarkedAttempt marked = ScoreAnswers(attempt, answers);
+        EXPECT_EQ(marked.score, attempt.totalMarks()) << "subject " << s << " paper " << key;
+        EXPECT_EQ(marked.glyphs, RecordList(answers.size(), std::string(kTick)))
+            << "subject " << s << " paper " << key << (asTyped ? " as typed" : "");
+      }
     }
   }
+}
+
+TEST_F(ShippedContent, TheThirdMathematicsMockRunsOnPastTheTables) {
+  const PaperTables paper = Paper(2, "133");
+  std::vector<std::string> expected;
+  for (int id = 22956; id <= 22999; ++id) expected.push_back(std::to_string(id));
+  for (int id = 28001; id <= 28013; ++id) expected.push_back(std::to_string(id));
+  EXPECT_EQ(paper.questionIds, expected);
 }
 
 TEST_F(ShippedContent, PagesAreWebArchivesOfBothShapes) {
