@@ -21,8 +21,9 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from paperlib import (  # noqa: E402
     assemble_topic,
+    papers_in_sequence,
     run_generator,
-    Blank, Page, Paper, PositionDealer, write_files,
+    Blank, Page, Paper, PositionDealer,
 )
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
@@ -1268,11 +1269,7 @@ FIXED = {22245: [("M", 1, ";PQ;QP"), ("M", 1, ";PQ;QP"), ("T", 1, "Parallelogram
 
 def build() -> dict[str, str]:
     dealer = PositionDealer(seed=2002)
-    papers = []
-    next_id = FIRST_ID
-    for make in PAPERS:
-        papers.append(make(dealer, next_id))
-        next_id = papers[-1].last_id + 1
+    papers = papers_in_sequence(PAPERS, dealer, FIRST_ID)
     files, by_id = assemble_topic(papers, SUBJECT, os.path.join(ROOT, SUBJECT), FIRST_ID, LAST_ID)
     for pid, want in FIXED.items():
         assert [(b.type, b.marks, b.key) for b in by_id[pid]] == want, pid

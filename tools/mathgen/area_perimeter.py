@@ -21,8 +21,9 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from paperlib import (  # noqa: E402
     assemble_topic,
+    papers_in_sequence,
     run_generator,
-    Blank, Fraction, Page, Paper, PositionDealer, write_files,
+    Blank, Fraction, Page, Paper, PositionDealer,
 )
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
@@ -615,11 +616,7 @@ PAPERS = [paper121, paper122, paper123, paper124, paper125]
 
 def build() -> dict[str, str]:
     dealer = PositionDealer(seed=2005)
-    papers = []
-    next_id = FIRST_ID
-    for make in PAPERS:
-        papers.append(make(dealer, next_id))
-        next_id = papers[-1].last_id + 1
+    papers = papers_in_sequence(PAPERS, dealer, FIRST_ID)
     files, _ = assemble_topic(papers, SUBJECT, os.path.join(ROOT, SUBJECT), FIRST_ID, LAST_ID)
     return files
 

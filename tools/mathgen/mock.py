@@ -34,6 +34,7 @@ from paperlib import (  # noqa: E402
     factors, is_prime, is_square, round_to, check_rounded, form_note, show,
     Blank, Fraction, Page, Paper, PositionDealer, CHOICE_NOTE, MINUS, TIMES, DIVIDE,
 )
+from cube_nets import HEXOMINOES, folds_to_cube  # noqa: E402
 import angles as AN  # noqa: E402
 import area_perimeter as AP  # noqa: E402
 
@@ -246,55 +247,6 @@ def lines_of_symmetry(pts) -> int:
         if all(any(math.dist(a, b) < 1e-6 * scale for b in pts) for a in image):
             found.append(th)
     return len(found)
-
-
-def roll_net(cells: list[tuple[int, int]]) -> bool:
-    """True when the squares fold to a closed cube: a cube is rolled from
-    square to square and must touch the table with a different face on each."""
-    cellset = set(cells)
-    assert len(cellset) == 6
-    # faces: top, bottom, north, south, east, west
-    start = ("T", "B", "N", "S", "E", "W")
-    seen = {cells[0]: start}
-    todo = [cells[0]]
-    while todo:
-        c = todo.pop()
-        t, b, n, s_, e, w = seen[c]
-        moves = {(1, 0): (w, e, n, s_, t, b), (-1, 0): (e, w, n, s_, b, t),
-                 (0, 1): (n, s_, b, t, e, w), (0, -1): (s_, n, t, b, e, w)}
-        for (dx, dy), state in moves.items():
-            d = (c[0] + dx, c[1] + dy)
-            if d in cellset and d not in seen:
-                seen[d] = state
-                todo.append(d)
-    assert len(seen) == 6, cells
-    return len({st[1] for st in seen.values()}) == 6
-
-
-def free_hexominoes() -> list[frozenset]:
-    """Every shape of six squares joined edge to edge, once each (turned
-    and flipped shapes count as the same)."""
-    def norm(cells):
-        forms = []
-        for fx in (1, -1):
-            for rot in range(4):
-                pts = [(fx * x, y) for x, y in cells]
-                for _ in range(rot):
-                    pts = [(-y, x) for x, y in pts]
-                mx, my = min(p[0] for p in pts), min(p[1] for p in pts)
-                forms.append(tuple(sorted((x - mx, y - my) for x, y in pts)))
-        return min(forms)
-    shapes = {norm([(0, 0)])}
-    for _ in range(5):
-        grown = set()
-        for sh in shapes:
-            for x, y in sh:
-                for d in ((1, 0), (-1, 0), (0, 1), (0, -1)):
-                    c = (x + d[0], y + d[1])
-                    if c not in sh:
-                        grown.add(norm(list(sh) + [c]))
-        shapes = grown
-    return [frozenset(sh) for sh in sorted(shapes)]
 
 
 def squares_net_svg(nets: list[list[tuple[int, int]]], labels: list[str], cell=28) -> str:
@@ -1500,24 +1452,23 @@ BAD_NETS = [
 def check_nets() -> None:
     """The cube test itself, checked against what every pupil's book says:
     of the 35 shapes of six squares, exactly 11 fold to a cube."""
-    shapes = free_hexominoes()
-    assert len(shapes) == 35
-    assert sum(roll_net(sorted(sh)) for sh in shapes) == 11
-    assert all(roll_net(n) for n in GOOD_NETS) and not any(roll_net(n) for n in BAD_NETS)
+    assert len(HEXOMINOES) == 35
+    assert sum(folds_to_cube(sh) for sh in HEXOMINOES) == 11
+    assert all(folds_to_cube(n) for n in GOOD_NETS) and not any(folds_to_cube(n) for n in BAD_NETS)
 
 
 def so_cube_net(P: Builder) -> None:
     r = P.qrng()
     good = GOOD_NETS[P.level]
     bad = r.sample(BAD_NETS, 3)
-    assert roll_net(good) and not any(roll_net(b) for b in bad)
+    assert folds_to_cube(good) and not any(folds_to_cube(b) for b in bad)
     who, he = P.name()
     # The right net is drawn at the position the dealer gives, so that the
     # option numbers 1 to 4 stay in step with the letters A to D.
     pos = P.dealer.deal()
     nets = list(bad)
     nets.insert(pos - 1, good)
-    assert roll_net(nets[pos - 1]) and sum(roll_net(n) for n in nets) == 1
+    assert folds_to_cube(nets[pos - 1]) and sum(folds_to_cube(n) for n in nets) == 1
     page = P.add(Page(f"{who} wants to make a closed cube-shaped box for a present from "
                       "one piece of card. Which of the nets A, B, C and D will fold to "
                       "make a cube?", [], [Blank("Q", 2, str(pos))],

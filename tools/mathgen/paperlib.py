@@ -469,6 +469,17 @@ def number_line_svg(start: int, step: int, count: int, target_index: int,
 # ---------------------------------------------------------------------------
 # Writing and checking
 
+def papers_in_sequence(makers: list, dealer: PositionDealer, first_id: int) -> list:
+    """A topic's papers made in order, each starting at the id after the last page of the one
+    before, all sharing one multiple-choice dealer."""
+    papers: list = []
+    next_id = first_id
+    for make in makers:
+        papers.append(make(dealer, next_id))
+        next_id = papers[-1].last_id + 1
+    return papers
+
+
 def assemble_topic(papers: list, subject: str, subject_folder: str, first_id: int,
                    last_id: int) -> tuple[dict[str, str], dict[int, list]]:
     """The files of a topic's papers and their figures, after checking that the papers' ids run

@@ -8,21 +8,15 @@
 namespace quillory::pack {
 namespace {
 
-std::string Escape(std::string_view text) {
-  // A key of spaces only (a group's later blank) is shown as open boxes, so it can be seen.
-  const bool blank = !text.empty() && text.find_first_not_of(' ') == std::string_view::npos;
-  std::string out;
-  for (char c : text) {
-    if (c == '<')
-      out += "&lt;";
-    else if (c == '&')
-      out += "&amp;";
-    else if (c == ' ' && blank)
-      out += "&#9251;";
-    else
-      out += c;
+// A key as the sheet shows it: a key of spaces only (a group's later blank) as open boxes, so
+// that it can be seen.
+std::string ShownKey(std::string_view key) {
+  if (!key.empty() && key.find_first_not_of(' ') == std::string_view::npos) {
+    std::string boxes;
+    for (std::size_t i = 0; i < key.size(); ++i) boxes += "&#9251;";
+    return boxes;
   }
-  return out;
+  return EscapeHtmlText(key);
 }
 
 // The body of the page's HTML, and its pictures under the addresses that body uses for them.
@@ -47,6 +41,19 @@ void ReadPage(const MhtmlDocument& document, ReviewPage& page) {
 }
 
 }  // namespace
+
+std::string EscapeHtmlText(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '<')
+      out += "&lt;";
+    else if (c == '&')
+      out += "&amp;";
+    else
+      out += c;
+  }
+  return out;
+}
 
 Result<ReviewPaper> LoadReviewPaper(const std::filesystem::path& assets, int subject,
                                     const std::string& paperKey) {
@@ -84,8 +91,8 @@ std::string ReviewKeysTable(const ReviewPage& page, int& blankNumber) {
       "<table width=\"100%\" border=1 cellspacing=0 cellpadding=3><tr><th width=\"12%\">Blank</th>"
       "<th width=\"12%\">Type</th><th width=\"12%\">Marks</th><th width=\"64%\">Key</th></tr>";
   for (const BlankSource& blank : page.blanks) {
-    table += "<tr><td>" + std::to_string(++blankNumber) + "</td><td>" + Escape(blank.type) +
-             "</td><td>" + Escape(blank.marks) + "</td><td><b>" + Escape(blank.key) +
+    table += "<tr><td>" + std::to_string(++blankNumber) + "</td><td>" + EscapeHtmlText(blank.type) +
+             "</td><td>" + EscapeHtmlText(blank.marks) + "</td><td><b>" + ShownKey(blank.key) +
              "</b></td></tr>";
   }
   return table + "</table>";
@@ -102,7 +109,7 @@ std::string ReviewSheetHtml(const ReviewPaper& paper) {
          ".problem{color:#b00}</style></head><body>\n"
       << "<h1>Subject " << paper.subject << ", paper " << paper.key << "</h1>\n";
   for (const std::string& problem : paper.problems) {
-    out << "<p class=problem>" << Escape(problem) << "</p>\n";
+    out << "<p class=problem>" << EscapeHtmlText(problem) << "</p>\n";
   }
   int blankNumber = 0;
   for (const ReviewPage& page : paper.pages) {

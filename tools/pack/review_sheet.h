@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "paper_source.h"
@@ -31,6 +32,9 @@ struct ReviewPaper {
   std::vector<std::string> problems;  // what the content build found wrong anywhere
   std::vector<ReviewPage> pages;
 };
+
+// Text made safe to stand in HTML: "<" and "&" written as references.
+std::string EscapeHtmlText(std::string_view text);
 
 // Compiles the content under `assets` and gathers one paper of one subject for proofreading.
 Result<ReviewPaper> LoadReviewPaper(const std::filesystem::path& assets, int subject,

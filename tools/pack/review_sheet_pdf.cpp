@@ -21,29 +21,16 @@ constexpr const char* kPrintStyle =
     ".problem { color: #bb0000; } .keys { background-color: #fff8dc; }"
     "th { background-color: #e6e6e6; }";
 
-std::string EscapeText(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '<')
-      out += "&lt;";
-    else if (c == '&')
-      out += "&amp;";
-    else
-      out += c;
-  }
-  return out;
-}
-
 }  // namespace
 
 Result<std::string> ReviewSheetPdf(const ReviewPaper& paper) {
   QTextDocument document;
   document.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 9));
   document.setDefaultStyleSheet(QString::fromLatin1(kPrintStyle));
-  std::string html =
-      "<h1>Subject " + std::to_string(paper.subject) + ", paper " + EscapeText(paper.key) + "</h1>";
+  std::string html = "<h1>Subject " + std::to_string(paper.subject) + ", paper " +
+                     EscapeHtmlText(paper.key) + "</h1>";
   for (const std::string& problem : paper.problems) {
-    html += "<p class=problem>" + EscapeText(problem) + "</p>";
+    html += "<p class=problem>" + EscapeHtmlText(problem) + "</p>";
   }
   int blankNumber = 0;
   for (const ReviewPage& page : paper.pages) {
