@@ -883,7 +883,7 @@ def so_net_q(P: Builder) -> None:
     tri = sum(1 for p in polys if len(p) == 3)
     assert tri == {"cube": 0, "cuboid": 0, "square-based pyramid": 4,
                    "triangular prism": 2, "triangular-based pyramid": 4}[solid]
-    others = {"cube": ["Cuboid", "Square-based pyramid", "Triangular prism"],
+    others = {"cube": ["Cylinder", "Square-based pyramid", "Triangular prism"],
               "square-based pyramid": ["Triangular prism", "Cube",
                                        "Triangular-based pyramid"],
               "triangular prism": ["Triangular-based pyramid", "Square-based pyramid",
@@ -1035,22 +1035,26 @@ def an_point(P: Builder) -> None:
         known = [r.randint(6, 16) * 5 + r.randint(0, 4) * P.level
                  for _ in range(1 + (P.level >= 2))]
         rest = 360 - sum(known)
-        if rest % 2 == 0 and 40 <= rest // 2 <= 150:
+        if rest % 2 or not 40 <= rest // 2 <= 150:
+            continue
+        key = rest // 2
+        sizes = [known[0], key] + known[1:] + [key]
+        assert sum(sizes) == 360
+        rays, a = [], 15
+        for d in sizes:
+            rays.append(a)
+            a += d
+        # Two paths that look like one straight line would invite "angles on a straight line
+        # make 180°", which these angles do not obey.
+        if all(abs((b - a) % 360 - 180) >= 25 for i, a in enumerate(rays) for b in rays[i + 1:]):
             break
-    key = rest // 2
-    sizes = [known[0], key] + known[1:] + [key]
-    assert sum(sizes) == 360
-    rays, a = [], 15
-    for d in sizes:
-        rays.append(a)
-        a += d
     marks = [(i, "y" if i in (1, len(sizes) - 1) else f"{d}°") for i, d in enumerate(sizes)]
     svg = AN.ray_angles_figure(rays, marks, None, None, w=360, h=320, c=(180, 160),
                                length=120)
     count = ["", "", "", "Three", "Four"][len(sizes)]
     given = ", ".join(f"{k}°" for k in known)
     place = ["fountain", "statue", "bandstand", "maypole", "sundial"][P.level]
-    page = P.one(f"Some straight paths meet at a {place}, making {count.lower()} angles "
+    page = P.one(f"{count} straight paths lead away from a {place}, making {count.lower()} angles "
                  f"at a point: {given} and two angles marked <i>y</i>, which are equal. "
                  "Work out the size "
                  f"of angle <i>y</i>. {NO_DEG}", num(key, 2), "<i>y</i> = ______°")
@@ -1063,7 +1067,7 @@ LINE_CONTEXTS = [
      "garden one day, in °C", 2, 20),
     ("Height of a bean plant", "Height (cm)", "centimetres",
      [f"Week {k}" for k in range(1, 7)], "the height of a bean plant, in centimetres, at "
-     "the end of each week", 5, 40),
+     "the end of each week", 4, 40),
     ("Cars in the car park", "Number of cars", "cars",
      ["8 am", "9 am", "10 am", "11 am", "12 noon", "1 pm"], "the number of cars in a "
      "car park each hour", 10, 80),
@@ -1209,7 +1213,9 @@ def fr_times(P: Builder) -> None:
         n = r.randint(1, d - 1)
         k = r.randint(5, 9 + P.level)
         v = k * Fraction(n, d)
-        if Fraction(n, d).denominator == d and v.denominator > 1 and v > 1:
+        # From the third mock on, the fraction is not a unit fraction: a step harder.
+        if (Fraction(n, d).denominator == d and v.denominator > 1 and v > 1
+                and (P.level < 2 or n > 1)):
             break
     assert v.numerator * d == k * n * v.denominator
     things = [("glass", "glasses", "litre of milk", "litres"),
@@ -1470,12 +1476,12 @@ def so_cube_net(P: Builder) -> None:
     nets.insert(pos - 1, good)
     assert folds_to_cube(nets[pos - 1]) and sum(folds_to_cube(n) for n in nets) == 1
     page = P.add(Page(f"{who} wants to make a closed cube-shaped box for a present from "
-                      "one piece of card. Which of the nets A, B, C and D will fold to "
+                      "one piece of card. Which of the shapes A, B, C and D will fold to "
                       "make a cube?", [], [Blank("Q", 2, str(pos))],
-                      ["Net A", "Net B", "Net C", "Net D"],
+                      ["Shape A", "Shape B", "Shape C", "Shape D"],
                       after=[f"<p>{CHOICE_NOTE}</p>"]))
     P.draw(page, squares_net_svg(nets, ["A", "B", "C", "D"], cell=24),
-           "Four nets of six squares labelled A, B, C and D")
+           "Four shapes of six squares labelled A, B, C and D")
 
 
 def vol_stack(P: Builder) -> None:

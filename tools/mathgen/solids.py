@@ -758,7 +758,7 @@ def a_(name):
 # -- solids ---------------------------------------------------------------------
 
 SOLID_WRONG = {
-    "cube": ["Cuboid", "Square-based pyramid", "Square"],
+    "cube": ["Triangular prism", "Square-based pyramid", "Square"],
     "cuboid": ["Cube", "Rectangle", "Triangular prism"],
     "triangular prism": ["Triangular pyramid", "Cuboid", "Triangle"],
     "square-based pyramid": ["Triangular prism", "Triangular pyramid", "Cone"],
@@ -873,8 +873,9 @@ def t_net_which(P: Builder, good, bad, stem):
     nets.insert(pos - 1, good)
     ok = [fold(n) is not None for n in nets]
     assert ok == [i == pos - 1 for i in range(4)], ok
-    page = P.fixed_choice(stem, [f"Net {c}" for c in "ABCD"], pos)
-    P.draw(page, net_figure(nets, titles=[f"Net {c}" for c in "ABCD"], cell=26),
+    # Three of the four are not nets at all, so they are called shapes.
+    page = P.fixed_choice(stem, [f"Shape {c}" for c in "ABCD"], pos)
+    P.draw(page, net_figure(nets, titles=[f"Shape {c}" for c in "ABCD"], cell=26),
            "Four arrangements of six squares, labelled A to D")
 
 
