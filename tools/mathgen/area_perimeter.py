@@ -256,15 +256,36 @@ def t_rect_choice(P: Builder, w, h, unit, what):
              f"{q}?", right, wrong, r)
 
 
+def encloses_a_hole(rows) -> bool:
+    """True when some unshaded squares are walled in by the shape: its perimeter would then
+    count the hole's edges, which a pupil going round the outside would not."""
+    h, w = len(rows), max(len(r) for r in rows)
+    grid = ["." * (w + 2)] + ["." + r.ljust(w, ".") + "." for r in rows] + ["." * (w + 2)]
+    seen, todo = {(0, 0)}, [(0, 0)]
+    while todo:
+        x, y = todo.pop()
+        for nx, ny in ((x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)):
+            if (0 <= nx < w + 2 and 0 <= ny < h + 2 and (nx, ny) not in seen
+                    and grid[ny][nx] == "."):
+                seen.add((nx, ny))
+                todo.append((nx, ny))
+    return any(c == "." and (x, y) not in seen
+               for y, row in enumerate(grid) for x, c in enumerate(row))
+
+
 def t_grid(P: Builder, rows, perim=False):
     area = grid_area(rows)
     svg = grid_figure(rows)
     parts = [("The area of the shape is ______ cm" + SQ, n_(area))]
     if perim:
+        assert not encloses_a_hole(rows), rows
         parts.append(("The perimeter of the shape is ______ cm", n_(grid_perimeter(rows))))
+    # The block the stem names is the one the shaded squares fill, not the drawn grid.
+    cols = [x for row in rows for x, c in enumerate(row) if c == "#"]
+    used = [y for y, row in enumerate(rows) if "#" in row]
     stem = ("The shaded shape is drawn on a grid of centimetre squares. It fits "
-            f"inside a block {len(rows[0])} squares wide and {len(rows)} squares "
-            "tall. Each square is 1 cm" + SQ + ".")
+            f"inside a block {max(cols) - min(cols) + 1} squares wide and "
+            f"{max(used) - min(used) + 1} squares tall. Each square is 1 cm" + SQ + ".")
     if perim:
         page = P.parts(stem + " Each side of a square is 1 cm.", parts)
     else:
@@ -331,7 +352,7 @@ def t_missing_fig(P: Builder, w, h, unit, given):
         per = walk(pts)
         assert Fraction(per, 2) - w == h
         what = f"The perimeter of this rectangle is {per} {unit}."
-    page = P.single(f"{what} What is the length of the side marked ?", h,
+    page = P.single(f"{what} What is the length of the side marked with a question mark?", h,
                     f"Ans: ______ {unit}")
     P.draw(page, svg, f"A rectangle with one side {w} {unit} and the other marked ?")
 
@@ -505,7 +526,7 @@ def paper123(dealer, first):
     t_missing_per(P, 42, 12, "m")
     t_missing_fig(P, 12, 6, "m", "a")
     t_missing_fig(P, 10, 7, "cm", "p")
-    t_grid(P, ["####.", "#..#.", "#..##", "#####"], perim=True)
+    t_grid(P, ["####.", "#....", "#..##", "#####"], perim=True)
     t_rect_choice(P, 11, 6, "m", "p")
     t_square_from(P, 64, "m", "a")
     t_which(P, "Two shapes have the same area. Which of these must be true?",
