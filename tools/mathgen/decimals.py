@@ -253,7 +253,8 @@ def paper116(dealer: PositionDealer) -> Builder:
              ("six and forty-three hundredths ______", key(calc("6 + 0.43"))),
              ("nine thousandths ______", key(calc("9 / 1000")))])
 
-    wrong = ["8 tenths", "8 thousandths", "80 hundredths"]
+    # "Hundreds" for "hundredths" is the slip pupils make; 80 hundredths would equal 8 tenths.
+    wrong = ["8 tenths", "8 thousandths", "8 hundreds"]
     P.choose("Which of these is the same as 0.08?", "8 hundredths", wrong)
     return P
 
