@@ -365,15 +365,23 @@ def t_count_types(P: Builder, sizes: list[int], which: str) -> None:
     """Several angles in one figure; how many are of one type?"""
     key = sum(1 for d in sizes if kind(d).startswith(which.capitalize()))
     letters = "abcdefgh"[:len(sizes)]
-    s = Svg(110 * len(sizes) + 20, 170)
+    # Each angle has a cell of its own and is centred in it, so no arm reaches a neighbour's
+    # corner or the edge of the picture, whatever way the angle opens.
+    cell, arm, radius, top, inner = 130, 56, 20, 10, 130
+    s = Svg(cell * len(sizes) + 20, top + inner + 34)
     for i, (d, letter) in enumerate(zip(sizes, letters)):
-        c = (30 + i * 110 + (45 if d > 90 else 10), 120)
-        rot = 0
-        s.line(c, at(c, 80, rot))
-        s.line(c, at(c, 80, rot + d))
-        arc(s, c, 22, rot, rot + d)
+        pts = [(0.0, 0.0), at((0, 0), arm, 0), at((0, 0), arm, d)]
+        pts += [at((0, 0), radius, q) for q in range(0, d + 1, 90)]
+        xs, ys = [p[0] for p in pts], [p[1] for p in pts]
+        left = 10 + i * cell
+        c = (left + (cell - (max(xs) - min(xs))) / 2 - min(xs),
+             top + (inner - (max(ys) - min(ys))) / 2 - min(ys))
+        assert left < c[0] + min(xs) and c[0] + max(xs) < left + cell
+        s.line(c, at(c, arm, 0))
+        s.line(c, at(c, arm, d))
+        arc(s, c, radius, 0, d)
         s.dot(c, 3)
-        s.text((30 + i * 110 + 45, 158), letter, 16, italic=True)
+        s.text((left + cell / 2, top + inner + 24), letter, 16, italic=True)
     stem = (f"Here are {len(sizes)} angles. How many of them are {which} angles? "
             "Write the number only.")
     page = P.single(stem, key)
@@ -654,14 +662,17 @@ def t_which_point(P: Builder, points, x: int, y: int) -> None:
 
 
 def t_fourth_corner(P: Builder, a, b, c, letters: str) -> None:
-    """Three corners of a rectangle with sides along the grid; find the fourth."""
+    """Three corners of a rectangle; find the fourth. A rectangle with equal sides is called
+    a square, so that a pupil is not left wondering."""
     A, B, C, D = letters
     d = (a[0] + c[0] - b[0], a[1] + c[1] - b[1])
     pts = [a, b, c, d]
     assert all(perpendicular(vec(pts[i - 1], pts[i]), vec(pts[i], pts[(i + 1) % 4]))
                for i in range(4))
     assert 0 <= d[0] <= 8 and 0 <= d[1] <= 8
-    page = P.parts(f"{A}, {B} and {C} are three corners of the rectangle {letters}. "
+    sides = {(p[0] - q[0]) ** 2 + (p[1] - q[1]) ** 2 for p, q in zip(pts, pts[1:] + pts[:1])}
+    shape = "square" if len(sides) == 1 else "rectangle"
+    page = P.parts(f"{A}, {B} and {C} are three corners of the {shape} {letters}. "
                    f"Point {D} is not shown. What are the coordinates of {D}? "
                    f"{NUMBERS_ONLY_TXT}",
                    [(f"The x-coordinate of {D} is ______", n_(d[0])),
@@ -1220,7 +1231,7 @@ def paper110(dealer: PositionDealer, first: int) -> Builder:
     t_translate(P, (7, 6), -5, -3, "T")
     hours, temp = ["8 am", "9 am", "10 am", "11 am", "12 noon", "1 pm"], [4, 8, 10, 14, 18, 16]
     t_line_graph(P, "Temperature in the playground", "Temperature (°C)", hours, temp,
-                 4, 20, "the temperature in the playground one morning, in °C",
+                 4, 20, "the temperature in the playground one day, in °C",
                  [("What was the temperature at 10 am? ______", n_(temp[2])),
                   ("How many degrees warmer was it at 12 noon than at 8 am? ______",
                    n_(temp[4] - temp[0])),
