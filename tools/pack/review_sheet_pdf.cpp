@@ -50,8 +50,8 @@ Result<std::string> ReviewSheetPdf(const ReviewPaper& paper) {
             "</td></tr><tr><td class=keys>" + ReviewKeysTable(page, blankNumber) +
             "</td></tr></table>";
   }
-  // Pages are written as us-ascii with character references, so Latin-1 reads them exactly.
-  document.setHtml(QString::fromLatin1(html.data(), static_cast<qsizetype>(html.size())));
+  // Pages are us-ascii with character references; keys and problems are UTF-8 as the sources are.
+  document.setHtml(QString::fromUtf8(html.data(), static_cast<qsizetype>(html.size())));
 
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
