@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
-"""Mathematics topic 4, "Decimals": writes papers 116 to 120.
+"""Mathematics topic 4, "Decimals": writes papers 116 to 120 and their figures.
 
-    python3 tools/mathgen/decimals.py           # write the papers
+    python3 tools/mathgen/decimals.py           # write the papers and decimal-*.svg
     python3 tools/mathgen/decimals.py --check   # compare with the files
 
 Every key is worked out twice: with the standard Decimal type, and again with
-Fraction. The two must agree, and a key is never worked out with floats.
+Fraction. The two must agree, and a key is never worked out with floats. A key
+read from a figure (a hundred square, a number line) is also read back from the
+SVG drawn for the page.
 """
 
 from __future__ import annotations
@@ -23,12 +25,13 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from paperlib import (  # noqa: E402
     assemble_topic,
     run_generator,
-    Blank, Fraction, Paper, PositionDealer, write_files,
+    papers_in_sequence,
+    Blank, Fraction, Page, Paper, PositionDealer, write_files,
 )
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SUBJECT = os.path.join("assets", "subjects", "2-mathematics")
-FIRST_ID, LAST_ID = 22361, 22460
+FIRST_ID, LAST_ID = 22361, 22520
 
 NBSP = "\u00a0"
 MINUS = "\u2212"
@@ -147,6 +150,79 @@ def check_wrong(right: str, wrong: list[str], value=Decimal) -> None:
 
 
 # ---------------------------------------------------------------------------
+# Figures: SVG 1.1 with presentation attributes only
+
+SHADE = "#6fa8dc"
+
+
+def _svg_open(width: int, height: int) -> list[str]:
+    return ['<?xml version="1.0" encoding="UTF-8"?>',
+            f'<svg xmlns="http://www.w3.org/2000/svg" version="1.1" width="{width}" '
+            f'height="{height}" viewBox="0 0 {width} {height}">',
+            f'<rect x="0" y="0" width="{width}" height="{height}" fill="#ffffff"/>']
+
+
+def hundred_square_svg(shaded: int) -> str:
+    """A square of 10 by 10 small squares, the first `shaded` of them shaded
+    column by column from the left."""
+    cell, x0, y0 = 24, 20, 20
+    out = _svg_open(2 * x0 + 10 * cell, 2 * y0 + 10 * cell)
+    for col in range(10):
+        for row in range(10):
+            fill = SHADE if col * 10 + row < shaded else "#ffffff"
+            out.append(f'<rect x="{x0 + col * cell}" y="{y0 + row * cell}" width="{cell}" '
+                       f'height="{cell}" fill="{fill}" stroke="#000000" stroke-width="1"/>')
+    out.append(f'<rect x="{x0}" y="{y0}" width="{10 * cell}" height="{10 * cell}" '
+               f'fill="none" stroke="#000000" stroke-width="2"/>')
+    out.append("</svg>")
+    return "\n".join(out) + "\n"
+
+
+def decimal_line_svg(start: str, step: str, count: int, target: int,
+                     labelled: list[int]) -> str:
+    """A number line of `count` equal steps from `start`, with the decimal
+    values printed under the ticks in `labelled` and a red arrow over the tick
+    `target`."""
+    width, height = 560, 120
+    x0, x1, y = 50, 510, 70
+    gap = (x1 - x0) / count
+    out = _svg_open(width, height)
+    out.append(f'<line x1="{x0 - 15}" y1="{y}" x2="{x1 + 15}" y2="{y}" '
+               f'stroke="#000000" stroke-width="2"/>')
+    for k in range(count + 1):
+        x = round(x0 + k * gap, 1)
+        half = 12 if k in labelled else 7
+        out.append(f'<line x1="{x}" y1="{y - half}" x2="{x}" y2="{y + half}" '
+                   f'stroke="#000000" stroke-width="2"/>')
+        if k in labelled:
+            label = shown(plain_str(Decimal(start) + k * Decimal(step)))
+            out.append(f'<text x="{x}" y="{y + 34}" font-family="DejaVu Sans" '
+                       f'font-size="16" text-anchor="middle" fill="#000000">{label}</text>')
+    xt = round(x0 + target * gap, 1)
+    out.append(f'<line x1="{xt}" y1="{y - 52}" x2="{xt}" y2="{y - 24}" '
+               f'stroke="#c00000" stroke-width="3"/>')
+    out.append(f'<polygon points="{xt - 8},{y - 26} {xt + 8},{y - 26} {xt},{y - 13}" '
+               f'fill="#c00000" stroke="#c00000" stroke-width="1"/>')
+    out.append("</svg>")
+    return "\n".join(out) + "\n"
+
+
+def line_reading(svg: str) -> Decimal:
+    """Reads a number line back from its SVG: the labels and the x of their
+    ticks give the value of one unit of length, and the arrow's x is measured
+    against them. A second route to the key, independent of the arithmetic the
+    figure was drawn from."""
+    labels = [(Fraction(x), Fraction(t.replace(",", ""))) for x, t in
+              re.findall(r'<text x="([\d.]+)"[^>]*>([\d.,]+)</text>', svg)]
+    assert len(labels) >= 2, svg
+    (xa, va), (xb, vb) = labels[0], labels[-1]
+    xt = Fraction(re.search(r'<line x1="([\d.]+)"[^>]*stroke="#c00000"', svg).group(1))
+    value = va + (xt - xa) * (vb - va) / (xb - xa)
+    # Ticks sit at x rounded to 0.1, so the reading is exact to well within a step.
+    return value
+
+
+# ---------------------------------------------------------------------------
 # Papers
 
 class Builder(Paper):
@@ -154,13 +230,22 @@ class Builder(Paper):
         super().__init__(key_, first_id, seed=key_ * 6011, dealer=dealer,
                          instruction=INSTRUCTION)
 
+        self.figures: dict[str, str] = {}
+
     def qrng(self) -> random.Random:
         return random.Random(self.key * 1000 + self.number)
 
+    def draw(self, page: Page, svg: str, w: int, h: int, alt: str) -> None:
+        """Attaches a figure to the page just added, named by its page id."""
+        assert page is self.pages[-1]
+        name = f"decimal-{self.page_id(len(self.pages))}.svg"
+        self.figures[name] = svg
+        page.figure = (name, w, h, alt)
+
     def one(self, stem: str, x: Decimal, answer: str = "Ans: ______",
-            marks: int = 1) -> None:
+            marks: int = 1) -> Page:
         b = key(x, marks)
-        self.single(stem, b.key, answer=answer, marks=marks)
+        return self.single(stem, b.key, answer=answer, marks=marks)
 
     def work_outs(self, stem: str, exprs: list[str]) -> None:
         self.parts(stem, [(f"{show(e)} = ______", key(calc(e))) for e in exprs])
@@ -171,8 +256,8 @@ class Builder(Paper):
 
 # Paper 116: place value of decimals; fractions as decimals.
 
-def paper116(dealer: PositionDealer) -> Builder:
-    P = Builder(116, FIRST_ID, dealer)
+def paper116(dealer: PositionDealer, first_id: int) -> Builder:
+    P = Builder(116, first_id, dealer)
 
     P.parts(f"Write the value of the digit 4 in each number. {DECS}",
             [(f"{n} ______", key(digit_value(n, "4"))) for n in ["2.4", "7.14", "0.634"]])
@@ -182,10 +267,30 @@ def paper116(dealer: PositionDealer) -> Builder:
     P.choose("What is the value of the digit 8 in 5.386?", "8 hundredths",
              ["8 tenths", "8 thousandths", "8 tens"])
 
+    # Each digit read from its place, and checked by its value in the number.
+    n, places = "43.618", [("tens", 10), ("tenths", "0.1"), ("hundredths", "0.01"),
+                           ("thousandths", "0.001")]
+    digits = {}
+    for name, place in places:
+        d = int(Decimal(n) / Decimal(place)) % 10
+        assert digit_value(n, str(d)) == d * Decimal(place), (name, d)
+        digits[name] = d
+    P.parts(f"Write the digit that is in each place of the number {n}.",
+            [(f"the {name} place ______", key(Decimal(digits[name]))) for name, _ in places])
+
     P.parts("Write each number as a decimal.",
             [("3 tenths = ______", key(calc("3 / 10"))),
              ("7 hundredths = ______", key(calc("7 / 100"))),
              ("4 ones and 9 tenths = ______", key(calc("4 + 0.9")))])
+
+    # A hundred square: the key is counted back from the drawing.
+    svg = hundred_square_svg(37)
+    assert svg.count(f'fill="{SHADE}"') == 37
+    x = frac_dec("37/100")
+    assert Fraction(x) == Fraction(svg.count(f'fill="{SHADE}"'), svg.count("<rect ") - 2)
+    P.draw(P.one("The large square is divided into 100 equal small squares. What part "
+                 f"of the large square is shaded? {DEC}", x),
+           svg, 280, 280, "A square of 100 small squares, some of them shaded")
 
     P.work_outs("Write each of these as a single number.",
                 ["5 + 0.6 + 0.08", "20 + 3 + 0.04", "0.7 + 0.005"])
@@ -196,10 +301,26 @@ def paper116(dealer: PositionDealer) -> Builder:
     assert all(digit_value(w, "4") != Decimal("0.004") for w in wrong)
     P.choose("In which number is the digit 4 in the thousandths place?", right, wrong)
 
+    # Counting in tenths and hundredths, worked out with Decimal and with Fraction.
+    rows = [("4.6", "tenths", 10), ("1.25", "hundredths", 100), ("0.3", "hundredths", 100)]
+    keys = []
+    for n, name, per in rows:
+        x = Decimal(n) * per
+        assert Fraction(x) == Fraction(n) / Fraction(1, per) and x == int(x)
+        keys.append(key(x))
+    P.parts("Write the missing numbers.",
+            [(f"{n} = ______ {name}", k) for (n, name, _), k in zip(rows, keys)])
+
     P.parts("Write each fraction as a decimal.",
             [(f"{f} = ______", key(frac_dec(f))) for f in ["3/10", "27/100", "9/100"]])
     P.parts("Write each fraction as a decimal.",
             [(f"{f} = ______", key(frac_dec(f))) for f in ["1/2", "1/4", "3/4"]])
+
+    # A zero after the last digit changes nothing; a zero put in front does.
+    wrong = ["0.04", "4.0", "0.004"]
+    check_wrong("0.40", wrong)
+    assert Decimal("0.40") == Decimal("0.4")
+    P.choose("Which of these is equal to 0.4?", "0.40", wrong)
 
     # 8. 7/100 misread as 0.7, 7.100 or 0.007.
     wrong = ["0.7", "7.100", "0.007"]
@@ -216,12 +337,34 @@ def paper116(dealer: PositionDealer) -> Builder:
              ("8.052 = 8 + ______ + 0.002", key(calc("8.052 - 8 - 0.002"))),
              ("6.19 = 6 + ______ + 0.09", key(calc("6.19 - 6 - 0.09")))])
 
+    # Tenths and hundredths swapped, tens for ones, hundredths for thousandths.
+    worth = {"ones": 1, "tens": 10, "tenths": Decimal("0.1"),
+             "hundredths": Decimal("0.01"), "thousandths": Decimal("0.001")}
+
+    def said(text: str) -> Decimal:
+        a, b = re.fullmatch(r"3 (\w+) and 6 (\w+)", text).groups()
+        return 3 * worth[a] + 6 * worth[b]
+
+    right = "3 ones and 6 hundredths"
+    wrong = ["3 ones and 6 tenths", "3 tens and 6 hundredths", "3 ones and 6 thousandths"]
+    assert said(right) == Decimal("3.06") and Fraction(said(right)) == Fraction(306, 100)
+    assert all(said(w) != said(right) for w in wrong)
+    P.choose("Which of these is the same as 3.06?", right, wrong)
+
     P.parts("Write each fraction as a decimal.",
             [(f"1/5 = ______", key(frac_dec("1/5"))),
              (f"2/5 = ______", key(frac_dec("2/5"))),
              (f"3/1000 = ______", key(frac_dec("3/1000")))])
 
     P.one("What number is 0.1 more than 2.95?", calc("2.95 + 0.1"))
+
+    # The arrow's number, read back from the drawing as a second route.
+    svg = decimal_line_svg("3", "0.1", 10, 6, [0, 10])
+    x = calc("3 + 0.6")
+    assert x == calc("4 - 0.4") and abs(line_reading(svg) - Fraction(x)) < Fraction(1, 40)
+    P.draw(P.one(f"What number is the arrow pointing to on this number line? {DEC}", x),
+           svg, 560, 120, "A number line from 3 to 4 marked in ten equal steps, "
+                          "with an arrow over one mark")
 
     P.parts("Write each mixed number as a decimal.",
             [(f"4{NBSP}3/10 = ______", key(4 + frac_dec("3/10"))),
@@ -234,10 +377,32 @@ def paper116(dealer: PositionDealer) -> Builder:
     assert frac_dec("1/4") == Decimal("0.25")
     P.choose("Which fraction is equal to 0.25?", "1/4", wrong)
 
+    # 3/5 read as "3 and 5" (0.35, 3.5) or the digits reversed.
+    wrong = ["0.35", "3.5", "0.53"]
+    check_wrong("0.6", wrong)
+    assert frac_dec("3/5") == Decimal("0.6") == frac_dec("6/10")
+    P.choose("Which decimal is equal to 3/5?", "0.6", wrong)
+
     P.parts("Write each fraction as a decimal.",
             [(f"{f} = ______", key(frac_dec(f))) for f in ["347/1000", "5/1000", "62/1000"]])
 
+    fracs = ["13/10", "245/100", "1003/1000"]
+    for f in fracs:
+        n, d = map(int, f.split("/"))
+        assert Fraction(frac_dec(f)) == n // d + Fraction(n % d, d)
+    P.parts("Each of these fractions is greater than 1. Write each one as a decimal.",
+            [(f"{f} = ______", key(frac_dec(f))) for f in fracs])
+
     P.one("What number is 0.01 less than 5.3?", calc("5.3 - 0.01"))
+
+    # Crossing a whole one or a tenth, where 6.102 or 3.010 tempt.
+    steps = [("0.1 more than 6.92", "6.92 + 0.1"), ("0.01 more than 3.09", "3.09 + 0.01"),
+             ("0.001 less than 2", "2 - 0.001")]
+    for _, e in steps:
+        a, op, b = e.split()
+        assert Fraction(calc(e)) == Fraction(a) + (1 if op == "+" else -1) * Fraction(b)
+    P.parts("Write the number that is:",
+            [(f"{t} ______", key(calc(e))) for t, e in steps])
 
     # 17. Counting on past a whole one, where 0.10 and 2.50 tempt.
     P.parts("Write the next number in each sequence.",
@@ -253,6 +418,16 @@ def paper116(dealer: PositionDealer) -> Builder:
              ("six and forty-three hundredths ______", key(calc("6 + 0.43"))),
              ("nine thousandths ______", key(calc("9 / 1000")))])
 
+    # 2 m 5 cm is 2.05 m, not 2.5 m: checked by counting centimetres.
+    lengths = [(1, 34), (2, 5), (0, 85)]
+    items = []
+    for m, cm in lengths:
+        x = m + calc(f"{cm} / 100")
+        assert Fraction(x) == Fraction(100 * m + cm, 100)
+        told = f"{m} m {cm} cm" if m else f"{cm} cm"
+        items.append((f"{told} = ______ m", key(x)))
+    P.parts(f"Write each length in metres. {DECS}", items)
+
     # "Hundreds" for "hundredths" is the slip pupils make; 80 hundredths would equal 8 tenths.
     wrong = ["8 tenths", "8 thousandths", "8 hundreds"]
     P.choose("Which of these is the same as 0.08?", "8 hundredths", wrong)
@@ -261,8 +436,8 @@ def paper116(dealer: PositionDealer) -> Builder:
 
 # Paper 117: comparing, ordering and rounding decimals.
 
-def paper117(dealer: PositionDealer) -> Builder:
-    P = Builder(117, FIRST_ID + 20, dealer)
+def paper117(dealer: PositionDealer, first_id: int) -> Builder:
+    P = Builder(117, first_id, dealer)
 
     # 1. The longest numbers look the largest.
     terms = ["0.7", "0.65", "0.09", "0.659"]
@@ -278,6 +453,31 @@ def paper117(dealer: PositionDealer) -> Builder:
     P.parts("Write the larger number of each pair.",
             [(f"{a} and {b} ______", key(max(Decimal(a), Decimal(b))))
              for a, b in [("0.8", "0.75"), ("1.09", "1.1"), ("4.35", "4.305")]])
+
+    # The statements pupils get wrong: the longer number thought larger, and a
+    # zero after the point ignored.
+    def holds(text: str) -> bool:
+        a, rel, b = re.fullmatch(r"([\d.]+) is (greater|less) than ([\d.]+)", text).groups()
+        return Decimal(a) > Decimal(b) if rel == "greater" else Decimal(a) < Decimal(b)
+
+    def holds_too(text: str) -> bool:
+        a, rel, b = re.fullmatch(r"([\d.]+) is (greater|less) than ([\d.]+)", text).groups()
+        return (Fraction(a) - Fraction(b) > 0) == (rel == "greater")
+
+    right = "0.5 is greater than 0.45"
+    wrong = ["0.3 is greater than 0.32", "1.08 is greater than 1.8", "2.6 is less than 2.06"]
+    assert holds(right) and holds_too(right)
+    assert not any(holds(w) or holds_too(w) for w in wrong)
+    P.choose("Which of these statements is true?", right, wrong)
+
+    pairs = [("3/4", "0.7"), ("0.35", "2/5"), ("0.09", "1/10")]
+    items = []
+    for a, b in pairs:
+        va, vb = (frac_dec(t) if "/" in t else Decimal(t) for t in (a, b))
+        big = max(va, vb)
+        assert Fraction(big) == max(Fraction(a), Fraction(b))
+        items.append((f"{a} and {b} ______", key(big)))
+    P.parts(f"Write the larger number of each pair. {DECS}", items)
 
     # 4. Wrong orders: by the number of digits, the right order reversed, and
     # 2.505 put after 2.55 because it is longer.
@@ -295,6 +495,14 @@ def paper117(dealer: PositionDealer) -> Builder:
     assert Fraction(mid) == (Fraction("2.4") + Fraction("2.5")) / 2
     P.one("What number is exactly halfway between 2.4 and 2.5?", mid)
 
+    # Hundredths between two tenths, read back from the drawing as a second route.
+    svg = decimal_line_svg("4.6", "0.01", 10, 3, [0, 10])
+    x = calc("4.6 + 0.03")
+    assert x == calc("4.7 - 0.07") and abs(line_reading(svg) - Fraction(x)) < Fraction(1, 400)
+    P.draw(P.one(f"What number is the arrow pointing to? {DEC}", x),
+           svg, 560, 120, "A number line from 4.6 to 4.7 marked in ten equal steps, "
+                          "with an arrow over one mark")
+
     right, wrong = "0.35", ["0.29", "0.41", "3.5"]
     assert Decimal("0.3") < Decimal(right) < Decimal("0.4")
     assert all(not Decimal("0.3") < Decimal(w) < Decimal("0.4") for w in wrong)
@@ -305,6 +513,13 @@ def paper117(dealer: PositionDealer) -> Builder:
     P.parts("Round each number to one decimal place.",
             [(f"{n} ______", key(round_dp(n, 1))) for n in ["4.36", "7.82", "0.97"]])
 
+    # Rounded down when it should go up, up past the half, and 2.45 to 2.5.
+    right, wrong = "2.36", ["2.46", "2.34", "2.45"]
+    assert round_dp(right, 1) == Decimal("2.4")
+    assert all(round_dp(w, 1) != Decimal("2.4") for w in wrong)
+    assert Fraction("2.35") <= Fraction(right) < Fraction("2.45")
+    P.choose("Which of these numbers rounds to 2.4 to one decimal place?", right, wrong)
+
     # 9. Rounding twice (6.849, 6.85, 6.9), to a whole number, to 2 places.
     right = plain_str(round_dp("6.849", 1))
     wrong = ["6.9", "7", "6.85"]
@@ -314,6 +529,14 @@ def paper117(dealer: PositionDealer) -> Builder:
     P.one("A parcel weighs 2.68 kg. What is its mass to the nearest kilogram?",
           round_dp("2.68", 0), answer="Ans: ______ kg")
 
+    # An estimate: each mass rounded, then the rounded masses added.
+    masses = ["1.6", "2.3", "0.8", "3.5"]
+    est = sum(round_dp(m, 0) for m in masses)
+    assert est == sum((int(Fraction(m) * 10) + 5) // 10 for m in masses)
+    P.one(f"Four parcels weigh {' kg, '.join(masses[:3])} kg and {masses[3]} kg. Round each mass "
+          "to the nearest kilogram, then add the rounded masses to estimate the total "
+          "mass.", est, answer="Ans: ______ kg")
+
     terms = ["0.6", "0.56", "0.065", "0.605"]
     right = by_value(terms)[::-1]
     wrong = [by_value(terms), sorted(terms, key=len), [right[1], right[0], right[2], right[3]]]
@@ -322,9 +545,34 @@ def paper117(dealer: PositionDealer) -> Builder:
              f"smallest?<br>{'&nbsp;&nbsp;&nbsp; '.join(terms)}", ", ".join(right),
              [", ".join(w) for w in wrong])
 
+    # Fractions and decimals in one list; wrong orders: fractions left as they
+    # look (1/2 and 3/10 read as 0.12 and 0.310), longest last, reversed.
+    terms = ["0.45", "1/2", "3/10", "0.6"]
+    right = sorted(terms, key=Fraction)
+    assert [frac_dec(t) if "/" in t else Decimal(t) for t in right] == sorted(
+        frac_dec(t) if "/" in t else Decimal(t) for t in terms)
+    wrong = [["1/2", "3/10", "0.45", "0.6"], ["0.45", "0.6", "1/2", "3/10"], right[::-1]]
+    assert right not in wrong and len({tuple(w) for w in wrong}) == 3
+    P.choose("Which list shows these numbers in order from the smallest to the "
+             f"largest?<br>{'&nbsp;&nbsp;&nbsp; '.join(terms)}", ", ".join(right),
+             [", ".join(w) for w in wrong])
+
     P.parts("Round 15.47:",
             [("to the nearest whole number ______", key(round_dp("15.47", 0))),
              ("to one decimal place ______", key(round_dp("15.47", 1)))])
+
+    # One number rounded four ways; 368.45 to one place tests the half.
+    n = "368.45"
+    tens, hundreds = (Decimal(n).quantize(Decimal(u), rounding=decimal.ROUND_HALF_UP)
+                      for u in ("1E1", "1E2"))
+    for unit, r in ((10, tens), (100, hundreds)):
+        assert Fraction(r) % unit == 0 and (2 * abs(Fraction(n) - Fraction(r)) < unit
+                                            or 2 * (Fraction(r) - Fraction(n)) == unit)
+    P.parts(f"Round {n}:",
+            [("to the nearest hundred ______", key(hundreds)),
+             ("to the nearest ten ______", key(tens)),
+             ("to the nearest whole number ______", key(round_dp(n, 0))),
+             ("to one decimal place ______", key(round_dp(n, 1)))])
 
     right, wrong = "4.62", ["5.51", "4.49", "5.7"]
     assert round_dp(right, 0) == 5 and all(round_dp(w, 0) != 5 for w in wrong)
@@ -352,6 +600,15 @@ def paper117(dealer: PositionDealer) -> Builder:
              f"{runners[3]} {times[3]} seconds. Who was the fastest?", best,
              [w for w in runners if w != best])
 
+    names = ["Maya", "Tom", "Sara", "Ben"]
+    jumps = ["2.7", "2.75", "2.07", "2.57"]
+    order = by_value(jumps)
+    assert order[-1] == max(jumps, key=Fraction) and order[0] == min(jumps, key=Fraction)
+    told = [f"{w} jumped {j} m" for w, j in zip(names, jumps)]
+    P.parts(f"In a long jump competition, {', '.join(told[:3])} and {told[3]}.",
+            [("How far did the winner jump? ______ m", key(Decimal(order[-1]))),
+             ("How far did the child who came last jump? ______ m", key(Decimal(order[0])))])
+
     low = Decimal("3.55")
     assert round_dp("3.55", 1) == Decimal("3.6") and round_dp("3.54", 1) != Decimal("3.6")
     P.one("A number with two decimal places rounds to 3.6 to one decimal place. "
@@ -362,6 +619,19 @@ def paper117(dealer: PositionDealer) -> Builder:
     P.one("What is the largest number with two decimal places that rounds to 7 "
           "to the nearest whole number?", high)
 
+    # Counted one hundredth at a time, and again as the gap in hundredths less one.
+    inside = [Decimal("4.3") + Decimal(k) / 100 for k in range(1, 100)]
+    count = sum(1 for x in inside if Decimal("4.3") < x < Decimal("4.4"))
+    assert count == (Fraction("4.4") - Fraction("4.3")) * 100 - 1
+    P.one("How many numbers with exactly two decimal places are greater than 4.3 and "
+          "less than 4.4? (Write the number only.)", Decimal(count))
+
+    # 6.1 itself, and numbers just outside the gap.
+    right, wrong = "6.095", ["6.1", "6.05", "6.19"]
+    assert Decimal("6.09") < Decimal(right) < Decimal("6.1")
+    assert all(not Fraction("6.09") < Fraction(w) < Fraction("6.1") for w in wrong)
+    P.choose("Which of these numbers is greater than 6.09 and less than 6.1?", right, wrong)
+
     P.parts("Round each amount to the nearest pound.",
             [(f"£{n} rounds to £______", key(round_dp(n, 0))) for n in ["4.67", "12.35", "0.82"]])
     return P
@@ -369,11 +639,13 @@ def paper117(dealer: PositionDealer) -> Builder:
 
 # Paper 118: adding and subtracting decimals.
 
-def paper118(dealer: PositionDealer) -> Builder:
-    P = Builder(118, FIRST_ID + 40, dealer)
+def paper118(dealer: PositionDealer, first_id: int) -> Builder:
+    P = Builder(118, first_id, dealer)
 
     P.work_outs("Work out each calculation.", ["0.3 + 0.5", "0.7 + 0.6", "1.4 + 2.3"])
+    P.work_outs("Work out each calculation.", ["0.2 + 0.08", "0.5 + 0.05", "0.6 + 0.4"])
     P.work_outs("Work out each calculation.", ["0.9 - 0.4", "1.2 - 0.5", "3.6 - 1.8"])
+    P.work_outs("Work out each calculation.", ["7 - 0.3", "5 - 0.02", "1 - 0.001"])
     P.work_outs("Work out each calculation.", ["2.45 + 1.32", "3.78 + 4.56", "12.6 + 3.75"])
     P.work_outs("Work out each calculation.", ["5.84 - 2.31", "7.2 - 3.45", "10 - 4.37"])
 
@@ -390,7 +662,25 @@ def paper118(dealer: PositionDealer) -> Builder:
              ("0.25 + ______ = 1", key(calc("1 - 0.25"))),
              ("3.7 + ______ = 10", key(calc("10 - 3.7")))])
 
+    bonds = [("6.4", "{} + ______ = 10"), ("2.75", "{} + ______ = 10"),
+             ("0.09", "______ + {} = 10")]
+    items = []
+    for n, form in bonds:
+        x = calc(f"10 - {n}")
+        assert Fraction(x) + Fraction(n) == 10
+        items.append((form.format(n), key(x)))
+    P.parts("Write the missing numbers.", items)
+
     P.one(f"Work out {show('6 - 2.45')}.", calc("6 - 2.45"))
+
+    # Each number rounded to the nearest whole number first; 7 and 9 from
+    # rounding one number the wrong way, 80 from losing the point.
+    est = round_dp("4.87", 0) + round_dp("3.12", 0)
+    assert est == 8 and abs(Fraction(calc("4.87 + 3.12")) - Fraction(est)) < Fraction(1, 2)
+    wrong = ["7", "9", "80"]
+    exact = Fraction(calc("4.87 + 3.12"))
+    assert all(abs(exact - Fraction(w)) > abs(exact - Fraction(est)) for w in wrong)
+    P.choose(f"Which is the best estimate of {show('4.87 + 3.12')}?", plain_str(est), wrong)
 
     # 9. The smaller digit taken from the larger in each column, and one
     # exchange forgotten.
@@ -398,6 +688,13 @@ def paper118(dealer: PositionDealer) -> Builder:
     wrong = ["6.45", "5.65", "6.55"]
     check_wrong(right, wrong)
     P.choose(f"What is {show('8.3 - 2.75')}?", right, wrong)
+
+    # The inverse: only adding back the number taken away gives 6.4 again.
+    opts = ["3.65 + 2.75", "3.65 - 2.75", "6.4 + 2.75", "3.65 + 6.4"]
+    assert calc("6.4 - 2.75") == Decimal("3.65")
+    assert calc(opts[0]) == Decimal("6.4") and all(calc(o) != Decimal("6.4") for o in opts[1:])
+    P.choose(f"Amira worked out {show('6.4 - 2.75')} = 3.65. Which calculation could she "
+             "use to check her answer?", show(opts[0]), [show(o) for o in opts[1:]])
 
     P.work_outs("Work out each calculation.", ["1.2 + 3.45 + 0.8", "4.06 + 2.9 + 1.14"])
 
@@ -411,6 +708,11 @@ def paper118(dealer: PositionDealer) -> Builder:
 
     P.work_outs("Work out each calculation.", ["15.3 + 6.78", "20.05 - 8.6"])
 
+    x = calc("1.6 + 0.75")
+    assert Fraction(x) * 100 == 160 + 75
+    P.one("Tom ran 1.6 km and then walked 0.75 km. How far did he go altogether?", x,
+          answer="Ans: ______ km")
+
     pairs = [("0.35", "0.65"), ("0.35", "0.75"), ("0.45", "0.65"), ("0.3", "0.07")]
     sums = [calc(f"{a} + {b}") for a, b in pairs]
     assert sums[0] == 1 and all(s != 1 for s in sums[1:])
@@ -420,8 +722,30 @@ def paper118(dealer: PositionDealer) -> Builder:
     P.one("What is the difference between 4.2 and 0.75?", calc("4.2 - 0.75"))
     P.one("The sum of two numbers is 9.1. One of the numbers is 3.46. What is the "
           "other number?", calc("9.1 - 3.46"))
+    x = calc("4.5 - 1.75")
+    assert Fraction(x) + Fraction("1.75") == Fraction("4.5")
+    P.one("A bucket holds 4.5 litres of water. 1.75 litres leak out through a hole. How "
+          "much water is left in the bucket?", x, answer="Ans: ______ litres")
+
     P.work_outs("Work out each calculation.", ["0.125 + 0.375", "2.048 + 1.6", "5 - 0.125"])
+    # Each sequence has a constant step; the next term is checked by adding the
+    # step worked out from the first two terms to the last, with Fraction.
+    seqs = [["1.25", "1.5", "1.75"], ["4.6", "4.35", "4.1"], ["0.96", "0.98", "1"]]
+    items = []
+    for t in seqs:
+        step = calc(f"{t[1]} - {t[0]}") if Decimal(t[1]) > Decimal(t[0]) else -calc(f"{t[0]} - {t[1]}")
+        assert Decimal(t[2]) - Decimal(t[1]) == step
+        nxt = Decimal(t[2]) + step
+        assert Fraction(nxt) == 2 * Fraction(t[2]) - Fraction(t[1])
+        items.append((f"{', '.join(t)}, ______", key(nxt)))
+    P.parts("Write the next number in each sequence. Each sequence goes up or down by "
+            "the same amount each time.", items)
+
     P.one("Find the total of 0.8, 0.08 and 8.", calc("0.8 + 0.08 + 8"))
+
+    x = calc("12.4 - 3.75 + 1.6")
+    assert Fraction(x) == Fraction("12.4") + Fraction("1.6") - Fraction("3.75")
+    P.one(f"Work out {show('12.4 - 3.75 + 1.6')}.", x)
 
     opts = ["1.75 + 0.75", "1.75 + 0.57", "3 - 0.05", "0.25 + 0.25"]
     vals = [calc(o) for o in opts]
@@ -430,16 +754,23 @@ def paper118(dealer: PositionDealer) -> Builder:
              [show(o) for o in opts[1:]])
 
     P.one(f"Work out {show('10 - 0.1 - 0.01')}.", calc("10 - 0.1 - 0.01"))
+
+    total = calc("1.25 + 0.8 + 2.06")
+    x = calc(f"{plain_str(total)} - 4")
+    assert Fraction(x) * 100 == 125 + 80 + 206 - 400
+    P.one("Three parcels weigh 1.25 kg, 0.8 kg and 2.06 kg. How much more than 4 kg do "
+          "the three parcels weigh altogether?", x, answer="Ans: ______ kg", marks=2)
     return P
 
 
-# Paper 119: multiplying and dividing by 10, 100 and 1000; multiplying a
-# decimal by a whole number.
+# Paper 119: multiplying and dividing by 10, 100 and 1000; multiplying and
+# dividing a decimal by a whole number.
 
-def paper119(dealer: PositionDealer) -> Builder:
-    P = Builder(119, FIRST_ID + 60, dealer)
+def paper119(dealer: PositionDealer, first_id: int) -> Builder:
+    P = Builder(119, first_id, dealer)
 
     P.work_outs("Work out each calculation.", ["3.4 * 10", "0.56 * 10", "2.75 * 100"])
+    P.work_outs("Work out each calculation.", ["0.5 * 10", "0.07 * 10", "0.9 * 100"])
     P.parts(f"Work out each calculation. {DECS}",
             [(f"{show(e)} = ______", key(calc(e))) for e in ["45 / 10", "7 / 100", "38.2 / 10"]])
 
@@ -448,6 +779,10 @@ def paper119(dealer: PositionDealer) -> Builder:
     wrong = ["6", "600", "0.006"]
     check_wrong(right, wrong)
     P.choose(f"What is {show('0.6 * 100')}?", right, wrong)
+
+    x = calc("3.2 / 0.032")
+    assert Fraction("0.032") * Fraction(x) == Fraction("3.2") and x == 100
+    P.one("How many times larger is 3.2 than 0.032? (Write the number only.)", x)
 
     P.work_outs("Work out each calculation.", ["4.3 * 1000", "0.025 * 1000", "1.08 * 100"])
     P.parts(f"Work out each calculation. {DECS}",
@@ -466,14 +801,39 @@ def paper119(dealer: PositionDealer) -> Builder:
     check_wrong(right, wrong)
     P.choose(f"What is {show('9.2 / 100')}?", right, wrong)
 
+    conv = [("2.5 litres = ______ ml", "2.5 * 1000", (Fraction(5, 2), 1000)),
+            ("0.6 km = ______ m", "0.6 * 1000", (Fraction(3, 5), 1000)),
+            ("350 ml = ______ litres", "350 / 1000", (350, Fraction(1, 1000)))]
+    items = []
+    for text, e, (q, per) in conv:
+        assert Fraction(calc(e)) == q * per
+        items.append((text, key(calc(e))))
+    P.parts("Write the missing numbers.", items)
+
     P.work_outs("Work out each calculation.", ["0.3 * 4", "0.7 * 6", "0.08 * 5"])
     P.work_outs("Work out each calculation.", ["1.6 * 3", "2.45 * 4", "3.07 * 6"])
+
+    # A known fact scaled: the keys come from calc, the check from 27 x 8 = 216.
+    fact = 27 * 8
+    exprs = ["2.7 * 8", "0.27 * 8", "21.6 / 8"]
+    checks = [Fraction(fact, 10), Fraction(fact, 100), Fraction(27, 10)]
+    assert all(Fraction(calc(e)) == c for e, c in zip(exprs, checks))
+    P.parts(f"You know that 27 {TIMES} 8 = {fact}. Use this fact to work out each "
+            f"calculation. {DECS}",
+            [(f"{show(e)} = ______", key(calc(e))) for e in exprs])
 
     # 11. The point in the wrong place, or the numbers added.
     right = plain_str(calc("0.4 * 3"))
     wrong = ["0.12", "12", "3.4"]
     check_wrong(right, wrong)
     P.choose(f"What is {show('0.4 * 3')}?", right, wrong)
+
+    # 4.9 rounded to 5; 24 from rounding down, 300 and 3 from a slipped point.
+    est = round_dp("4.9", 0) * 6
+    exact = Fraction(calc("4.9 * 6"))
+    wrong = ["24", "300", "3"]
+    assert est == 30 and all(abs(exact - Fraction(w)) > abs(exact - Fraction(est)) for w in wrong)
+    P.choose(f"Which is the best estimate of {show('4.9 * 6')}?", plain_str(est), wrong)
 
     P.one(f"Work out {show('12.5 * 8')}.", calc("12.5 * 8"))
 
@@ -482,13 +842,30 @@ def paper119(dealer: PositionDealer) -> Builder:
              ("450 g = ______ kg", key(calc("450 / 1000"))),
              ("1.75 m = ______ cm", key(calc("1.75 * 100")))])
 
+    x = calc("45 / 100")
+    assert Fraction(x) * 100 == 45
+    P.one("100 identical paper clips weigh 45 g altogether. What is the mass of one "
+          f"paper clip? {DEC}", x, answer="Ans: ______ g")
+
     P.one(f"Work out {show('6 * 0.25')}. {DEC}", calc("6 * 0.25"))
     P.one(f"Work out {show('4.08 * 7')}.", calc("4.08 * 7"))
+
+    x = calc("0.4 * 7")
+    assert Fraction(x) == sum([Fraction(2, 5)] * 7)
+    P.one("One lap of a running track is 0.4 km. Sara runs 7 laps. How far does she run?",
+          x, answer="Ans: ______ km")
 
     opts = ["0.36 * 10", "0.36 * 100", "360 / 1000", "3.6 / 10"]
     vals = [calc(o) for o in opts]
     assert vals[0] == Decimal("3.6") and all(v != Decimal("3.6") for v in vals[1:])
     P.choose("Which calculation has the answer 3.6?", show(opts[0]),
+             [show(o) for o in opts[1:]])
+
+    # Three ways of making 2.5 and one with the point a place out.
+    opts = ["0.025 * 10", "0.25 * 10", "250 / 100", "25 / 10"]
+    vals = [Fraction(calc(o)) for o in opts]
+    assert vals[0] != Fraction(5, 2) and all(v == Fraction(5, 2) for v in vals[1:])
+    P.choose("Which of these calculations does NOT have the answer 2.5?", show(opts[0]),
              [show(o) for o in opts[1:]])
 
     a, b, c = calc("53 / 5.3"), calc("0.7 / 0.007"), calc("60 / 1000")
@@ -499,7 +876,18 @@ def paper119(dealer: PositionDealer) -> Builder:
              (f"0.7 {DIVIDE} ______ = 0.007", key(b)),
              (f"______ {TIMES} 1,000 = 60", key(c))])
 
+    exprs = ["8.4 / 4", "7.5 / 5", "0.96 / 3"]
+    for e in exprs:
+        a, _, b = e.split()
+        assert Fraction(calc(e)) * int(b) == Fraction(a)
+    P.parts(f"Work out each calculation. {DECS}",
+            [(f"{show(e)} = ______", key(calc(e))) for e in exprs])
+
     P.work_outs("Work out each calculation.", ["0.9 * 8", "0.15 * 9"])
+
+    x = calc("0.75 * 12")
+    assert Fraction(x) == Fraction(3, 4) * 12 == Fraction(calc("0.75 * 10") + calc("0.75 * 2"))
+    P.one(f"Work out {show('0.75 * 12')}.", x)
 
     x = calc(f"{plain_str(calc('3.6 * 100'))} / 1000")
     assert Fraction("3.6") * 100 / 1000 == Fraction(x)
@@ -514,8 +902,8 @@ def paper119(dealer: PositionDealer) -> Builder:
 
 # Paper 120: money and measures word problems.
 
-def paper120(dealer: PositionDealer) -> Builder:
-    P = Builder(120, FIRST_ID + 80, dealer)
+def paper120(dealer: PositionDealer, first_id: int) -> Builder:
+    P = Builder(120, first_id, dealer)
 
     P.one("A pen costs £1.35 and a ruler costs £0.80. How much do they cost "
           "altogether?", calc("1.35 + 0.80"), answer="Ans: £______")
@@ -526,6 +914,12 @@ def paper120(dealer: PositionDealer) -> Builder:
           answer="Ans: ______ kg")
     P.one("A book costs £4.99. How much do 3 of these books cost?",
           calc("4.99 * 3"), answer="Ans: £______")
+
+    pence = 35 * 9
+    x = calc(f"{pence} / 100")
+    assert Fraction(x) == Fraction(calc("0.35 * 9"))
+    P.one("Pencils cost 35p each. How much do 9 pencils cost, in pounds?", x,
+          answer="Ans: £______")
 
     # 5. 305p with the point one place out, the digits swapped, a 0 lost.
     right, wrong = "£3.05", ["£30.50", "£3.50", "£0.35"]
@@ -543,12 +937,28 @@ def paper120(dealer: PositionDealer) -> Builder:
     P.one("10 identical books weigh 4.6 kg altogether. What is the mass of one "
           f"book, in kilograms? {DEC}", calc("4.6 / 10"), answer="Ans: ______ kg")
 
+    x = calc("2.70 / 6")
+    assert Fraction(x) * 6 == Fraction("2.7")
+    P.one(f"A pack of 6 yoghurts costs £2.70. How much does one yoghurt cost? {DEC}", x,
+          answer="Ans: £______")
+
     # 10. The change worked out with 5 - 2.75 - 0.95 slipped in different ways.
     change = calc("5 - 2.75 - 0.95")
     right, wrong = f"£{change:.2f}", ["£2.30", "£1.20", "£3.70"]
     check_wrong(right[1:], [w[1:] for w in wrong])
     P.choose("Priya buys a sandwich for £2.75 and a drink for £0.95. She pays with "
              "a £5 note. How much change does she get?", right, wrong)
+
+    # Change from £10: the cost of one book taken away, the cost itself, and
+    # 10 - 5.55 with an exchange forgotten.
+    cost = calc("1.85 * 3")
+    change = calc(f"10 - {plain_str(cost)}")
+    assert Fraction(change) == 10 - 3 * Fraction("1.85")
+    right, wrong = f"£{change:.2f}", ["£8.15", "£5.55", "£4.55"]
+    assert calc("10 - 1.85") == Decimal("8.15")
+    check_wrong(right[1:], [w[1:] for w in wrong])
+    P.choose("Ravi buys 3 notebooks that cost £1.85 each. He pays with a £10 note. How "
+             "much change does he get?", right, wrong)
 
     x = calc(f"2.4 + {plain_str(calc('850 / 1000'))}")
     assert Fraction("2.4") * 1000 + 850 == Fraction(x) * 1000
@@ -565,6 +975,12 @@ def paper120(dealer: PositionDealer) -> Builder:
     P.one("A plank of wood 2.4 m long is cut into 4 equal pieces. How long is each "
           f"piece, in metres? {DEC}", calc("2.4 / 4"), answer="Ans: ______ m")
 
+    x = calc("3.5 + 8.7")
+    assert Fraction(x) - Fraction("8.7") == Fraction("3.5")
+    P.one("At 6 am the temperature in a garden was 3.5 °C. By midday it had risen by "
+          "8.7 degrees. What was the temperature at midday? (Write the number only.)", x,
+          answer="Ans: ______ °C")
+
     four = calc("0.45 * 4")
     P.parts("Apples cost £0.45 each. Jack buys 4 apples.",
             [("How much do the 4 apples cost? £______", key(four)),
@@ -578,9 +994,27 @@ def paper120(dealer: PositionDealer) -> Builder:
     assert max(kg) == kg[0] and len(set(kg)) == 4
     P.choose("Which of these masses is the heaviest?", opts[0], opts[1:])
 
+    # The cheapest pen: the price of one pen worked out by dividing, and again
+    # by comparing the prices of 20 pens with whole numbers of pence.
+    offers = [(4, "1.20"), (5, "1.75"), (2, "0.64"), (10, "3.50")]
+    each = [calc(f"{p} / {n}") for n, p in offers]
+    assert min(each) == each[0] and each.count(each[0]) == 1
+    for20 = [Fraction(p) * 100 * (20 // n) for n, p in offers]
+    assert min(for20) == for20[0] and for20.count(for20[0]) == 1
+    texts = [f"{n} pens for £{p}" for n, p in offers]
+    P.choose("A shop sells the same pens in different packs. Which pack gives the "
+             "lowest price for one pen?", texts[0], texts[1:])
+
     P.one("Zara ran 2.75 km on Monday and 3.4 km on Tuesday. How much further did "
           "she run on Tuesday than on Monday?", calc("3.4 - 2.75"),
           answer="Ans: ______ km")
+
+    times = ["32.45", "31.8", "33.07", "30.9"]
+    total = calc(" + ".join(times))
+    assert Fraction(total) == sum(Fraction(t) for t in times)
+    P.one(f"Four swimmers swam a relay race. Their times were {', '.join(times[:3])} "
+          f"and {times[3]} seconds. What was the total time for the team?", total,
+          answer="Ans: ______ seconds")
 
     poured = calc("0.35 * 4")
     P.one("A jug holds 2 litres of water. 0.35 litres is poured into each of 4 "
@@ -591,13 +1025,41 @@ def paper120(dealer: PositionDealer) -> Builder:
             [("How much do 10 pencils cost? £______", key(calc("0.28 * 10"))),
              ("How much do 100 pencils cost? £______", key(calc("0.28 * 100")))])
 
+    # A recipe for 4 made for 12: three times each amount.
+    potato, milk = calc("0.6 * 3"), calc("0.25 * 3")
+    assert Fraction(potato) == Fraction("0.6") / 4 * 12 and Fraction(milk) == Fraction("0.25") / 4 * 12
+    P.parts("A recipe for 4 people uses 0.6 kg of potatoes and 0.25 litres of milk. Omar "
+            "makes the recipe for 12 people.",
+            [("How many kilograms of potatoes does he need? ______ kg", key(potato)),
+             ("How many litres of milk does he need? ______ litres", key(milk))])
+
     P.one("A baby weighed 3.45 kg when she was born and 5.2 kg two months later. "
           "How much mass did she gain?", calc("5.2 - 3.45"), answer="Ans: ______ kg")
+
+    saved = calc("2.45 * 8")
+    x = calc(f"{plain_str(saved)} - 12.99")
+    assert Fraction(x) * 100 == 245 * 8 - 1299
+    P.one("Nina saves £2.45 every week for 8 weeks. Then she spends £12.99 on a game. "
+          "How much of her savings does she have left?", x, answer="Ans: £______", marks=2)
 
     used = calc("0.35 * 3")
     P.one("A bag holds 1.5 kg of flour. Ellie makes 3 cakes, and each cake uses "
           "0.35 kg of flour. How much flour is left in the bag?",
           calc(f"1.5 - {plain_str(used)}"), answer="Ans: ______ kg", marks=2)
+
+    tins = calc("5.15 - 0.35")
+    x = calc(f"{plain_str(tins)} / 12")
+    assert Fraction(x) * 12 + Fraction("0.35") == Fraction("5.15")
+    P.one("An empty box weighs 0.35 kg. When 12 identical tins of soup are packed in it, "
+          f"the box weighs 5.15 kg. What is the mass of one tin? {DEC}", x,
+          answer="Ans: ______ kg", marks=2)
+
+    sister, dad = calc("1.42 - 0.37"), calc("1.42 + 0.46")
+    x = calc(f"{plain_str(dad)} - {plain_str(sister)}")
+    assert Fraction(x) == Fraction("0.37") + Fraction("0.46")
+    P.one("Kofi is 1.42 m tall. His sister is 0.37 m shorter than Kofi, and his dad is "
+          "0.46 m taller than Kofi. How much taller is his dad than his sister?", x,
+          answer="Ans: ______ m", marks=2)
     return P
 
 
@@ -608,7 +1070,7 @@ PAPERS = [paper116, paper117, paper118, paper119, paper120]
 
 def build() -> dict[str, str]:
     dealer = PositionDealer(seed=2004)
-    papers = [make(dealer) for make in PAPERS]
+    papers = papers_in_sequence(PAPERS, dealer, FIRST_ID)
     files, _ = assemble_topic(papers, SUBJECT, os.path.join(ROOT, SUBJECT), FIRST_ID, LAST_ID)
     return files
 

@@ -16,7 +16,14 @@ is checked a second way before anything is written:
 - a cuboid of unit cubes is drawn cube by cube; the drawn cubes are counted in
   the picture and compared with length x breadth x height, and the hidden
   cubes with (l - 1)(b - 1)(h - 1);
-- a volume is compared with the count of unit cubes that fill the cuboid.
+- a volume is compared with the count of unit cubes that fill the cuboid;
+- the shapes of a solid's faces are named from their corner points and
+  compared with the prism and pyramid rules (two ends and a rectangle a side;
+  one base and a triangle a side);
+- the lines of symmetry of a pattern of squares are found by mapping grid
+  squares and again by reflecting the squares' centres; squares still to be
+  shaded are checked against the groups of matching squares the mirrors make;
+- a place for the sixth square of a net is checked by folding each place.
 """
 
 from __future__ import annotations
@@ -39,9 +46,12 @@ from cube_nets import (  # noqa: E402
     CUBE_NETS, HEXOMINOES, fold, normal_form, opposite_cell,
 )
 
+# The shapes of six squares that do not fold to make a cube.
+NOT_NETS = [s for s in HEXOMINOES if s not in CUBE_NETS]
+
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SUBJECT = os.path.join("assets", "subjects", "2-mathematics")
-FIRST_ID, LAST_ID = 22561, 22841
+FIRST_ID, LAST_ID = 22681, 22841
 
 INSTRUCTION = ("In the answer sheet, write every answer as a number only, with no "
                "units (for 24 cm³, write 24), unless the question asks for a letter. "
@@ -1179,6 +1189,266 @@ def t_net_which_q(P: Builder, index: int, stem: str):
     t_net_which(P, good, bad, stem)
 
 
+# -- added kinds of question ---------------------------------------------------------
+
+def face_kind(solid: Solid, f) -> str:
+    """The name of a flat face, worked out from its corner points."""
+    pts = [solid.verts[i] for i in f]
+    n = len(pts)
+    if n == 4:
+        sides = [sub(pts[(i + 1) % 4], pts[i]) for i in range(4)]
+        right = all(abs(dot(sides[i], sides[(i + 1) % 4])) < 1e-6 for i in range(4))
+        if not right:
+            return "quadrilateral"
+        lengths = [math.sqrt(dot(s, s)) for s in sides]
+        return "square" if max(lengths) - min(lengths) < 1e-6 else "rectangle"
+    return {3: "triangle", 5: "pentagon", 6: "hexagon", 8: "octagon"}[n]
+
+
+def face_tally(name: str) -> dict[str, int]:
+    solid = solid_named(name)
+    tally: dict[str, int] = {}
+    for f in solid.faces:
+        k = face_kind(solid, f)
+        tally[k] = tally.get(k, 0) + 1
+    # The kinds add up to the faces the prism or pyramid rule gives.
+    assert sum(tally.values()) == RULE[name][0], (name, tally)
+    return tally
+
+
+PLURAL = {"triangle": "triangles", "square": "squares", "rectangle": "rectangles",
+          "pentagon": "pentagons", "hexagon": "hexagons", "octagon": "octagons"}
+
+
+def t_face_tally(P: Builder, name: str, kinds: list[str]):
+    """How many faces of a drawn solid are of each kind."""
+    tally = face_tally(name)
+    assert sorted(kinds) == sorted(tally), (name, tally)
+    # A prism has two end faces and a rectangle for each side of an end;
+    # a pyramid has one base and a triangle for each side of the base.
+    f = RULE[name][0]
+    if "prism" in name:
+        end = next(k for k in kinds if k != "rectangle")
+        assert tally[end] == 2 and tally["rectangle"] == f - 2
+    else:
+        base = next(k for k in kinds if k != "triangle")
+        assert tally[base] == 1 and tally["triangle"] == f - 1
+    page = P.parts(f"This solid is {a_(name)}. Look at the shapes of its faces. Dashed "
+                   "lines show edges you cannot see.",
+                   [(f"How many of its faces are {PLURAL[k]}? ______", n_(tally[k]))
+                    for k in kinds])
+    P.draw(page, picture(name), f"A drawing of {a_(name)}")
+
+
+def t_describe(P: Builder, right: str, wrong: list[str], clue: str):
+    """A solid described by the shapes of its faces; the wrong options have
+    faces of other shapes (or a different number of them)."""
+    want = face_tally(right)
+    assert all(face_tally(w) != want for w in wrong)
+    P.choice(clue, cap(right), [cap(w) for w in wrong], P.qrng())
+
+
+def t_cube_net_solid(P: Builder, index: int, turn: int, flip: int, stem: str):
+    cells = place(CUBE_NETS[index], turn, flip)
+    assert len(cells) == 6 and fold(cells) is not None
+    page = P.choice(stem, "Cube", SOLID_WRONG["cube"], P.qrng())
+    P.draw(page, net_figure([cells]), "A net made of six squares")
+
+
+def steps_cubes(heights):
+    """Cubes in a single row, each column as high as given, all in view."""
+    cubes = [(x, 0, z) for x, hgt in enumerate(heights) for z in range(hgt)]
+    # One cube wide, so no cube is hidden behind or under another.
+    assert hidden_cubes(cubes) == 0 and len(set(cubes)) == sum(heights)
+    return cubes
+
+
+def t_steps(P: Builder, heights, stem, edge=0, alt="A row of cubes built up in steps"):
+    """Counting the cubes of a shape with none hidden; with edge, the volume of
+    a shape built from cubes with that edge length."""
+    cubes = steps_cubes(heights)
+    if edge:
+        vol = len(cubes) * edge ** 3
+        # The same volume from the columns, each a cuboid edge x edge x (edge x height).
+        assert vol == sum(edge * edge * (edge * hgt) for hgt in heights)
+        page = P.single(stem, vol, f"Ans: ______ cm{CUBE}")
+    else:
+        page = P.single(stem, len(cubes), "Ans: ______ cubes")
+    P.draw(page, iso_figure(cubes), alt)
+
+
+def t_part_built(P: Builder, l, b, h, top, who):
+    """A cuboid of cubes with its bottom layer finished and a few cubes on top."""
+    present = block(l, b, 1) + list(top)
+    assert len(set(present)) == len(present)
+    assert all(c[2] == 1 and 0 <= c[0] < l and 0 <= c[1] < b for c in top)
+    key = len(set(block(l, b, h)) - set(present))
+    # Counted layer by layer: the second layer lacks l x b less those on it.
+    assert key == (l * b - len(top)) + (h - 2) * l * b
+    page = P.single(f"{who} is building a cuboid {l} cubes long, {b} cubes wide and "
+                    f"{h} cubes high. The bottom layer is finished, and a few cubes are "
+                    "on the layer above it. How many more cubes are needed to finish "
+                    "the cuboid?", key, "Ans: ______ cubes")
+    P.draw(page, iso_figure(present), "A cuboid of cubes being built: a full bottom "
+           "layer with some cubes on top")
+
+
+def rows_cells(rows):
+    return {(x, y) for y, row in enumerate(rows) for x, ch in enumerate(row) if ch == "#"}
+
+
+def axes_by_points(cells) -> int:
+    """Lines of symmetry of a pattern of squares, found by reflecting the
+    centres of its squares in each line through the middle of the pattern at
+    0, 45, 90 and 135 degrees."""
+    pts = [(x + 0.5, y + 0.5) for x, y in cells]
+    xs, ys = [c[0] for c in cells], [c[1] for c in cells]
+    mid = ((min(xs) + max(xs) + 1) / 2, (min(ys) + max(ys) + 1) / 2)
+    count = 0
+    for deg in (0, 45, 90, 135):
+        d = (math.cos(math.radians(deg)), math.sin(math.radians(deg)))
+        if same_points([reflect(p, mid, d) for p in pts], pts):
+            count += 1
+    return count
+
+
+def t_pattern_axes(P: Builder, rows, stem, key_expected):
+    cells = rows_cells(rows)
+    key = cells_axes(cells)
+    assert key == axes_by_points(cells) == key_expected, (key, axes_by_points(cells))
+    page = P.single(stem, key)
+    P.draw(page, grid_figure(sorted(cells), len(rows[0]), len(rows)),
+           "A pattern of shaded squares on a grid")
+
+
+def t_sym_more(P: Builder, rows, mirrors, who):
+    """Squares shaded on both sides of the mirror lines, some already matched;
+    how many more make the pattern symmetric."""
+    ny, nx = len(rows), len(rows[0])
+    shaded = rows_cells(rows)
+    full = set(shaded)
+    for _ in mirrors:
+        for m in mirrors:
+            full |= mirror_cells(full, m)
+    assert all(mirror_cells(full, m) == full for m in mirrors)
+    assert all(0 <= x < nx and 0 <= y < ny for x, y in full)
+    key = len(full - shaded)
+    assert key > 0
+    # Counted another way: no square lies on a mirror line, so each finished
+    # pattern is made of whole groups of 2 (one mirror) or 4 (two mirrors)
+    # matching squares, one group for every different square shaded now.
+    size = 2 ** len(mirrors)
+    groups = set()
+    for c in shaded:
+        orbit = {c}
+        for _ in mirrors:
+            for m in mirrors:
+                orbit |= mirror_cells(orbit, m)
+        assert len(orbit) == size
+        groups.add(frozenset(orbit))
+    assert len(full) == size * len(groups)
+    lines = ("both dashed lines are lines of symmetry" if len(mirrors) > 1 else
+             "the dashed line is a line of symmetry")
+    page = P.parts(f"{who} has shaded {len(shaded)} squares, some on each side of the "
+                   f"mirror {'lines' if len(mirrors) > 1 else 'line'}. {who} wants to shade more "
+                   f"squares, without rubbing any out, so that {lines}.",
+                   [("What is the smallest number of squares that must be shaded? ______",
+                     n_(key)),
+                    ("How many squares will then be shaded altogether? ______",
+                     n_(len(full)))])
+    P.draw(page, grid_figure(sorted(shaded), nx, ny, mirrors),
+           "Shaded squares on both sides of dashed mirror lines on a grid")
+
+
+def no_square_block(cells) -> bool:
+    """A net of a cube never has four squares in a 2 by 2 block."""
+    s = set(cells)
+    return not any({(x + 1, y), (x, y + 1), (x + 1, y + 1)} <= s for x, y in s)
+
+
+def net_gap_figure(cells, spaces, cell=38):
+    """Five squares of a net, and dashed places A to D for the sixth."""
+    every = list(cells) + list(spaces)
+    x0, y0 = min(c[0] for c in every), min(c[1] for c in every)
+    nx = max(c[0] for c in every) - x0 + 1
+    ny = max(c[1] for c in every) - y0 + 1
+    s = Svg(nx * cell + 40, ny * cell + 40)
+    for x, y in cells:
+        s.rect(20 + (x - x0) * cell, 20 + (y - y0) * cell, cell, cell, FILL, BLACK, 2)
+    for (x, y), letter in sorted(spaces.items()):
+        X, Y = 20 + (x - x0) * cell, 20 + (y - y0) * cell
+        s.polygon([(X + 3, Y + 3), (X + cell - 3, Y + 3), (X + cell - 3, Y + cell - 3),
+                   (X + 3, Y + cell - 3)], fill="#ffffff", colour="#555555", width=1.5,
+                  dash=True)
+        s.text((X + cell / 2, Y + cell / 2), letter, 18, colour=RED, bold=True)
+    return s.render()
+
+
+def t_net_gap(P: Builder, index: int, turn: int, flip: int, stem: str):
+    """A cube net with one square taken away; of four places marked A to D,
+    only one gives a net of a cube again (other places off the picture's marks
+    may work too, so the question asks only about the marked ones)."""
+    r = P.qrng()
+    net = place(CUBE_NETS[index], turn, flip)
+
+    def joined(cs):
+        cs = set(cs)
+        seen, todo = set(), [next(iter(cs))]
+        while todo:
+            c = todo.pop()
+            if c in seen:
+                continue
+            seen.add(c)
+            todo += [(c[0] + dx, c[1] + dy) for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1))
+                     if (c[0] + dx, c[1] + dy) in cs]
+        return seen == cs
+    # Take away a square whose loss leaves the rest in one piece, with at least
+    # three places beside the five where a sixth square would not make a net.
+    choices = []
+    for gone in net:
+        five = [c for c in net if c != gone]
+        if not joined(five):
+            continue
+        empty = sorted({(x + dx, y + dy) for x, y in five
+                        for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1))} - set(five))
+        good = [c for c in empty if fold(five + [c]) is not None]
+        bad = [c for c in empty if fold(five + [c]) is None]
+        assert gone in good
+        # Wrong places that would make a 2 by 2 block are easy to rule out, so
+        # the wrong places are ones that do not.
+        bad = [c for c in bad if no_square_block(five + [c])]
+        if len(bad) >= 3:
+            choices.append((gone, five, bad))
+    gone, five, bad = choices[r.randrange(len(choices))]
+    wrong = r.sample(bad, 3)
+    pos = P.dealer.deal()
+    order = list(wrong)
+    order.insert(pos - 1, gone)
+    spaces = dict(zip(order, "ABCD"))
+    ok = [fold(five + [c]) is not None for c in order]
+    assert ok == [i == pos - 1 for i in range(4)]
+    # The finished net has no 2 by 2 block of squares, as every cube net.
+    assert no_square_block(five + [gone])
+    page = P.fixed_choice(stem, [f"Place {c}" for c in "ABCD"], pos)
+    P.draw(page, net_gap_figure(five, spaces), "Five squares of a net and four dashed "
+           "places labelled A to D")
+
+
+def t_net_count(P: Builder, goods, bads, stem):
+    """Four shapes of six squares; how many of them are nets of a cube."""
+    r = P.qrng()
+    shapes = [place(CUBE_NETS[i], r.randrange(4), r.randrange(2)) for i in goods]
+    shapes += [place(s, r.randrange(4), r.randrange(2)) for s in bads]
+    r.shuffle(shapes)
+    key = sum(1 for s in shapes if fold(s) is not None)
+    assert key == len(goods)
+    # A shape with four squares in a 2 by 2 block never folds to a cube.
+    assert all(fold(s) is None for s in shapes if not no_square_block(s))
+    page = P.single(stem, key)
+    P.draw(page, net_figure(shapes, titles=[f"Shape {c}" for c in "ABCD"], cell=26),
+           "Four arrangements of six squares, labelled A to D")
+
+
 # ---------------------------------------------------------------------------
 
 def litres(ml) -> Fraction:
@@ -1192,8 +1462,11 @@ def paper126(dealer, first):
     t_solid_name(P, "cylinder", "What is the name of this solid?")
     t_solid_name(P, "square-based pyramid", "This solid has a square at the bottom and "
                  "its other faces meet at a point. What is it called?")
+    t_solid_name(P, "cuboid", "This box shape has six faces that are rectangles, and they "
+                 "are not all the same size. What is it called?")
     t_solid_name(P, "sphere", "What is the name of this solid, shaped like a ball?")
     t_fev(P, "cube", "f")
+    t_fev_choice(P, "cube", "e")
     t_fev(P, "cuboid", "fev")
     t_curved(P, "cylinder", "This solid is a cylinder. How many flat faces does it have?",
              2)
@@ -1201,11 +1474,21 @@ def paper126(dealer, first):
             ["Cylinder", "Cone", "Cube"])
     t_which(P, "Which of these solids has exactly one flat face and one curved surface?",
             "Cone", ["Cylinder", "Sphere", "Cuboid"])
+    svg, pieces = other_net_figure("cylinder")
+    circles = [m for m in re.findall(r'<ellipse [^>]*rx="([\d.]+)" ry="([\d.]+)"', svg)
+               if m[0] == m[1]]
+    # The net of a cylinder: the curved surface opens out to a rectangle, and
+    # the two ends are the only other pieces, both circles.
+    assert pieces == 3 and len(circles) == 2
+    t_which(P, "What shape is each of the flat faces at the two ends of a cylinder?",
+            "Circle", ["Oval", "Rectangle", "Semicircle"])
     t_sym_count(P, "square")
     t_sym_count(P, "rectangle", "This shape is a rectangle that is not a square. How "
                 "many lines of symmetry does it have?")
     t_sym_count(P, "isosceles triangle", "This triangle has two equal sides. How many "
                 "lines of symmetry does it have?")
+    t_sym_count(P, "letter T", "This shape is a capital letter T. How many lines of "
+                "symmetry does it have?")
     t_sym_choice(P, "Which of these shapes has exactly one line of symmetry?", "kite",
                  ["square", "rectangle", "parallelogram"], 1)
     t_complete(P, ["........", ".##.....", ".###....", "..#.....", "........"], [("v", 4)],
@@ -1213,6 +1496,10 @@ def paper126(dealer, first):
     t_complete(P, ["......", "..##..", ".####.", "......", "......", "......"],
                [("h", 3)], ("more", "total"))
     t_iso_count(P, 3, 2, 1, f"{P.name()} has built this shape from cubes, one cube high.")
+    t_steps(P, [4, 3, 2, 1], f"{P.name()} has built these steps from cubes, in one row. "
+            "No cubes are hidden. How many cubes are in the steps?")
+    t_iso_count(P, 2, 2, 2, f"{P.name()} has built a bigger cube from small cubes, "
+                "with no gaps. One small cube cannot be seen in the picture.", hidden_note=False)
     t_iso_count(P, 3, 2, 2, f"{P.name()} has built this cuboid from cubes.")
     t_iso_parts(P, 4, 2, 2, f"{P.name()} builds this cuboid from cubes. It is a full "
                 "cuboid with no gaps.")
@@ -1220,6 +1507,11 @@ def paper126(dealer, first):
            "high. How many cubes is it made of?", 4 * 3 * 1, "Ans: ______ cubes")
     t_which(P, "Which of these units could be used for the volume of a box?",
             "cm" + CUBE, ["cm", "cm\u00b2", "kg"])
+    t_steps(P, [3, 1, 1, 1], "This shape is made of 1 cm cubes in one row, with none "
+            f"hidden. Each cube has a volume of 1 cm{CUBE}. What is the volume of the shape?",
+            edge=1, alt="An L-shape made of cubes")
+    t_cube_net_solid(P, 0, 1, 0, "This net is made of six squares that are all the same "
+                     "size. Which solid does it fold to make?")
     t_net_opposite(P, CUBE_NETS[9], 0, 0, "ABCDEF", "A")
     t_cuboid_volume(P, 4, 3, 2, stem="This cuboid is 4 cm long, 3 cm wide and 2 cm "
                     "high. It could be filled exactly with 1 cm cubes. What is its volume?")
@@ -1235,27 +1527,42 @@ def paper127(dealer, first):
                  "it called?")
     t_solid_name(P, "cone", "This solid has one flat face and comes to a point. What "
                  "is it called?")
+    t_solid_name(P, "pentagonal prism", "The two end faces of this solid are pentagons, "
+                 "and its other faces are rectangles. What is it called?")
+    t_face_tally(P, "pentagonal pyramid", ["pentagon", "triangle"])
     t_net_solid(P, "cylinder", "This net is made of a rectangle and two circles. Which "
                 "solid does it fold to make?")
     t_net_solid(P, "square-based pyramid", "This net is made of a square and four "
                 "triangles. Which solid does it fold to make?")
     t_net_which_q(P, 9, "Only one of these arrangements of six squares is the net of a "
                   "cube. Which one?")
+    t_describe(P, "triangular prism", ["square-based pyramid", "triangular pyramid",
+                                       "cuboid"],
+               "I am a solid with 5 faces. Two of my faces are triangles and the other "
+               "three are rectangles. What am I?")
     t_net_opposite(P, CUBE_NETS[5], 1, 0, "PQRSTU", "Q")
     t_net_opposite(P, CUBE_NETS[0], 0, 1, "JKLMNO", "N")
     t_sym_count(P, "regular hexagon")
     t_sym_count(P, "equilateral triangle")
     t_sym_count(P, "parallelogram", "This shape is a parallelogram with no right "
                 "angles. How many lines of symmetry does it have?")
+    t_sym_count(P, "rhombus", "This shape is a rhombus with no right angles. How many "
+                "lines of symmetry does it have?")
     t_sym_line(P, "kite", "This shape is a kite. Which of the dashed lines is a line of "
                "symmetry?", 0, [0, 45, 135])
     t_sym_choice(P, "Which of these shapes has exactly two lines of symmetry?",
                  "rectangle", ["square", "kite", "equilateral triangle"], 2)
     t_complete(P, ["........", "..##....", ".###....", "..##....", "...#....", "........"],
                [("v", 4)], ("more", "total"))
+    t_pattern_axes(P, [".......", ".#...#.", ".#####.", ".#...#.", "......."],
+                   "Some squares on this grid are shaded to make a pattern. How many lines "
+                   "of symmetry does the pattern have?", 2)
     t_iso_count(P, 4, 3, 2, f"{P.name()} builds this cuboid from cubes.")
     t_iso_parts(P, 5, 2, 3, f"{P.name()}\u2019s cuboid is made of cubes with no gaps.")
+    t_part_built(P, 4, 3, 2, [(x, 0, 1) for x in range(4)] + [(0, 1, 1)], P.name())
     t_cuboid_volume(P, 6, 4, 3)
+    t_cuboid_volume(P, 4, 4, 4, stem="This solid is a cube with edges of 4 cm. What is "
+                    "its volume?")
     t_cuboid_volume(P, 10, 5, 2)
     t_volume_choice(P, 7, 3, 2)
     t_word(P, "A box is filled with 1 cm cubes. There are 5 rows of 6 cubes in each "
@@ -1276,15 +1583,21 @@ def paper128(dealer, first):
     t_fev_choice(P, "hexagonal prism", "v")
     t_from_counts(P, "triangular prism", ["square-based pyramid", "triangular pyramid",
                                           "cuboid"])
+    t_solid_name(P, "pentagonal pyramid", "The base of this solid is a pentagon, and its "
+                 "other faces are triangles that meet at a point. What is it called?")
     t_net_solid(P, "triangular prism", "This net is made of three rectangles and two "
                 "triangles. Which solid does it fold to make?")
     t_net_solid(P, "triangular pyramid", "This net is made of four triangles that are "
                 "all the same. Which solid does it fold to make?")
     t_net_which_q(P, 5, "Which of these arrangements of six squares will fold to make a "
                   "cube?")
+    t_net_gap(P, 9, 1, 0, "Five squares of a net of a cube are drawn. The sixth square "
+              "is to go in one of the dashed places A, B, C or D. Which of these places "
+              "makes a net that folds to make a cube?")
     t_net_opposite(P, CUBE_NETS[3], 1, 1, "ABCDEF", "AC")
     t_dice(P, CUBE_NETS[7], 0, 0, 3)
     t_sym_count(P, "regular pentagon")
+    t_face_tally(P, "octagonal prism", ["octagon", "rectangle"])
     t_sym_count(P, "letter H", "This shape is a capital letter H. How many lines of "
                 "symmetry does it have?")
     t_sym_line(P, "arrow", "This shape is an arrow. Which of the dashed lines is a line "
@@ -1293,12 +1606,30 @@ def paper128(dealer, first):
                    "...##....."], [("v", 5)], ("more", "total"), "Kwame\u2019s pattern")
     t_complete(P, ["........", ".#....#.", ".##..##.", ".######.", "........",
                    "........", "........", "........"], [("h", 4)], ("more", "total"))
+    t_sym_more(P, ["........", "..##.#..", "...##...", ".##...#.", "..#.....", "........"],
+               [("v", 4)], P.name())
     t_iso_parts(P, 4, 3, 3, f"{P.name()} makes this cuboid from 1 cm cubes, with no gaps.",
                 ("layer", "layers", "volume"))
     t_iso_count(P, 5, 3, 2, f"{P.name()} packs cubes into this block.")
     t_cuboid_volume(P, 12, 5, 4)
     t_cuboid_volume(P, 8, 6, 3, "m")
     t_volume_choice(P, 9, 4, 5)
+    boxes = [(6, 5, 5), (12, 3, 3), (11, 2, 5), (9, 4, 3)]
+    vols = [len(block(*bx)) for bx in boxes]
+    assert vols == [math.prod(bx) for bx in boxes]
+    biggest = boxes[vols.index(max(vols))]
+    # The plausible slips: the box with the longest edge, or with the biggest
+    # total of its three edges, is not the biggest box.
+    longest = max(boxes, key=max)
+    widest = max(boxes, key=sum)
+    assert vols.count(max(vols)) == 1 and biggest not in (longest, widest)
+    label = [f"{a} cm {chr(0xd7)} {b} cm {chr(0xd7)} {c} cm" for a, b, c in boxes]
+    t_which(P, "Four boxes are cuboids with these measurements. Which box has the greatest volume?",
+            label[boxes.index(biggest)], [x for bx, x in zip(boxes, label) if bx != biggest])
+    h = Fraction(168, 24)
+    assert len(block(6, 4, int(h))) == 168 and 6 * 4 == 24
+    t_word(P, f"The base of a cuboid has an area of 24 cm{chr(0xb2)}. The volume of the "
+           f"cuboid is 168 cm{CUBE}. How high is the cuboid?", h, "Ans: ______ cm")
     t_tank(P, 30, 20, 25, 10, ("cm3", "l"))
     t_word(P, "A juice carton is a cuboid 10 cm long, 6 cm wide and 15 cm high. How "
            "many millilitres of juice does it hold when it is full? (1 cm" + CUBE +
@@ -1322,7 +1653,13 @@ def paper129(dealer, first):
     n = Fraction(18, 3)              # a prism on an n-sided base has 3n edges
     assert RULE["hexagonal prism"] == (n + 2, 18, 2 * n)
     t_word(P, "A prism has 18 edges. How many faces does it have?", n + 2)
+    base = Fraction(9 - 1)           # a pyramid on an n-sided base has n + 1 faces
+    # Counted on a model of the pyramid on an octagon.
+    assert pyramid(regular(8, 1.8, 0.3), 3.4).counts() == (9, 2 * base, base + 1)
+    t_word(P, "A pyramid has 9 faces. How many edges does it have?", 2 * base)
     t_net_which_q(P, 6, "Only one of these will fold to make a cube. Which one?")
+    t_net_count(P, [2, 6], [NOT_NETS[20], NOT_NETS[5]], "How many of these four shapes "
+                "made of six squares are nets of a cube?")
     t_net_opposite(P, CUBE_NETS[1], 0, 0, "KLMNOP", "KN")
     t_dice(P, CUBE_NETS[2], 1, 0, 0, " with the numbers on the outside")
     t_sym_count(P, "regular octagon")
@@ -1332,6 +1669,9 @@ def paper129(dealer, first):
                "is a line of symmetry?", 0, [0, 40, 140])
     t_sym_choice(P, "Which of these shapes has exactly four lines of symmetry?",
                  "square", ["rectangle", "rhombus", "kite"], 4)
+    t_pattern_axes(P, ["......", ".####.", ".##...", ".#.#..", ".#....", "......"],
+                   "Look at this pattern of shaded squares. How many lines of symmetry does "
+                   "it have? Remember that a line of symmetry can be slanting.", 1)
     t_complete(P, ["........", "........", "..##....", "...#....", "........",
                    "........", "........", "........"], [("v", 4), ("h", 4)],
                ("more", "total"))
@@ -1341,6 +1681,9 @@ def paper129(dealer, first):
                 "gaps.", ("total", "hidden"))
     t_iso_two(P, (4, 3, 2), (2, 2, 1), f"{P.name()}\u2019s solid is made of 1 cm cubes. "
               "The bottom part is a full cuboid, and the part on top is a full cuboid too.")
+    t_steps(P, [3, 2, 2, 1], "This shape is made of cubes in one row, with none hidden. "
+            "Each cube has edges of 2 cm. What is the volume of the whole shape?", edge=2,
+            alt="A row of cubes built up in steps")
     t_cuboid_missing(P, 8, 5, 4, "h")
     t_cuboid_missing(P, 9, 4, 5, "l")
     t_tank(P, 40, 25, 30, 20, ("cm3", "l"))
@@ -1359,7 +1702,20 @@ def paper129(dealer, first):
     t_word_parts(P, "A bottle holds 1.5 litres of milk. Glasses each hold 250 ml.",
                  [("The bottle holds ______ ml", n_(1500)),
                   ("The bottle fills ______ glasses", n_(glasses))])
+    fits = (12 // 4) * (9 // 3) * (6 // 2)
+    # Packed the same way round, they fill the crate exactly, so no way of
+    # turning them could fit more than the volumes allow.
+    assert fits * 4 * 3 * 2 == len(block(12, 9, 6))
+    t_word(P, "Boxes 4 cm long, 3 cm wide and 2 cm high are packed into a crate 12 cm "
+           "long, 9 cm wide and 6 cm high. Each box lies with its length along the crate\u2019s "
+           "length and its width along the crate\u2019s width. How many boxes fit in the "
+           "crate?", fits, "Ans: ______ boxes")
     t_volume_choice(P, 12, 5, 3)
+    full = len(block(20, 20, 20))
+    assert full == 20 ** 3 and Fraction(full, 1000) == 8
+    t_word(P, "A water container is a cube with inside edges of 20 cm. How many litres of "
+           "water does it hold when it is full? (1 litre = 1,000 cm" + CUBE + ".)",
+           Fraction(full, 1000), "Ans: ______ litres")
     return P
 
 
@@ -1379,8 +1735,17 @@ def paper130(dealer, first):
     t_net_opposite(P, CUBE_NETS[6], 0, 1, "RSTUVW", "RSU", " with the letters on the "
                    "outside")
     t_dice(P, CUBE_NETS[4], 2, 1, 4, " for a board game")
+    t_net_gap(P, 3, 0, 1, "This drawing shows five squares of a net of a cube. A sixth "
+              "square is to be added in one of the dashed places A to D. Which place gives "
+              "a net that will fold to make a cube?")
     t_sym_count(P, "star", "This shape is a star with five equal points. How many "
                 "lines of symmetry does it have?")
+    sides = {n: len(axes(regular(n, 3, 0.2))) for n in range(3, 13)}
+    # A regular polygon has as many lines of symmetry as sides, and no other
+    # regular polygon here has 10.
+    assert [n for n, k in sides.items() if k == 10] == [10]
+    t_word(P, "A regular polygon has all its sides equal and all its angles equal. One "
+           "regular polygon has 10 lines of symmetry. How many sides does it have?", 10)
     t_sym_line(P, "right-angled isosceles triangle", "This triangle has a right angle "
                "and two equal sides. Which of the dashed lines is a line of symmetry?",
                0, [0, 90, 45])
@@ -1391,16 +1756,31 @@ def paper130(dealer, first):
                [("v", 5), ("h", 5)], ("total", "axes"))
     t_complete(P, [".......", "#......", ".#.....", "###....", "..##...", "####...",
                    "......."], [("d", 0)], ("more", "total"), "Mia\u2019s pattern")
+    t_sym_more(P, ["..........", "...#......", "..##..#...", "....##....", "....#.....",
+                   "..........", "......##..", ".........."], [("v", 5), ("h", 4)],
+               P.name())
     t_iso_parts(P, 5, 4, 3, f"{P.name()} builds a full cuboid from 1 cm cubes.",
                 ("layer", "hidden", "volume"))
     t_iso_two(P, (5, 3, 2), (3, 2, 2), f"{P.name()} glues 1 cm cubes together to make "
               "this solid: a full cuboid standing on a bigger full cuboid.")
     t_cuboid_missing(P, 12, 6, 5, "b")
+    growth = {a: Fraction(len(block(2 * a, 2 * a, 2 * a)), len(block(a, a, a)))
+              for a in range(1, 6)}
+    assert set(growth.values()) == {8}
+    t_which(P, "Every edge of a cube is made twice as long. The volume of the new cube is "
+            "how many times the volume of the old cube?", "8 times",
+            ["2 times", "4 times", "6 times"])
     t_tank(P, 60, 40, 50, 35, ("l", "more"), stem="An aquarium is 60 cm long, 40 cm wide "
            "and 50 cm high. The water in it is 35 cm deep. Remember: 1 litre = "
            "1,000 cm" + CUBE + ".")
     depth = Fraction(30 * 1000, 50 * 40)
     assert depth * 50 * 40 == 30000 and len(block(50, 40, int(depth))) == 30000
+    stone = len(block(30, 20, 3))
+    assert stone == 30 * 20 * 3
+    t_word(P, "A tank has a rectangular base 30 cm long and 20 cm wide, with some water "
+           "in it. A stone is dropped in. It sinks to the bottom and is covered by the "
+           "water, and no water spills out. The water level rises by 3 cm. What is the "
+           "volume of the stone?", stone, "Ans: ______ cm" + CUBE)
     t_word(P, "An empty tank has a rectangular base 50 cm long and 40 cm wide. 30 "
            "litres of water are poured in. How deep is the water? (1 litre = "
            "1,000 cm" + CUBE + ".)", depth, "Ans: ______ cm")
@@ -1426,6 +1806,16 @@ def paper130(dealer, first):
     assert 6 * 4 * h == len(block(6, 6, 6))
     t_word(P, "A cuboid 6 cm long and 4 cm wide has the same volume as a cube with "
            "edges of 6 cm. How high is the cuboid?", h, "Ans: ______ cm")
+    minutes = Fraction(60 * 30 * 40, 1000) / 6
+    assert minutes * 6 * 1000 == len(block(60, 30, 40))
+    t_word(P, "A tap pours 6 litres of water a minute into an empty tank 60 cm long, 30 cm "
+           "wide and 40 cm high. How many minutes does it take to fill the tank? "
+           "(1 litre = 1,000 cm" + CUBE + ".)", minutes, "Ans: ______ minutes")
+    cm = 100                         # 1 m = 100 cm
+    assert cm ** 3 == 1_000_000 == sum(cm * cm for _layer in range(cm))
+    t_which(P, "A cube has edges 1 m long. What is its volume in cubic centimetres? "
+            "(1 m = 100 cm.)", f"1,000,000 cm{CUBE}",
+            [f"100 cm{CUBE}", f"10,000 cm{CUBE}", f"1,000 cm{CUBE}"])
     left = Fraction(6, 5) * 1000 - 350
     t_word(P, "A jug holds 1.2 litres of water. 350 ml is poured out. How many "
            "millilitres are left?", left, "Ans: ______ ml")
