@@ -831,7 +831,8 @@ def t_max_area(P: Builder, per, unit):
     assert per % 4 == 0 and best == (per // 4) ** 2
     P.single(f"Rectangles are drawn with sides a whole number of {UNIT_WORD[unit]} long. "
              f"Each has a perimeter of {per} {unit}. What is the greatest area one of "
-             "them can have?", best, f"Ans: ______ {unit}{SQ}")
+             "them can have? (A square counts as a rectangle.)", best,
+             f"Ans: ______ {unit}{SQ}")
 
 
 def t_times_long(P: Builder, k, per, unit):
@@ -918,8 +919,8 @@ def paper121(dealer, first):
     t_rect(P, 12, 5, "m", ("p",))
     t_word(P, "A square tile has sides of 9 cm. What is its perimeter?", 4 * 9,
            "Ans: ______ cm")
-    t_edging(P, 25, 25, "A square handkerchief has sides of 25 cm. Lace is sewn all the "
-             "way round its edge. How much lace is needed?", "cm")
+    t_edging(P, 30, 20, "A rectangular tablecloth is 30 cm long and 20 cm wide. Lace is "
+             "sewn all the way round its edge. How much lace is needed?", "cm")
     t_word_parts(P, "A rectangular garden is 8 m long and 6 m wide.",
                  [("The fence all the way round it is ______ m long", n_(2 * (8 + 6))),
                   ("The area of the garden is ______ m" + SQ, n_(8 * 6))])
@@ -1034,7 +1035,7 @@ def paper124(dealer, first):
     t_lshape(P, 14, 10, 6, 5, "m")
     t_lshape(P, 9, 12, 4, 7, "cm", ("a",), all_sides=False)
     t_lshape_choice(P, 10, 8, 4, 5, "m")
-    t_ushape(P, 10, 8, 3, 4, 5, "m")
+    t_ushape(P, 12, 8, 4, 4, 5, "m")
     t_frame(P, 10, 8, 6, 4, "cm")
     t_missing_area(P, 72, 6, "m")
     t_missing_per(P, 50, 14, "cm")

@@ -377,11 +377,11 @@ def paper116(dealer: PositionDealer, first_id: int) -> Builder:
     assert frac_dec("1/4") == Decimal("0.25")
     P.choose("Which fraction is equal to 0.25?", "1/4", wrong)
 
-    # 3/5 read as "3 and 5" (0.35, 3.5) or the digits reversed.
-    wrong = ["0.35", "3.5", "0.53"]
-    check_wrong("0.6", wrong)
-    assert frac_dec("3/5") == Decimal("0.6") == frac_dec("6/10")
-    P.choose("Which decimal is equal to 3/5?", "0.6", wrong)
+    # 4/5 read as "4 and 5" (0.45, 4.5) or the digits reversed. (3/5 is asked later on.)
+    wrong = ["0.45", "4.5", "0.54"]
+    check_wrong("0.8", wrong)
+    assert frac_dec("4/5") == Decimal("0.8") == frac_dec("8/10")
+    P.choose("Which decimal is equal to 4/5?", "0.8", wrong)
 
     P.parts("Write each fraction as a decimal.",
             [(f"{f} = ______", key(frac_dec(f))) for f in ["347/1000", "5/1000", "62/1000"]])
@@ -850,9 +850,9 @@ def paper119(dealer: PositionDealer, first_id: int) -> Builder:
     P.one(f"Work out {show('6 * 0.25')}. {DEC}", calc("6 * 0.25"))
     P.one(f"Work out {show('4.08 * 7')}.", calc("4.08 * 7"))
 
-    x = calc("0.4 * 7")
-    assert Fraction(x) == sum([Fraction(2, 5)] * 7)
-    P.one("One lap of a running track is 0.4 km. Sara runs 7 laps. How far does she run?",
+    x = calc("0.3 * 6")
+    assert Fraction(x) == sum([Fraction(3, 10)] * 6)
+    P.one("One lap of a running track is 0.3 km. Sara runs 6 laps. How far does she run?",
           x, answer="Ans: ______ km")
 
     opts = ["0.36 * 10", "0.36 * 100", "360 / 1000", "3.6 / 10"]
