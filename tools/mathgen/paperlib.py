@@ -550,12 +550,33 @@ def run_generator(description: str, build, root: str, summary=paper_summary) -> 
                     committed = None
                 if fresh != committed:
                     bad.append(rel)
+        stale = stale_figures(files, args.root)
         for rel in bad:
             print(f"differs from the generator: {rel}", file=sys.stderr)
-        return 1 if bad else 0
+        for rel in stale:
+            print(f"a figure the generator no longer draws: {rel}", file=sys.stderr)
+        return 1 if bad or stale else 0
+    for rel in stale_figures(files, args.root):
+        os.remove(os.path.join(args.root, rel))
     write_files(files, args.root)
     print(summary(files))
     return 0
+
+
+def stale_figures(files: dict[str, str], root: str) -> list[str]:
+    """Figure files on disk that carry this generator's name prefixes ("area-", "solid-") but
+    that it does not write: left behind when pages move to other ids."""
+    figures = [rel for rel in files if os.path.basename(os.path.dirname(rel)) == "figures"]
+    if not figures:
+        return []
+    folder = os.path.dirname(figures[0])
+    prefixes = {os.path.basename(rel).split("-")[0] + "-" for rel in figures}
+    try:
+        names = sorted(os.listdir(os.path.join(root, folder)))
+    except OSError:
+        return []
+    return [os.path.join(folder, n) for n in names
+            if any(n.startswith(p) for p in prefixes) and os.path.join(folder, n) not in files]
 
 
 def write_files(files: dict[str, str], root: str) -> None:

@@ -793,11 +793,13 @@ def t_solid_name(P: Builder, name: str, stem: str):
     P.draw(page, picture(name), "A drawing of a solid shape")
 
 
-def t_fev(P: Builder, name: str, ask="fev", drawn=True):
+def t_fev(P: Builder, name: str, ask="fev", drawn=True, named=True):
+    """named=False leaves the solid unnamed, where another question asks for its name."""
     f, e, v = solid_counts(name)
     what = {"f": ("faces", f), "e": ("edges", e), "v": ("vertices (corners)", v)}
     parts = [(f"Number of {what[c][0]}: ______", n_(what[c][1])) for c in ask]
-    stem = (f"This solid is {a_(name)}." if drawn else f"Think about {a_(name)}.")
+    stem = (("Look at this solid." if not named else f"This solid is {a_(name)}.") if drawn
+            else f"Think about {a_(name)}.")
     if len(parts) == 1:
         page = P.single(stem + f" How many {what[ask][0]} does it have?", what[ask][1])
     else:
@@ -1248,13 +1250,6 @@ def t_describe(P: Builder, right: str, wrong: list[str], clue: str):
     P.choice(clue, cap(right), [cap(w) for w in wrong], P.qrng())
 
 
-def t_cube_net_solid(P: Builder, index: int, turn: int, flip: int, stem: str):
-    cells = place(CUBE_NETS[index], turn, flip)
-    assert len(cells) == 6 and fold(cells) is not None
-    page = P.choice(stem, "Cube", SOLID_WRONG["cube"], P.qrng())
-    P.draw(page, net_figure([cells]), "A net made of six squares")
-
-
 def steps_cubes(heights):
     """Cubes in a single row, each column as high as given, all in view."""
     cubes = [(x, 0, z) for x, hgt in enumerate(heights) for z in range(hgt)]
@@ -1352,7 +1347,7 @@ def t_sym_more(P: Builder, rows, mirrors, who):
     page = P.parts(f"{who} has shaded {len(shaded)} squares, some on each side of the "
                    f"mirror {'lines' if len(mirrors) > 1 else 'line'}. {who} wants to shade more "
                    f"squares, without rubbing any out, so that {lines}.",
-                   [("What is the smallest number of squares that must be shaded? ______",
+                   [("What is the smallest number of squares that must be shaded now? ______",
                      n_(key)),
                     ("How many squares will then be shaded altogether? ______",
                      n_(len(full)))])
@@ -1467,7 +1462,7 @@ def paper126(dealer, first):
     t_solid_name(P, "sphere", "What is the name of this solid, shaped like a ball?")
     t_fev(P, "cube", "f")
     t_fev_choice(P, "cube", "e")
-    t_fev(P, "cuboid", "fev")
+    t_fev(P, "cuboid", "fev", named=False)
     t_curved(P, "cylinder", "This solid is a cylinder. How many flat faces does it have?",
              2)
     t_which(P, "Which of these solids has no flat faces at all?", "Sphere",
@@ -1507,11 +1502,13 @@ def paper126(dealer, first):
            "high. How many cubes is it made of?", 4 * 3 * 1, "Ans: ______ cubes")
     t_which(P, "Which of these units could be used for the volume of a box?",
             "cm" + CUBE, ["cm", "cm\u00b2", "kg"])
-    t_steps(P, [3, 1, 1, 1], "This shape is made of 1 cm cubes in one row, with none "
-            f"hidden. Each cube has a volume of 1 cm{CUBE}. What is the volume of the shape?",
-            edge=1, alt="An L-shape made of cubes")
-    t_cube_net_solid(P, 0, 1, 0, "This net is made of six squares that are all the same "
-                     "size. Which solid does it fold to make?")
+    t_which(P, "Which of these is a solid shape, not a flat one?", "Cylinder",
+            ["Circle", "Rectangle", "Triangle"])
+    most = ["cuboid", "square-based pyramid", "triangular prism", "triangular pyramid"]
+    faces = [solid_counts(name)[0] for name in most]
+    assert faces[0] > max(faces[1:])
+    t_which(P, "Which of these solids has the most faces?", "Cuboid",
+            ["Square-based pyramid", "Triangular prism", "Triangular pyramid"])
     t_net_opposite(P, CUBE_NETS[9], 0, 0, "ABCDEF", "A")
     t_cuboid_volume(P, 4, 3, 2, stem="This cuboid is 4 cm long, 3 cm wide and 2 cm "
                     "high. It could be filled exactly with 1 cm cubes. What is its volume?")
@@ -1536,16 +1533,17 @@ def paper127(dealer, first):
                 "triangles. Which solid does it fold to make?")
     t_net_which_q(P, 9, "Only one of these arrangements of six squares is the net of a "
                   "cube. Which one?")
-    t_describe(P, "triangular prism", ["square-based pyramid", "triangular pyramid",
-                                       "cuboid"],
-               "I am a solid with 5 faces. Two of my faces are triangles and the other "
-               "three are rectangles. What am I?")
+    t_describe(P, "hexagonal prism", ["hexagonal pyramid", "pentagonal prism",
+                                      "octagonal prism"],
+               "I am a solid with 8 faces. Two of my faces are hexagons and the other "
+               "six are rectangles. What am I?")
     t_net_opposite(P, CUBE_NETS[5], 1, 0, "PQRSTU", "Q")
     t_net_opposite(P, CUBE_NETS[0], 0, 1, "JKLMNO", "N")
     t_sym_count(P, "regular hexagon")
     t_sym_count(P, "equilateral triangle")
     t_sym_count(P, "parallelogram", "This shape is a parallelogram with no right "
-                "angles. How many lines of symmetry does it have?")
+                "angles, and its sides are not all the same length. How many lines of "
+                "symmetry does it have?")
     t_sym_count(P, "rhombus", "This shape is a rhombus with no right angles. How many "
                 "lines of symmetry does it have?")
     t_sym_line(P, "kite", "This shape is a kite. Which of the dashed lines is a line of "
@@ -1554,7 +1552,7 @@ def paper127(dealer, first):
                  "rectangle", ["square", "kite", "equilateral triangle"], 2)
     t_complete(P, ["........", "..##....", ".###....", "..##....", "...#....", "........"],
                [("v", 4)], ("more", "total"))
-    t_pattern_axes(P, [".......", ".#...#.", ".#####.", ".#...#.", "......."],
+    t_pattern_axes(P, [".......", ".##.##.", "..###..", ".##.##.", "......."],
                    "Some squares on this grid are shaded to make a pattern. How many lines "
                    "of symmetry does the pattern have?", 2)
     t_iso_count(P, 4, 3, 2, f"{P.name()} builds this cuboid from cubes.")
@@ -1744,8 +1742,8 @@ def paper130(dealer, first):
     # A regular polygon has as many lines of symmetry as sides, and no other
     # regular polygon here has 10.
     assert [n for n, k in sides.items() if k == 10] == [10]
-    t_word(P, "A regular polygon has all its sides equal and all its angles equal. One "
-           "regular polygon has 10 lines of symmetry. How many sides does it have?", 10)
+    t_word(P, "A regular polygon has all its sides equal and all its angles equal. How "
+           "many sides does a regular polygon with 10 lines of symmetry have?", 10)
     t_sym_line(P, "right-angled isosceles triangle", "This triangle has a right angle "
                "and two equal sides. Which of the dashed lines is a line of symmetry?",
                0, [0, 90, 45])
