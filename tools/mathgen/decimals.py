@@ -26,7 +26,8 @@ from paperlib import (  # noqa: E402
     assemble_topic,
     run_generator,
     papers_in_sequence,
-    Blank, Fraction, Page, Paper, PositionDealer, write_files,
+    number_line_svg,
+    Blank, Fraction, Page, Paper, PositionDealer,
 )
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
@@ -183,28 +184,8 @@ def decimal_line_svg(start: str, step: str, count: int, target: int,
     """A number line of `count` equal steps from `start`, with the decimal
     values printed under the ticks in `labelled` and a red arrow over the tick
     `target`."""
-    width, height = 560, 120
-    x0, x1, y = 50, 510, 70
-    gap = (x1 - x0) / count
-    out = _svg_open(width, height)
-    out.append(f'<line x1="{x0 - 15}" y1="{y}" x2="{x1 + 15}" y2="{y}" '
-               f'stroke="#000000" stroke-width="2"/>')
-    for k in range(count + 1):
-        x = round(x0 + k * gap, 1)
-        half = 12 if k in labelled else 7
-        out.append(f'<line x1="{x}" y1="{y - half}" x2="{x}" y2="{y + half}" '
-                   f'stroke="#000000" stroke-width="2"/>')
-        if k in labelled:
-            label = shown(plain_str(Decimal(start) + k * Decimal(step)))
-            out.append(f'<text x="{x}" y="{y + 34}" font-family="DejaVu Sans" '
-                       f'font-size="16" text-anchor="middle" fill="#000000">{label}</text>')
-    xt = round(x0 + target * gap, 1)
-    out.append(f'<line x1="{xt}" y1="{y - 52}" x2="{xt}" y2="{y - 24}" '
-               f'stroke="#c00000" stroke-width="3"/>')
-    out.append(f'<polygon points="{xt - 8},{y - 26} {xt + 8},{y - 26} {xt},{y - 13}" '
-               f'fill="#c00000" stroke="#c00000" stroke-width="1"/>')
-    out.append("</svg>")
-    return "\n".join(out) + "\n"
+    return number_line_svg(0, 1, count, target, labelled, label=lambda k: shown(
+        plain_str(Decimal(start) + k * Decimal(step))))
 
 
 def line_reading(svg: str) -> Decimal:

@@ -433,10 +433,11 @@ class UniqueTexts:
 # Figures
 
 def number_line_svg(start: int, step: int, count: int, target_index: int,
-                    labelled: list[int]) -> str:
+                    labelled: list[int], label=None) -> str:
     """A horizontal number line of count equal intervals from `start`, with
     labels under the ticks in `labelled` and a down arrow over the target tick.
-    SVG 1.1, presentation attributes only."""
+    `label(k)` gives the text under tick k, for lines that are not of whole
+    numbers. SVG 1.1, presentation attributes only."""
     width, height = 560, 120
     x0, x1, y = 50, 510, 70
     gap = (x1 - x0) / count
@@ -456,7 +457,7 @@ def number_line_svg(start: int, step: int, count: int, target_index: int,
         if long:
             out.append(f'<text x="{x}" y="{y + 34}" font-family="DejaVu Sans" '
                        f'font-size="16" text-anchor="middle" fill="#000000">'
-                       f'{fmt(start + k * step)}</text>')
+                       f'{label(k) if label else fmt(start + k * step)}</text>')
     xt = round(x0 + target_index * gap, 1)
     out.append(f'<line x1="{xt}" y1="{y - 52}" x2="{xt}" y2="{y - 24}" '
                f'stroke="#c00000" stroke-width="3"/>')
