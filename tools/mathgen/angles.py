@@ -14,14 +14,12 @@ from __future__ import annotations
 
 import math
 import os
-import random
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from paperlib import (  # noqa: E402
-    assemble_topic,
-    papers_in_sequence,
+    build_topic,
     run_generator,
     Blank, Page, Paper, PositionDealer,
 )
@@ -306,9 +304,6 @@ class Builder(Paper):
         self.figures: dict[str, str] = {}
         self.names = list(NAMES)
         self.rng.shuffle(self.names)
-
-    def qrng(self) -> random.Random:
-        return random.Random(self.key * 1000 + self.number)
 
     def name(self):
         return self.names.pop()
@@ -1279,9 +1274,7 @@ FIXED = {22245: [("M", 1, ";PQ;QP"), ("M", 1, ";PQ;QP"), ("T", 1, "Parallelogram
 
 
 def build() -> dict[str, str]:
-    dealer = PositionDealer(seed=2002)
-    papers = papers_in_sequence(PAPERS, dealer, FIRST_ID)
-    files, by_id = assemble_topic(papers, SUBJECT, os.path.join(ROOT, SUBJECT), FIRST_ID, LAST_ID)
+    papers, files, by_id = build_topic(PAPERS, 2002, SUBJECT, ROOT, FIRST_ID, LAST_ID)
     for pid, want in FIXED.items():
         assert [(b.type, b.marks, b.key) for b in by_id[pid]] == want, pid
     assert papers[0].first_id <= 22245 <= papers[0].last_id

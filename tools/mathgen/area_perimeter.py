@@ -15,15 +15,13 @@ points, or a grid of unit squares), or by searching every whole-number case.
 from __future__ import annotations
 
 import os
-import random
 import re
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from paperlib import (  # noqa: E402
-    assemble_topic,
-    papers_in_sequence,
+    build_topic,
     run_generator,
     factors, fmt, words,
     Blank, Fraction, NUMBER_ONLY, Page, Paper, PositionDealer,
@@ -195,9 +193,6 @@ class Builder(Paper):
         super().__init__(key, first_id, seed=key * 4483, dealer=dealer,
                          instruction=INSTRUCTION)
         self.figures: dict[str, str] = {}
-
-    def qrng(self) -> random.Random:
-        return random.Random(self.key * 1000 + self.number)
 
     def draw(self, page: Page, svg: str, alt: str) -> Page:
         name = f"area-{self.first_id + len(self.pages) - 1}.svg"
@@ -1128,10 +1123,7 @@ PAPERS = [paper121, paper122, paper123, paper124, paper125]
 
 
 def build() -> dict[str, str]:
-    dealer = PositionDealer(seed=2005)
-    papers = papers_in_sequence(PAPERS, dealer, FIRST_ID)
-    files, _ = assemble_topic(papers, SUBJECT, os.path.join(ROOT, SUBJECT), FIRST_ID, LAST_ID)
-    return files
+    return build_topic(PAPERS, 2005, SUBJECT, ROOT, FIRST_ID, LAST_ID)[1]
 
 
 def main() -> int:

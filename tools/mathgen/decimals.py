@@ -14,7 +14,6 @@ from __future__ import annotations
 
 import decimal
 import os
-import random
 import re
 import sys
 from decimal import Decimal
@@ -23,9 +22,8 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 # paperlib loads the standard fractions module, which fractions.py hides.
 from paperlib import (  # noqa: E402
-    assemble_topic,
     run_generator,
-    papers_in_sequence,
+    build_topic,
     number_line_svg,
     Blank, Fraction, Page, Paper, PositionDealer,
 )
@@ -212,9 +210,6 @@ class Builder(Paper):
                          instruction=INSTRUCTION)
 
         self.figures: dict[str, str] = {}
-
-    def qrng(self) -> random.Random:
-        return random.Random(self.key * 1000 + self.number)
 
     def draw(self, page: Page, svg: str, w: int, h: int, alt: str) -> None:
         """Attaches a figure to the page just added, named by its page id."""
@@ -1050,10 +1045,7 @@ PAPERS = [paper116, paper117, paper118, paper119, paper120]
 
 
 def build() -> dict[str, str]:
-    dealer = PositionDealer(seed=2004)
-    papers = papers_in_sequence(PAPERS, dealer, FIRST_ID)
-    files, _ = assemble_topic(papers, SUBJECT, os.path.join(ROOT, SUBJECT), FIRST_ID, LAST_ID)
-    return files
+    return build_topic(PAPERS, 2004, SUBJECT, ROOT, FIRST_ID, LAST_ID)[1]
 
 
 def main() -> int:

@@ -12,7 +12,6 @@ then cancelling common factors one at a time). The two must agree.
 from __future__ import annotations
 
 import os
-import random
 import re
 import sys
 
@@ -23,7 +22,6 @@ from paperlib import (  # noqa: E402
     assemble_topic,
     run_generator,
     Blank, Fraction, Paper, PositionDealer, form_note,
-    write_files,
 )
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
@@ -227,9 +225,6 @@ class Builder(Paper):
                          instruction=INSTRUCTION)
         self.names = list(NAMES)
         self.rng.shuffle(self.names)
-
-    def qrng(self) -> random.Random:
-        return random.Random(self.key * 1000 + self.number)
 
     def name(self) -> tuple[str, str]:
         return self.names.pop()

@@ -294,9 +294,6 @@ class Builder(Paper):
         self.names = list(NAMES)
         self.rng.shuffle(self.names)
 
-    def qrng(self) -> random.Random:
-        return random.Random(self.key * 1000 + self.number)
-
     def name(self) -> tuple[str, str]:
         return self.names.pop()
 

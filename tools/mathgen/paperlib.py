@@ -291,6 +291,11 @@ class Paper:
             return self.first_id + number - 1
         return self.ids[number - 1]
 
+    def qrng(self) -> random.Random:
+        """One generator per question, so editing one question leaves the
+        numbers of the others alone."""
+        return random.Random(self.key * 1000 + self.number)
+
     def add(self, page: Page) -> Page:
         assert self.ids is None or len(self.pages) < len(self.ids), self.key
         self.pages.append(page)
@@ -479,6 +484,16 @@ def papers_in_sequence(makers: list, dealer: PositionDealer, first_id: int) -> l
         papers.append(make(dealer, next_id))
         next_id = papers[-1].last_id + 1
     return papers
+
+
+def build_topic(makers: list, dealer_seed: int, subject: str, root: str, first_id: int,
+                last_id: int) -> tuple[list, dict[str, str], dict[int, list]]:
+    """A whole topic: its papers made in sequence with one shared dealer, then assembled and
+    checked. Returns the papers, their files and every page's blanks by id."""
+    papers = papers_in_sequence(makers, PositionDealer(seed=dealer_seed), first_id)
+    files, by_id = assemble_topic(papers, subject, os.path.join(root, subject), first_id,
+                                  last_id)
+    return papers, files, by_id
 
 
 def assemble_topic(papers: list, subject: str, subject_folder: str, first_id: int,

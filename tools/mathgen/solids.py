@@ -37,8 +37,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from paperlib import (  # noqa: E402
-    assemble_topic,
-    papers_in_sequence,
+    build_topic,
     run_generator,
     Blank, Fraction, Page, Paper, PositionDealer, CHOICE_NOTE, fmt,
 )
@@ -702,9 +701,6 @@ class Builder(Paper):
         self.figures: dict[str, str] = {}
         self.names = list(NAMES)
         self.rng.shuffle(self.names)
-
-    def qrng(self) -> random.Random:
-        return random.Random(self.key * 1000 + self.number)
 
     def name(self) -> str:
         return self.names.pop()
@@ -1824,10 +1820,7 @@ PAPERS = [paper126, paper127, paper128, paper129, paper130]
 
 
 def build() -> dict[str, str]:
-    dealer = PositionDealer(seed=2006)
-    papers = papers_in_sequence(PAPERS, dealer, FIRST_ID)
-    files, _ = assemble_topic(papers, SUBJECT, os.path.join(ROOT, SUBJECT), FIRST_ID, LAST_ID)
-    return files
+    return build_topic(PAPERS, 2006, SUBJECT, ROOT, FIRST_ID, LAST_ID)[1]
 
 
 def main() -> int:

@@ -12,7 +12,6 @@ numbers, then checked again by a second, independent route.
 from __future__ import annotations
 
 import os
-import random
 import sys
 from itertools import permutations
 
@@ -23,7 +22,7 @@ from paperlib import (  # noqa: E402
     run_generator,
     Blank, DIVIDE, MINUS, TIMES, Paper, PositionDealer, check_expr,
     check_rounded, evaluate, factors, fmt, is_prime, is_square,
-    number_line_svg, parse_words, round_to, show, words, write_files,
+    number_line_svg, parse_words, round_to, show, words,
 )
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
@@ -57,11 +56,6 @@ class Builder(Paper):
         self.names = list(NAMES)
         self.rng.shuffle(self.names)
         self.figures: dict[str, str] = {}
-
-    def qrng(self) -> random.Random:
-        """One generator per question, so editing one question leaves the
-        numbers of the others alone."""
-        return random.Random(self.key * 1000 + self.number)
 
     def name(self) -> tuple[str, str]:
         return self.names.pop()
