@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <memory>
 
 #include "quillory/assets/embedded_package.h"
 #include "quillory/home/contents.h"
@@ -28,9 +29,13 @@ struct HomeWindow {
   }
 };
 
+// Made on first use and destroyed by main while the application still exists: a window that
+// outlived QApplication would crash the run at exit.
+std::unique_ptr<HomeWindow> gWindow;
+
 HomeWindow& Window() {
-  static HomeWindow window;
-  return window;
+  if (!gWindow) gWindow = std::make_unique<HomeWindow>();
+  return *gWindow;
 }
 
 void BM_HomeTick(benchmark::State& state) {
@@ -87,5 +92,6 @@ int main(int argc, char** argv) {
       {{"BM_HomeTick", "BM_HitTestBaseline"}, {"BM_SwitchSubjectTab", "BM_ReadScoresBaseline"}});
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
+  gWindow.reset();
   return 0;
 }

@@ -1,6 +1,7 @@
 #include "bmp_writer.h"
 
 #include "byte_writer.h"
+#include "straight_pixels.h"
 
 namespace quillory::art {
 namespace {
@@ -38,7 +39,7 @@ void writeHeaders(ByteWriter& out, int width, int height, int bitsPerPixel,
 }  // namespace
 
 std::vector<std::uint8_t> encodeBmp24(const QImage& source) {
-  const QImage image = source.convertToFormat(QImage::Format_RGB32);
+  const QImage image = straightArgb(source);
   ByteWriter out;
   writeHeaders(out, image.width(), image.height(), 24, 0);
   const std::uint32_t padding = paddedRow(image.width(), 24) - 3u * image.width();

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <iterator>
 
+#include "straight_pixels.h"
+
 namespace quillory::art {
 
 QImage canvas(int width, int height, const QColor& fill) {
@@ -62,38 +64,33 @@ void fillOutlined(QPainter& painter, const QPainterPath& path, const QBrush& fil
 }
 
 QImage flatten(const QImage& image, const QColor& backdrop, int keepAlpha) {
-  QImage out(image.size(), QImage::Format_ARGB32);
-  const QImage src = image.convertToFormat(QImage::Format_ARGB32);
+  const QImage src = premultipliedArgb(image);
+  QImage out(src.size(), QImage::Format_ARGB32);
   for (int y = 0; y < src.height(); ++y) {
+    const auto* from = reinterpret_cast<const QRgb*>(src.constScanLine(y));
+    auto* to = reinterpret_cast<QRgb*>(out.scanLine(y));
     for (int x = 0; x < src.width(); ++x) {
-      const QRgb px = src.pixel(x, y);
-      const int a = qAlpha(px);
-      if (a < keepAlpha) {
-        out.setPixel(x, y, qRgba(0, 0, 0, 0));
-        continue;
-      }
-      const auto over = [a](int fg, int bg) { return (fg * a + bg * (255 - a) + 127) / 255; };
-      out.setPixel(x, y,
-                   qRgb(over(qRed(px), backdrop.red()), over(qGreen(px), backdrop.green()),
-                        over(qBlue(px), backdrop.blue())));
+      to[x] =
+          qAlpha(from[x]) < keepAlpha ? qRgba(0, 0, 0, 0) : compositeOver(from[x], backdrop.rgb());
     }
   }
   return out;
 }
 
 QImage greyedOut(const QImage& image, double opacity) {
-  QImage out = image.convertToFormat(QImage::Format_ARGB32);
+  QImage out = straightArgb(image);
   for (int y = 0; y < out.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
     for (int x = 0; x < out.width(); ++x) {
-      const QRgb px = out.pixel(x, y);
+      const QRgb px = row[x];
       // Lightened grey, so the shape reads as "not now" rather than as a dark silhouette.
       const int grey = (qRed(px) * 30 + qGreen(px) * 59 + qBlue(px) * 11) / 100;
       const int light = (grey + 176) / 2;
       const int alpha = static_cast<int>(std::lround(qAlpha(px) * opacity));
-      out.setPixel(x, y, qRgba(light, light, light, alpha));
+      row[x] = qRgba(light, light, light, alpha);
     }
   }
-  return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  return premultipliedArgb(out);
 }
 
 QImage mirrored(const QImage& image) { return image.mirrored(true, false); }

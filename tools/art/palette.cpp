@@ -1,5 +1,7 @@
 #include "palette.h"
 
+#include "straight_pixels.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -143,7 +145,7 @@ std::vector<QRgb> medianCut(std::vector<Entry> entries, int slotCount) {
 }  // namespace
 
 IndexedImage quantise(const QImage& source, const QuantiseOptions& options) {
-  const QImage image = source.convertToFormat(QImage::Format_ARGB32);
+  const QImage image = straightArgb(source);
   IndexedImage out;
   out.width = image.width();
   out.height = image.height();
