@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <sstream>
 #include <system_error>
 
@@ -82,10 +81,25 @@ Status WriteFileAtomically(const std::filesystem::path& path, std::string_view b
 }
 
 Result<std::string> ReadWholeFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return FileError(errno != 0 ? errno : ENOENT, "read", path);
-  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) return FileError(EIO, "read", path);
+  // Plain system calls: a stream would throw on a read error (a folder where the file should be,
+  // a failing disk), and a reader must hand every failure back instead.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return FileError(errno, "read", path);
+  std::string bytes;
+  char buffer[16 * 1024];
+  int code = 0;
+  while (true) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      code = errno;
+      break;
+    }
+    if (got == 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(got));
+  }
+  ::close(fd);
+  if (code != 0) return FileError(code, "read", path);
   return bytes;
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "../support/temp_folder.h"
 
 namespace quillory {
@@ -156,6 +158,35 @@ TEST_F(RecordFileTest, WritesSixListsInTheOrderGiven) {
       folder_.Read("marks.txt"),
       "#FSE#>75>\r\n#SSE#>>\r\n#LTM#>0:7:5>\r\n#CDD#>30/12/2005>\r\n#FST#>1>0\r\n#SST#>0>0\r\n");
   EXPECT_FALSE(WriteRecordLists(lists, {"FSE", "SSE", "LTM", "CDD", "FST", "SST"}, 3, path).ok());
+}
+
+// A folder where a record file should be cannot be read: every operation that reads the file
+// says so, with the reason, and none throws.
+TEST_F(RecordFileTest, AFileThatCannotBeReadIsAnErrorForEveryReader) {
+  const auto path = folder_ / "marks1QP.txt";
+  std::filesystem::create_directory(path);
+  const std::vector<std::string> keys{"12001"};
+  RecordList lines{"#101#>"};
+  const std::vector<std::pair<const char*, std::function<Error()>>> operations{
+      {"ReadRecordValue", [&] { return ReadRecordValue(path, "NME").error(); }},
+      {"ReadRecordLine", [&] { return ReadRecordLine(path, "TRD").error(); }},
+      {"ReadRecordList", [&] { return ReadRecordList(path, "FSE", 1, kPaperCapacity).error(); }},
+      {"ReadWholeRecordList", [&] { return ReadWholeRecordList(path, "101").error(); }},
+      {"ReadNumberedLines", [&] { return ReadNumberedLines(path, 1).error(); }},
+      {"CountRecordValues", [&] { return CountRecordValues(path, keys).error(); }},
+      {"ReadJoinedLists", [&] { return ReadJoinedLists(path, keys).error(); }},
+      {"UpdateRecordLine", [&] { return UpdateRecordLine(path, "FSE", {"75"}, 1).error(); }},
+      {"ReadWholeFile", [&] { return ReadWholeFile(path).error(); }},
+  };
+  for (const auto& [name, operation] : operations) {
+    Error error;
+    ASSERT_NO_THROW(error = operation()) << name;
+    EXPECT_EQ(error.code, EISDIR) << name;
+    EXPECT_NE(error.message.find("marks1QP.txt"), std::string::npos)
+        << name << ": " << error.message;
+    EXPECT_NE(error.message.find("Is a directory"), std::string::npos)
+        << name << ": " << error.message;
+  }
 }
 
 TEST(SplitLines, AcceptsALastLineWithoutLineBreak) {

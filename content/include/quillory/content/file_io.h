@@ -20,7 +20,7 @@ enum class Durability { Flushed, Unflushed };
 Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                            Durability durability = Durability::Flushed);
 
-// The whole content of a file, bytes unchanged.
+// The whole content of a file, bytes unchanged, or why it could not be read.
 Result<std::string> ReadWholeFile(const std::filesystem::path& path);
 
 // Removes the temporary files that a write killed half-way left in `folder` (not its
