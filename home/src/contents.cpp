@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDateTime>
-#include <QDir>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
@@ -11,6 +10,7 @@
 #include "quillory/home/about_page.h"
 #include "quillory/home/home_page.h"
 #include "quillory/home/report_page.h"
+#include "quillory/home/startup_notices.h"
 #include "quillory/home/trash_page.h"
 #include "quillory/results/result_file_check.h"
 #include "quillory/shell/fonts.h"
@@ -41,13 +41,6 @@ class TabBand : public QWidget {
 };
 
 QString Plain(const std::string& text) { return QString::fromStdString(text); }
-
-// Result-file names come from the pupil's data folder; show them without the folder.
-QString FileList(const std::vector<std::filesystem::path>& files) {
-  QStringList names;
-  for (const auto& file : files) names << QStringLiteral("  ") + Plain(file.filename().string());
-  return names.join(QLatin1Char('\n'));
-}
 
 }  // namespace
 
@@ -167,10 +160,7 @@ void Contents::PlaceTitleBar() {
 bool Contents::LoadSubjects() {
   auto catalogue = LoadProductHeader(package_, dataFolder_);
   if (!catalogue) {
-    notice_(Plain(catalogue.error().message) +
-                QStringLiteral("\n\nQuillory will close now. Reinstalling it should mend this; "
-                               "your saved work is not affected."),
-            true);
+    notice_(HeaderFailureNotice(catalogue.error()), true);
     return false;
   }
   catalogue_ = std::move(catalogue).value();
@@ -183,24 +173,11 @@ bool Contents::EnsureResults() {
       QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")).toStdString();
   const ResultFilesReport report = EnsureResultFiles(package_, dataFolder_, catalogue_, stamp);
   if (!report.failures.empty()) {
-    notice_(
-        QStringLiteral("Quillory cannot keep your work in its folder:\n\n%1\n\n%2\n\nPlease ask "
-                       "an adult to make sure the disk has room and the folder can be written. "
-                       "Quillory will close now; nothing was lost.")
-            .arg(QDir::toNativeSeparators(Plain(dataFolder_.string())),
-                 Plain(report.failures.front().message)),
-        true);
+    notice_(ResultFilesFailureNotice(report.failures.front(), dataFolder_), true);
     return false;
   }
-  if (!report.setAside.empty()) {
-    std::vector<std::filesystem::path> kept;
-    for (const auto& [aside, fresh] : report.setAside) kept.push_back(aside);
-    notice_(
-        QStringLiteral("Some saved results did not fit this version of Quillory, so they were put "
-                       "aside, not deleted:\n\n%1\n\nin %2\n\nFresh result files were made so you "
-                       "can carry on.")
-            .arg(FileList(kept), QDir::toNativeSeparators(Plain(dataFolder_.string()))),
-        false);
+  if (const QString told = ResultFilesNotice(report, dataFolder_); !told.isEmpty()) {
+    notice_(told, false);
   }
   return true;
 }

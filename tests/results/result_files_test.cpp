@@ -95,21 +95,56 @@ TEST_F(ResultFilesTest, TrailingEmptyValuesAndUnknownKeysAreKeptSafely) {
             "#101#>\xFC>\xFB\r\n#102#>>>>>>>>>>\r\n#199#>x\r\n");
 }
 
-TEST_F(ResultFilesTest, AFileThatWouldLoseAValueIsSetAsideNeverDeleted) {
+TEST_F(ResultFilesTest, AMendedFileKeepsACopyOfItselfAsItWas) {
   Ensure();
-  const std::string damaged = "#101#>a>b>c\r\n#102#>>>>>>>>>>\r\n";
+  const std::string damaged = "#101#>a>b>c>d>e\r\n#102#>in>on>>>>>>>>\r\n";
   folder_.Write(File(1, ResultFile::FirstAnswers), damaged);
-  folder_.Write(File(2, ResultFile::Marks),
-                "\x7F"
-                "ELF garbage\r\n");
   const auto report = Ensure();
-  ASSERT_EQ(report.setAside.size(), 2u);
-  for (const auto& [aside, fresh] : report.setAside) {
-    EXPECT_NE(aside.filename().string().find("set-aside-2026-12-09-0815"), std::string::npos);
-    EXPECT_TRUE(std::filesystem::exists(aside));
-  }
-  EXPECT_EQ(folder_.Read(report.setAside[0].first.filename().string()), damaged);
-  EXPECT_EQ(folder_.Read(File(1, ResultFile::FirstAnswers)), Template(1, ResultFile::FirstAnswers));
+  ASSERT_EQ(report.repaired.size(), 1u);
+  EXPECT_TRUE(report.setAside.empty() && report.failures.empty());
+  const KeptCopy& kept = report.repaired[0];
+  EXPECT_EQ(kept.file.filename(), File(1, ResultFile::FirstAnswers));
+  EXPECT_EQ(kept.copy.filename(), "first1QP.set-aside-2026-12-09-0815.txt");
+  EXPECT_EQ(folder_.Read(kept.copy.filename().string()), damaged);
+  // Only the damaged line changed; the other paper's answers are all there.
+  EXPECT_EQ(folder_.Read(File(1, ResultFile::FirstAnswers)),
+            "#101#>a>b\r\n#102#>in>on>>>>>>>>\r\n");
+  EXPECT_TRUE(Ensure().repaired.empty());  // told once
+}
+
+TEST_F(ResultFilesTest, AFileThatHoldsNothingOfItsKindIsSetAsideNeverDeleted) {
+  Ensure();
+  const std::string damaged =
+      "\x7F"
+      "ELF garbage\r\n";
+  folder_.Write(File(2, ResultFile::Marks), damaged);
+  const auto report = Ensure();
+  ASSERT_EQ(report.setAside.size(), 1u);
+  const KeptCopy& aside = report.setAside[0];
+  EXPECT_EQ(aside.copy.filename(), "marks2QP.set-aside-2026-12-09-0815.txt");
+  EXPECT_TRUE(aside.unreadable.empty());
+  EXPECT_EQ(folder_.Read(aside.copy.filename().string()), damaged);
+  EXPECT_EQ(folder_.Read(File(2, ResultFile::Marks)), Template(2, ResultFile::Marks));
+  EXPECT_TRUE(Ensure().setAside.empty());
+}
+
+// A folder where a result file should be cannot be read; left in place, it would stop every
+// start. It is moved aside whole and the file made anew.
+TEST_F(ResultFilesTest, AFileThatCannotBeReadIsSetAsideAndMadeAnew) {
+  Ensure();
+  const auto path = folder_ / File(1, ResultFile::SecondResults);
+  std::filesystem::remove(path);
+  std::filesystem::create_directory(path);
+  folder_.Write(File(1, ResultFile::SecondResults) + "/inside.txt", "kept");
+  const auto report = Ensure();
+  ASSERT_TRUE(report.failures.empty()) << report.failures.front().message;
+  ASSERT_EQ(report.setAside.size(), 1u);
+  const KeptCopy& aside = report.setAside[0];
+  EXPECT_EQ(aside.file, path);
+  EXPECT_EQ(aside.unreadable, "Is a directory");
+  EXPECT_EQ(folder_.Read(aside.copy.filename().string() + "/inside.txt"), "kept");
+  EXPECT_EQ(folder_.Read(File(1, ResultFile::SecondResults)),
+            Template(1, ResultFile::SecondResults));
   EXPECT_TRUE(Ensure().setAside.empty());
 }
 
@@ -130,6 +165,94 @@ TEST(FitResultFile, TemplatesFitThemselves) {
   EXPECT_EQ(FitResultFile(papers, ShapeOfTemplate(papers), repaired), FitOutcome::Fits);
   EXPECT_EQ(FitResultFile("#101#>>\r\n#102#\r\n", ShapeOfTemplate(papers), repaired),
             FitOutcome::Fits);
+}
+
+// A marks template of `papers` papers, as the content carries it.
+std::string MarksTemplate(int papers) {
+  const std::string empty(static_cast<std::size_t>(papers), '>');
+  std::string zeros;
+  for (int i = 0; i < papers; ++i) zeros += ">0";
+  return "...\r\n#FSE#" + empty + "\r\n#SSE#" + empty + "\r\n#LTM#" + empty + "\r\n#CDD#" + empty +
+         "\r\n#FST#" + zeros + "\r\n#SST#" + zeros + "\r\n...";
+}
+
+struct FitCase {
+  const char* name;
+  ResultFile file;
+  std::string templateBytes;
+  std::string damaged;
+  std::string mended;
+};
+
+class FitDamagedFile : public ::testing::TestWithParam<FitCase> {};
+
+TEST_P(FitDamagedFile, KeepsEveryWholeValueAndDropsTheDamage) {
+  const FitCase& c = GetParam();
+  std::string repaired;
+  ASSERT_EQ(FitResultFile(c.damaged, ShapeOfResultFile(c.file, c.templateBytes), repaired),
+            FitOutcome::Repaired);
+  EXPECT_EQ(repaired, c.mended);
+  EXPECT_EQ(FitResultFile(repaired, ShapeOfResultFile(c.file, c.templateBytes), repaired),
+            FitOutcome::Fits);
+}
+
+const std::string kAnswers = "...\r\n#101#>>\r\n#102#>>>\r\n#103#>>\r\n...";
+// Three papers marked, then the file ends 150 bytes in, inside the date of the first paper.
+const std::string kMarksCut150 = "#FSE#>75>100>66.7" + std::string(27, '>') + "\r\n#SSE#" +
+                                 std::string(30, '>') + "\r\n#LTM#>0:7:5>0:12:30>0:3:1" +
+                                 std::string(27, '>') + "\r\n#CDD#>09/12/2";
+const std::string kMarksMended = "#FSE#>75>100>66.7" + std::string(27, '>') + "\r\n#SSE#" +
+                                 std::string(30, '>') + "\r\n#LTM#>0:7:5>0:12:30>0:3:1" +
+                                 std::string(27, '>') + "\r\n#CDD#" + std::string(30, '>') +
+                                 "\r\n#FST#>1>1>1" +
+                                 [] {
+                                   std::string zeros;
+                                   for (int i = 0; i < 27; ++i) zeros += ">0";
+                                   return zeros;
+                                 }() +
+                                 "\r\n#SST#" +
+                                 [] {
+                                   std::string zeros;
+                                   for (int i = 0; i < 30; ++i) zeros += ">0";
+                                   return zeros;
+                                 }() +
+                                 "\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Damage, FitDamagedFile,
+    ::testing::Values(
+        // A marked paper stays marked: its score proves it, whatever its status says.
+        FitCase{"MarksCutInsideADate", ResultFile::Marks, MarksTemplate(30), kMarksCut150,
+                kMarksMended},
+        FitCase{"ScoreWithoutItsStatus", ResultFile::Marks, MarksTemplate(2),
+                "#FSE#>75>\r\n#SSE#>80>\r\n#LTM#>0:7:5>\r\n#CDD#>9/12/2026>\r\n#FST#>0>0\r\n"
+                "#SST#>0>0\r\n",
+                "#FSE#>75>\r\n#SSE#>80>\r\n#LTM#>0:7:5>\r\n#CDD#>9/12/2026>\r\n#FST#>1>0\r\n"
+                "#SST#>1>0\r\n"},
+        FitCase{"ThreeExtraValuesOnOneLine", ResultFile::FirstAnswers, kAnswers,
+                "#101#>a>b>x>y>z\r\n#102#>in>on>at\r\n#103#>3>4\r\n",
+                "#101#>a>b\r\n#102#>in>on>at\r\n#103#>3>4\r\n"},
+        FitCase{"CutInsideAnAnswer", ResultFile::FirstAnswers, kAnswers, "#101#>a>b\r\n#102#>in>o",
+                "#101#>a>b\r\n#102#>in>>\r\n#103#>>\r\n"},
+        FitCase{"CutInsideAKey", ResultFile::FirstAnswers, kAnswers, "#101#>a>b\r\n#10",
+                "#101#>a>b\r\n#102#>>>\r\n#103#>>\r\n"},
+        FitCase{"CutInsideATrendValue", ResultFile::Trend, "#TRD#\r\n", "#TRD#>75>80>6",
+                "#TRD#>75>80\r\n"},
+        FitCase{"AStrayLineBetweenPapers", ResultFile::FirstResults, kAnswers,
+                "#101#>\xFC>\xFB\r\n\x01\x02garbage\r\n#102#>\xFC>>\r\n#103#>>\r\n",
+                "#101#>\xFC>\xFB\r\n#102#>\xFC>>\r\n#103#>>\r\n"}),
+    [](const ::testing::TestParamInfo<FitCase>& param) { return std::string(param.param.name); });
+
+TEST(FitResultFile, AFileWithNoLineOfItsKindCannotBeMended) {
+  std::string repaired;
+  for (const std::string bytes : {"",
+                                  "\x7F"
+                                  "ELF\r\n",
+                                  "#FSE#>75\r\n#FST#>1\r\n"}) {
+    EXPECT_EQ(FitResultFile(bytes, ShapeOfResultFile(ResultFile::FirstAnswers, kAnswers), repaired),
+              FitOutcome::Unrepairable)
+        << bytes;
+  }
 }
 
 }  // namespace
