@@ -15,6 +15,7 @@ class InstanceLock {
   QString message() const { return message_; }
 
  private:
+  QString path_;
   QLockFile lock_;
   QString message_;
 };
