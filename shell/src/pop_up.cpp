@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QEventLoop>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -26,6 +27,47 @@ constexpr int kShortMessage = 32;  // characters that still fit on one line
 
 QFont BoxFont(const QString& family, double points, bool bold = false) {
   return WindowFont(points, bold, family);
+}
+
+// Wrapping breaks a line only between words, and a path is one long word that would run out of
+// the box. Such a word may break after its separators, and a piece still too wide anywhere.
+QString WithBreaks(const QString& text, const QFontMetrics& metrics, int width) {
+  const QChar kBreak(0x200B);  // zero-width space: a place to break, never seen
+  auto tooWide = [&](const QString& piece) { return metrics.horizontalAdvance(piece) > width; };
+  auto breakAnywhere = [&](const QString& piece) {
+    if (!tooWide(piece)) return piece;
+    QString out;
+    for (QChar c : piece) out += QString(c) + kBreak;
+    return out;
+  };
+  QString out;
+  QString word;
+  auto flush = [&] {
+    if (!tooWide(word)) {
+      out += word;
+    } else {
+      QString piece;
+      for (QChar c : word) {
+        piece += c;
+        if (QStringLiteral("/\\-_.").contains(c)) {
+          out += breakAnywhere(piece) + kBreak;
+          piece.clear();
+        }
+      }
+      out += breakAnywhere(piece);
+    }
+    word.clear();
+  };
+  for (QChar c : text) {
+    if (c.isSpace()) {
+      flush();
+      out += c;
+    } else {
+      word += c;
+    }
+  }
+  flush();
+  return out;
 }
 
 QLabel* Caption(Picture* button, const QString& name) {
@@ -111,7 +153,7 @@ void frmPopUp::CallPop(const QString& title, const QString& Msg, int NumofButton
                        QWidget* Master) {
   Title->setText(title);
   setWindowTitle(title);
-  lblMessage->setText(Msg);
+  lblMessage->setText(WithBreaks(Msg, lblMessage->fontMetrics(), lblMessage->width()));
 
   twoButtons_ = NumofButtons >= 2;
   But2->setVisible(twoButtons_);
@@ -126,9 +168,24 @@ void frmPopUp::CallPop(const QString& title, const QString& Msg, int NumofButton
   }
 
   const int top = ImgInfo->y() + (Msg.size() <= kShortMessage ? py(kShortDrop) : 0);
-  // Two lines of room, more when a wide fallback font needs them, never over the buttons.
+  // Two lines of room, more when the message needs them: the box grows downwards so that a long
+  // message is read whole, its reason too, and the buttons stay below it.
   const int lines = std::max(2 * lblMessage->fontMetrics().lineSpacing(),
                              lblMessage->heightForWidth(lblMessage->width()));
+  const int standard = py(kClientHeight);
+  const int twoLines = standard - But1->height() - py(kMargin) - py(kButtonGap) / 2 - top;
+  QScreen* home = Master != nullptr ? Master->screen() : QGuiApplication::primaryScreen();
+  const int tallest = home != nullptr ? home->availableGeometry().height() : standard;
+  const int boxHeight =
+      std::min(standard + std::max(0, lines - twoLines), std::max(tallest, standard));
+  if (boxHeight != height()) {
+    setFixedSize(width(), boxHeight);
+    LayoutFrame();
+    const int buttonTop = height() - But1->height() - py(kMargin);
+    But1->move(But1->x(), buttonTop);
+    But2->move(But2->x(), buttonTop);
+    pRoundCorners();
+  }
   lblMessage->setGeometry(lblMessage->x(), top, lblMessage->width(),
                           std::min(lines, But1->y() - py(kButtonGap) / 2 - top));
 

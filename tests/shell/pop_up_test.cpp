@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QTextLayout>
 #include <QWindow>
 #include <QtTest>
 #include <functional>
@@ -21,8 +22,9 @@ QWidget* Part(QWidget* box, const char* name) {
   return widget;
 }
 
+// The text as the pupil reads it: without the zero-width breaks a long word may be given.
 QString Text(QWidget* box, const char* name) {
-  return static_cast<QLabel*>(Part(box, name))->text();
+  return static_cast<QLabel*>(Part(box, name))->text().remove(QChar(0x200B));
 }
 
 qint64 Face(QWidget* box, const char* name) {
@@ -135,6 +137,60 @@ class PopUpTest : public QObject {
     QVERIFY(label->heightForWidth(label->width()) > label->fontMetrics().lineSpacing());
     QVERIFY(label->heightForWidth(label->width()) <= label->height());
     QVERIFY(label->geometry().bottom() < Part(box.get(), "But1")->y());
+  }
+
+  // The notices of a failed erase name a file by its whole path, then give the reason.
+  void longNoticesAreShownWhole_data() {
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("full disk")
+        << QStringLiteral(
+               "Your results were not erased, because a copy of them could not be kept first:\n\n"
+               "Could not write \"/home/pupil/.local/share/quillory/erased-2026-12-09-141500/"
+               "marks1QP.txt\": No space left on device.")
+        << QStringLiteral("No space left on device");
+    QTest::newRow("read-only folder")
+        << QStringLiteral(
+               "Some results could not be erased:\n\nCould not write \"/media/pupil/USB STICK/"
+               "quillory-data-folder-for-the-whole-family/marks1QP.txt\": Read-only file system.")
+        << QStringLiteral("Read-only file system");
+    QTest::newRow("a name too long for a line")
+        << QStringLiteral(
+               "Could not write \"/home/Maximilianbartholomewfitzgeraldmontgomery/"
+               "marks1QP.txt\": No space left on device.")
+        << QStringLiteral("No space left on device");
+    QTest::newRow("unanswered") << kUnanswered << QStringLiteral("mark your practice?");
+  }
+
+  void longNoticesAreShownWhole() {
+    QFETCH(QString, message);
+    QFETCH(QString, reason);
+    auto box = Prepared(message, 1);
+    auto* label = static_cast<QLabel*>(Part(box.get(), "lblMessage"));
+    const QString shown = Text(box.get(), "lblMessage");
+    QCOMPARE(shown, message);
+    QVERIFY(shown.contains(reason));
+    // Laid out as the label lays it out, every line fits its width and all lines its height.
+    QTextLayout layout(label->text(), label->font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    qreal height = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+      line.setLineWidth(label->width());
+      QVERIFY2(line.naturalTextWidth() <= label->width(),
+               qPrintable(label->text().mid(line.textStart(), line.textLength())));
+      height += line.height();
+    }
+    layout.endLayout();
+    QVERIFY2(height <= label->height() + 1, qPrintable(QString::number(label->height())));
+    QWidget* ok = Part(box.get(), "But1");
+    QVERIFY(label->geometry().bottom() < ok->y());
+    QCOMPARE(ok->geometry().bottom() + 1, box->height() - 16);
+    QCOMPARE(box->width(), 265);
+    QVERIFY(box->height() >= 150);
+    QVERIFY(box->mask().contains(QPoint(box->width() / 2, box->height() - 2)));  // outline grew
   }
 
   void centredOnMaster_data() {
