@@ -1,13 +1,16 @@
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QLabel>
 #include <QLockFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "quillory/assets/embedded_package.h"
 #include "quillory/content/file_io.h"
+#include "quillory/content/record_file.h"
 #include "quillory/home/contents.h"
 #include "quillory/platform/instance_lock.h"
 #include "quillory/platform/screen_units.h"
@@ -50,9 +53,11 @@ class StartupTest : public QObject {
   std::filesystem::path folder() const { return dir_.path().toStdString(); }
 
   // Starts a home window on `package` over the test's data folder.
-  std::unique_ptr<Contents> Start(const ContentPackage& package, bool* started = nullptr) {
-    auto skin = std::make_unique<Skin>(QString::fromStdString(GraphicsFolder(folder()).string()));
-    auto contents = std::make_unique<Contents>(package, folder(), *skin);
+  std::unique_ptr<Contents> Start(const ContentPackage& package, bool* started = nullptr,
+                                  std::filesystem::path dataFolder = {}) {
+    if (dataFolder.empty()) dataFolder = folder();
+    auto skin = std::make_unique<Skin>(QString::fromStdString(GraphicsFolder(dataFolder).string()));
+    auto contents = std::make_unique<Contents>(package, dataFolder, *skin);
     skins_.push_back(std::move(skin));
     contents->setNotice([this](const QString& text, bool) { notices_ << text; });
     const bool ok = contents->Form_Load();
@@ -146,6 +151,7 @@ class StartupTest : public QObject {
     Start(builtIn_);
     std::string marks = Read("marks1QP.txt");
     marks.replace(marks.find("#FSE#>"), 6, "#FSE#>75");
+    marks.replace(marks.find("#FST#>0"), 7, "#FST#>1");
     QVERIFY(WriteFileAtomically(folder() / "marks1QP.txt", marks).ok());
     std::filesystem::remove(folder() / "trend2QP.txt");
     const auto before = std::filesystem::last_write_time(folder() / "first3QP.txt");
@@ -168,6 +174,57 @@ class StartupTest : public QObject {
     QCOMPARE(notices_.size(), 1);  // told once
   }
 
+  // A folder where a result file should be cannot be read, at this start or any later one.
+  void aResultFileThatCannotBeReadIsSetAsideAndThePupilToldOnce() {
+    Start(builtIn_);
+    std::filesystem::remove(folder() / "marks2QP.txt");
+    std::filesystem::create_directory(folder() / "marks2QP.txt");
+    bool started = false;
+    Start(builtIn_, &started);
+    QVERIFY(started);
+    QCOMPARE(notices_.size(), 1);
+    QVERIFY2(notices_[0].contains("could not be read"), qPrintable(notices_[0]));
+    QVERIFY(notices_[0].contains("marks2QP.set-aside-"));
+    QVERIFY(notices_[0].contains("Is a directory"));
+    QCOMPARE(Read("marks2QP.txt"), std::string(*builtIn_.Member(30121)));
+    Start(builtIn_, &started);
+    QVERIFY(started);
+    QCOMPARE(notices_.size(), 1);
+  }
+
+  // Three papers marked, and the file ends 150 bytes in, inside the date of the first paper.
+  void aCutMarksFileKeepsItsMarkedPapersMarkedAndACopy() {
+    Start(builtIn_);
+    const std::string cut = "#FSE#>75>100>66.7" + std::string(27, '>') + "\r\n#SSE#" +
+                            std::string(30, '>') + "\r\n#LTM#>0:7:5>0:12:30>0:3:1" +
+                            std::string(27, '>') + "\r\n#CDD#>09/12/2";
+    QCOMPARE(cut.size(), std::size_t{150});
+    QVERIFY(WriteFileAtomically(folder() / "marks1QP.txt", cut).ok());
+    Start(builtIn_);
+    QCOMPARE(notices_.size(), 1);
+    QVERIFY2(notices_[0].contains("mended"), qPrintable(notices_[0]));
+    QVERIFY(notices_[0].contains("marks1QP.set-aside-"));
+    const auto path = folder() / "marks1QP.txt";
+    const auto scores = ReadRecordList(path, "FSE", 30, kPaperCapacity);
+    const auto status = ReadRecordList(path, "FST", 30, kPaperCapacity);
+    const auto dates = ReadRecordList(path, "CDD", 30, kPaperCapacity);
+    QVERIFY(scores && status && dates);
+    QCOMPARE((*scores)[0], std::string("75"));
+    QCOMPARE((*status)[0], std::string("1"));
+    QCOMPARE((*status)[2], std::string("1"));
+    QCOMPARE((*status)[3], std::string("0"));
+    QCOMPARE((*dates)[0], std::string());  // the cut date is not kept as if it were whole
+    std::string copy;
+    for (const auto& entry : std::filesystem::directory_iterator(folder())) {
+      if (entry.path().filename().string().starts_with("marks1QP.set-aside-")) {
+        copy = Read(entry.path().filename().string());
+      }
+    }
+    QCOMPARE(copy, cut);
+    Start(builtIn_);
+    QCOMPARE(notices_.size(), 1);  // told once
+  }
+
   void anUnreadableHeaderStopsWithAMessage() {
     AlteredPackage altered({{30000, "...\r\n#NME#>Quillory\r\n..."}});
     bool started = true;
@@ -175,6 +232,43 @@ class StartupTest : public QObject {
     QVERIFY(!started);
     QCOMPARE(notices_.size(), 1);
     QVERIFY(notices_[0].contains("names no subject"));
+  }
+
+  // The disk itself is at fault, so the notice says so and reinstalling would not help.
+  void aDiskThatCannotTakeTheFilesGetsAdviceThatFitsIt_data() {
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("advice");
+    QTest::newRow("full") << false << QStringLiteral("No space left on device")
+                          << QStringLiteral("make room on the disk");
+    QTest::newRow("read-only") << true << QStringLiteral("Read-only file system")
+                               << QStringLiteral("make the disk writable");
+  }
+
+  void aDiskThatCannotTakeTheFilesGetsAdviceThatFitsIt() {
+    QFETCH(bool, readOnly);
+    QFETCH(QString, reason);
+    QFETCH(QString, advice);
+    QTemporaryDir disk;
+    const QByteArray where = QFile::encodeName(disk.path());
+    if (::mount("tmpfs", where.constData(), "tmpfs", readOnly ? MS_RDONLY : 0, "size=64k") != 0) {
+      QSKIP("a small disk can be made only with the right to mount one");
+    }
+    const auto unmount = qScopeGuard([&] { ::umount2(where.constData(), MNT_DETACH); });
+    if (!readOnly) {
+      QFile filler(disk.filePath("filler"));
+      QVERIFY(filler.open(QIODevice::WriteOnly));
+      const QByteArray block(4096, 'x');
+      while (filler.write(block) == block.size() && filler.flush()) {
+      }
+    }
+    bool started = true;
+    Start(builtIn_, &started, where.toStdString());
+    QVERIFY(!started);
+    QCOMPARE(notices_.size(), 1);
+    QVERIFY2(notices_[0].contains(reason), qPrintable(notices_[0]));
+    QVERIFY2(notices_[0].contains(advice), qPrintable(notices_[0]));
+    QVERIFY(!notices_[0].contains("Reinstalling"));
   }
 
   void aFolderThatCannotBeWrittenStopsWithAMessage() {
@@ -188,6 +282,39 @@ class StartupTest : public QObject {
     std::filesystem::permissions(folder(), std::filesystem::perms::owner_all);
     QVERIFY(!started);
     QVERIFY(notices_.last().contains("cannot keep your work"));
+  }
+
+  // A lock whose holder cannot be read can never be found stale: saying "already open" would
+  // refuse every start for good.
+  void aLockThatCannotBeReadIsNamed_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a folder in its place") << "folder" << QStringLiteral("Is a directory");
+    QTest::newRow("no holder written in it") << "garbage" << QStringLiteral("does not say");
+    QTest::newRow("no one may read it") << "mode 000" << QStringLiteral("Permission denied");
+  }
+
+  void aLockThatCannotBeReadIsNamed() {
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    const QString path = dir_.filePath("quillory.lock");
+    if (kind == "folder") {
+      QVERIFY(QDir().mkdir(path));
+    } else {
+      if (kind == "mode 000" && ::geteuid() == 0) QSKIP("root may read any file");
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      // A lock as a copy of Quillory that has gone would have left it.
+      file.write(kind == "garbage" ? "not a lock\n" : "999999\nquillory\nhost\n");
+      file.close();
+      if (kind == "mode 000") QVERIFY(file.setPermissions(QFileDevice::Permissions()));
+    }
+    InstanceLock lock(dir_.path());
+    QVERIFY(!lock.acquire());
+    QVERIFY2(!lock.message().contains("Quillory is already open"), qPrintable(lock.message()));
+    QVERIFY(lock.message().contains("cannot check whether it is already open"));
+    QVERIFY(lock.message().contains(QDir::toNativeSeparators(path)));
+    QVERIFY2(lock.message().contains(reason), qPrintable(lock.message()));
   }
 
   void aSecondCopyIsRefused() {
