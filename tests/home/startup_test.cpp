@@ -12,6 +12,7 @@
 #include "quillory/content/file_io.h"
 #include "quillory/content/record_file.h"
 #include "quillory/home/contents.h"
+#include "quillory/home/startup_notices.h"
 #include "quillory/platform/instance_lock.h"
 #include "quillory/platform/screen_units.h"
 #include "quillory/results/result_files.h"
@@ -269,6 +270,29 @@ class StartupTest : public QObject {
     QVERIFY2(notices_[0].contains(reason), qPrintable(notices_[0]));
     QVERIFY2(notices_[0].contains(advice), qPrintable(notices_[0]));
     QVERIFY(!notices_[0].contains("Reinstalling"));
+  }
+
+  // Where no small disk can be made, the advice is still checked from the error alone.
+  void theAdviceFollowsTheReason_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("advice");
+    QTest::newRow("full disk") << ENOSPC << QStringLiteral("make room on the disk");
+    QTest::newRow("read-only disk") << EROFS << QStringLiteral("make the disk writable");
+    QTest::newRow("no right to write") << EACCES << QStringLiteral("folder can be written");
+    QTest::newRow("a folder in the way") << EISDIR << QStringLiteral("move it away");
+    QTest::newRow("failing disk") << EIO << QStringLiteral("disk may be failing");
+    QTest::newRow("damaged content") << 0 << QStringLiteral("Reinstalling");
+  }
+
+  void theAdviceFollowsTheReason() {
+    QFETCH(int, code);
+    QFETCH(QString, advice);
+    const QString notice = HeaderFailureNotice(Error{code, "Quillory cannot read it."});
+    QVERIFY2(notice.startsWith("Quillory cannot read it."), qPrintable(notice));
+    QVERIFY2(notice.contains(advice), qPrintable(notice));
+    QCOMPARE(notice.contains("Reinstalling"), code == 0);
+    QVERIFY(
+        ResultFilesFailureNotice(Error{code, "Could not write it."}, folder()).contains(advice));
   }
 
   void aFolderThatCannotBeWrittenStopsWithAMessage() {
