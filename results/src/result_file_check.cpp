@@ -46,7 +46,7 @@ std::filesystem::path KeptName(const std::filesystem::path& path, const std::str
   std::filesystem::path kept = path;
   kept.replace_filename(path.stem().string() + ".set-aside-" + stamp + path.extension().string());
   std::error_code ec;
-  for (int n = 2; std::filesystem::exists(kept, ec) || ec; ++n) {
+  for (int n = 2; std::filesystem::exists(kept, ec); ++n) {
     kept.replace_filename(path.stem().string() + ".set-aside-" + stamp + "-" + std::to_string(n) +
                           path.extension().string());
   }
@@ -120,9 +120,9 @@ FitOutcome FitResultFile(std::string_view bytes, const ResultFileShape& shape,
     std::string_view& cut = lines.back();
     const std::size_t lastValue = cut.rfind('>');
     const std::string_view key = LeadingKey(cut);
-    if (key.empty() || lastValue == std::string_view::npos || lastValue < key.size() + 2) {
+    if (key.empty()) {
       cut = {};  // cut inside its key: nothing of it can be trusted
-    } else {
+    } else if (lastValue != std::string_view::npos && lastValue > key.size() + 1) {
       cut = cut.substr(0, lastValue);
     }
     changed = true;

@@ -238,6 +238,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "#101#>a>b\r\n#102#>>>\r\n#103#>>\r\n"},
         FitCase{"CutInsideATrendValue", ResultFile::Trend, "#TRD#\r\n", "#TRD#>75>80>6",
                 "#TRD#>75>80\r\n"},
+        FitCase{"CutRightAfterAKey", ResultFile::Marks, MarksTemplate(1),
+                "#FSE#>75\r\n#SSE#>\r\n#LTM#>0:7:5\r\n#CDD#>9/12/2026\r\n#FST#",
+                "#FSE#>75\r\n#SSE#>\r\n#LTM#>0:7:5\r\n#CDD#>9/12/2026\r\n#FST#>1\r\n"
+                "#SST#>0\r\n"},
         FitCase{"AStrayLineBetweenPapers", ResultFile::FirstResults, kAnswers,
                 "#101#>\xFC>\xFB\r\n\x01\x02garbage\r\n#102#>\xFC>>\r\n#103#>>\r\n",
                 "#101#>\xFC>\xFB\r\n#102#>\xFC>>\r\n#103#>>\r\n"}),
