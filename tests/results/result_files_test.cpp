@@ -4,6 +4,7 @@
 
 #include "../support/sample_package.h"
 #include "../support/temp_folder.h"
+#include "quillory/content/record_file.h"
 #include "quillory/results/result_file_check.h"
 
 namespace quillory {
@@ -246,6 +247,61 @@ INSTANTIATE_TEST_SUITE_P(
                 "#101#>\xFC>\xFB\r\n\x01\x02garbage\r\n#102#>\xFC>>\r\n#103#>>\r\n",
                 "#101#>\xFC>\xFB\r\n#102#>\xFC>>\r\n#103#>>\r\n"}),
     [](const ::testing::TestParamInfo<FitCase>& param) { return std::string(param.param.name); });
+
+// Wherever a marks file is cut, the mended file holds only values that were written whole, each
+// at its own place, and every paper with a score is marked.
+TEST(FitResultFile, ACutAnywhereKeepsOnlyWholeValues) {
+  const int papers = 30;
+  const auto shape = ShapeOfResultFile(ResultFile::Marks, MarksTemplate(papers));
+  std::array<RecordList, 6> whole;
+  for (auto& list : whole) list.assign(static_cast<std::size_t>(papers), "");
+  for (std::size_t i = 0; i < 6; ++i) {
+    whole[0][i] = std::to_string(50 + 7 * i) + ".5";
+    whole[2][i] = "0:" + std::to_string(10 + i) + ":5";
+    whole[3][i] = std::to_string(10 + i) + "/12/2026";
+  }
+  whole[1][0] = "100";
+  for (int i = 0; i < papers; ++i) {
+    whole[4][static_cast<std::size_t>(i)] = i < 6 ? "1" : "0";
+    whole[5][static_cast<std::size_t>(i)] = i < 1 ? "1" : "0";
+  }
+  std::string file;
+  for (std::size_t k = 0; k < 6; ++k) {
+    file += MakeRecordLine(shape.lines[k].key, whole[k], static_cast<std::size_t>(papers)) + "\r\n";
+  }
+  for (std::size_t cut = 0; cut < file.size(); ++cut) {
+    std::string repaired;
+    const FitOutcome outcome = FitResultFile(file.substr(0, cut), shape, repaired);
+    if (outcome == FitOutcome::Unrepairable) {
+      ASSERT_LT(cut, 5u) << "only a file cut inside its first key holds nothing of a marks file";
+      continue;
+    }
+    if (outcome == FitOutcome::Fits) {
+      ASSERT_EQ(cut, file.size() - 1) << "only the last line break may go without harm";
+      continue;
+    }
+    std::string again;
+    ASSERT_EQ(FitResultFile(repaired, shape, again), FitOutcome::Fits) << cut;
+    const auto lines = SplitLines(repaired);
+    ASSERT_EQ(lines.size(), 6u) << cut;
+    std::array<RecordList, 6> mended;
+    for (std::size_t k = 0; k < 6; ++k) {
+      auto values = SplitRecordLine(lines[k], papers, kPaperCapacity);
+      ASSERT_TRUE(values.ok()) << cut;
+      mended[k] = *values;
+      for (std::size_t i = 0; i < mended[k].size(); ++i) {
+        const std::string& value = mended[k][i];
+        EXPECT_TRUE(value == whole[k][i] || value == shape.lines[k].fill)
+            << "cut at " << cut << ": " << shape.lines[k].key << " " << i + 1 << " is " << value;
+      }
+    }
+    for (std::size_t i = 0; i < mended[0].size(); ++i) {
+      if (!mended[0][i].empty()) {
+        EXPECT_EQ(mended[4][i], "1") << "cut at " << cut;
+      }
+    }
+  }
+}
 
 TEST(FitResultFile, AFileWithNoLineOfItsKindCannotBeMended) {
   std::string repaired;
