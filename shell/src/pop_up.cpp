@@ -37,7 +37,10 @@ QString WithBreaks(const QString& text, const QFontMetrics& metrics, int width) 
   auto breakAnywhere = [&](const QString& piece) {
     if (!tooWide(piece)) return piece;
     QString out;
-    for (QChar c : piece) out += QString(c) + kBreak;
+    for (QChar c : piece) {
+      out += c;
+      if (!c.isHighSurrogate()) out += kBreak;  // never between the halves of one character
+    }
     return out;
   };
   QString out;
