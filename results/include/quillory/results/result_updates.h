@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -18,7 +19,15 @@ namespace quillory {
 Status UpdateMarksEntries(const std::filesystem::path& marksFile, int paperIndex, int paperCount,
                           const std::vector<std::pair<std::string, std::string>>& changes);
 
+// The bytes of a marks file with those values set, as UpdateMarksEntries writes them.
+Result<std::string> WithMarksEntries(
+    std::string_view bytes, int paperIndex, int paperCount,
+    const std::vector<std::pair<std::string, std::string>>& changes);
+
 // Appends one percentage to the trend line of a trend file.
 Status AppendTrendValue(const std::filesystem::path& trendFile, const std::string& percentage);
+
+// The bytes of a trend file with one percentage appended to its trend line.
+std::string WithTrendValue(std::string_view bytes, const std::string& percentage);
 
 }  // namespace quillory
