@@ -1,5 +1,6 @@
 #include "quillory/results/joint_write.h"
 
+#include <cerrno>
 #include <charconv>
 #include <optional>
 #include <system_error>
@@ -57,7 +58,7 @@ std::optional<std::vector<FileReplacement>> Parse(std::string_view bytes,
 }
 
 std::optional<std::string> CurrentBytes(const std::filesystem::path& path) {
-  auto bytes = ReadWholeFile(path);
+  auto bytes = ReadFileToReplace(path);
   if (!bytes) return std::nullopt;
   return std::move(bytes).value();
 }
@@ -70,6 +71,15 @@ Status RemoveJournal(const std::filesystem::path& journal) {
 }
 
 }  // namespace
+
+Result<std::string> ReadFileToReplace(const std::filesystem::path& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) {
+    if (!std::filesystem::exists(path, ec)) return FileError(ENOENT, "read", path);
+    return FileError(EISDIR, "read", path);
+  }
+  return ReadWholeFile(path);
+}
 
 FileWriter AtomicFileWriter() {
   return [](const std::filesystem::path& path, std::string_view bytes) {
@@ -125,7 +135,7 @@ JointWriteResult ReplaceFilesTogether(const std::filesystem::path& journal,
 Status FinishJointWrite(const std::filesystem::path& journal, const FileWriter& write) {
   std::error_code ec;
   if (!std::filesystem::exists(journal, ec)) return {};
-  auto bytes = ReadWholeFile(journal);
+  auto bytes = ReadFileToReplace(journal);
   if (!bytes) return bytes.error();
   const auto files = Parse(*bytes, journal.parent_path());
   if (!files) {

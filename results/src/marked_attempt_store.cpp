@@ -1,7 +1,5 @@
 #include "quillory/results/marked_attempt_store.h"
 
-#include <system_error>
-
 #include "quillory/content/file_io.h"
 #include "quillory/results/result_updates.h"
 
@@ -10,14 +8,6 @@ namespace {
 
 JointWriteResult Refused(Error error) {
   return {JointWriteOutcome::NothingWritten, std::move(error)};
-}
-
-Result<std::string> ReadResultFile(const std::filesystem::path& path) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) {
-    return Error{ec ? ec.value() : 0, "\"" + path.string() + "\" is not a file that can be read."};
-  }
-  return ReadWholeFile(path);
 }
 
 }  // namespace
@@ -35,7 +25,7 @@ JointWriteResult StoreMarkedAttempt(const MarkedAttemptEntries& entries, const F
   // was asked, so writing them again changes nothing a reader could see.
   std::vector<FileReplacement> files;
   auto add = [&](const std::filesystem::path& path, auto change) -> Status {
-    auto before = ReadResultFile(path);
+    auto before = ReadFileToReplace(path);
     if (!before) return before.error();
     Result<std::string> after = change(*before);
     if (!after) return after.error();

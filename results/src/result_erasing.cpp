@@ -44,7 +44,7 @@ Result<std::filesystem::path> KeepErasedResults(const std::filesystem::path& dat
     for (ResultFile file : kResultFiles) {
       const auto path = ResultFilePath(dataFolder, s, file, catalogue.productCode);
       if (!std::filesystem::exists(path, ec)) continue;
-      auto bytes = ReadWholeFile(path);
+      auto bytes = ReadFileToReplace(path);
       if (!bytes) return failed(bytes.error());
       if (Status status = write(partial / path.filename(), *bytes); !status) {
         return failed(status.error());
@@ -81,7 +81,7 @@ EraseResult EraseAllResults(const ContentPackage& package, const std::filesystem
         return nothingErased(
             Error{kNoSuchMember, "The template of \"" + path.string() + "\" is missing."});
       }
-      auto before = ReadWholeFile(path);
+      auto before = ReadFileToReplace(path);
       if (!before) return nothingErased(before.error());
       files.push_back({path, std::move(before).value(), std::string(*fresh)});
     }

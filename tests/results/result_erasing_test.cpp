@@ -17,8 +17,8 @@ using testing::FailingWriter;
 using testing::SamplePackage;
 using testing::TempFolder;
 
-// Two subjects of six files each, holding work, with a marked paper. An erase writes the twelve copies first
-// (writes 1 to 12), then the journal (13), then the twelve fresh files (14 to 25).
+// Two subjects of six files each, holding work, with a marked paper. An erase writes the twelve
+// copies first (writes 1 to 12), then the journal (13), then the twelve fresh files (14 to 25).
 class ResultErasingTest : public ::testing::Test {
  protected:
   ResultErasingTest() : package_(SamplePackage::Members()) {
@@ -81,6 +81,17 @@ TEST_P(FailedErase, PutsEveryFileBackAndKeepsNoCopy) {
 INSTANTIATE_TEST_SUITE_P(AnyWrite, FailedErase,
                          ::testing::Combine(::testing::Values(5, 13, 14, 20, 25),
                                             ::testing::Bool()));
+
+TEST_F(ResultErasingTest, AFolderWhereAResultFileShouldBeErasesNothing) {
+  std::filesystem::remove(folder_ / "first2QP.txt");
+  std::filesystem::create_directory(folder_ / "first2QP.txt");
+  const auto before = Snapshot();
+  const EraseResult erased = Erase();
+  EXPECT_EQ(erased.outcome, JointWriteOutcome::NothingWritten);
+  EXPECT_TRUE(erased.copyFailed);
+  EXPECT_NE(erased.error.message.find("first2QP.txt\": Is a directory"), std::string::npos);
+  EXPECT_EQ(Snapshot(), before);
+}
 
 TEST_F(ResultErasingTest, AnEraseKilledHalfWayIsUndoneAtTheNextStart) {
   const auto before = Snapshot();

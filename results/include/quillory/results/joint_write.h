@@ -29,6 +29,10 @@ using FileWriter = std::function<Status(const std::filesystem::path&, std::strin
 // WriteFileAtomically with the pupil's work flushed to disk.
 FileWriter AtomicFileWriter();
 
+// The bytes of a file about to be replaced. Anything but a regular file (a folder standing in its
+// place) is refused with a message, before any reading is tried.
+Result<std::string> ReadFileToReplace(const std::filesystem::path& path);
+
 // The journal of the joint writes of a data folder.
 std::filesystem::path JointWriteJournal(const std::filesystem::path& dataFolder);
 
