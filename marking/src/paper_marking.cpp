@@ -6,7 +6,6 @@
 #include "quillory/marking/answer_check.h"
 #include "quillory/results/marked_attempt_store.h"
 #include "quillory/results/number_text.h"
-#include "quillory/results/result_updates.h"
 
 namespace quillory {
 namespace {

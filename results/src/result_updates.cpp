@@ -1,9 +1,7 @@
 #include "quillory/results/result_updates.h"
 
 #include <algorithm>
-#include <array>
 
-#include "quillory/content/file_io.h"
 #include "quillory/content/record_file.h"
 #include "quillory/results/result_files.h"
 
@@ -52,21 +50,6 @@ Result<std::string> WithMarksEntries(
 std::string WithTrendValue(std::string_view bytes, const std::string& percentage) {
   const std::string_view line = FindRecordLine(bytes, "TRD");
   return (line.empty() ? std::string("#TRD#") : std::string(line)) + ">" + percentage + "\r\n";
-}
-
-Status UpdateMarksEntries(const std::filesystem::path& marksFile, int paperIndex, int paperCount,
-                          const std::vector<std::pair<std::string, std::string>>& changes) {
-  auto bytes = ReadWholeFile(marksFile);
-  if (!bytes) return bytes.error();
-  auto updated = WithMarksEntries(*bytes, paperIndex, paperCount, changes);
-  if (!updated) return updated.error();
-  return WriteFileAtomically(marksFile, *updated);
-}
-
-Status AppendTrendValue(const std::filesystem::path& trendFile, const std::string& percentage) {
-  auto bytes = ReadWholeFile(trendFile);
-  if (!bytes) return bytes.error();
-  return WriteFileAtomically(trendFile, WithTrendValue(*bytes, percentage));
 }
 
 }  // namespace quillory
