@@ -137,14 +137,12 @@ std::string_view LeadingKey(std::string_view line) {
   return line.substr(1, close - 1);
 }
 
-Status UpdateRecordLine(const std::filesystem::path& path, std::string_view key,
-                        const RecordList& values, int n) {
+Result<std::string> WithRecordLine(std::string_view bytes, std::string_view key,
+                                   const RecordList& values, int n) {
   if (n < 0 || static_cast<std::size_t>(n) > values.size()) {
     return DataError("Only " + std::to_string(values.size()) + " values were given for " +
                      std::to_string(n) + " places.");
   }
-  auto bytes = ReadWholeFile(path);
-  if (!bytes) return bytes.error();
   const std::string replacement = MakeRecordLine(key, values, static_cast<std::size_t>(n));
   auto sameKey = [&](std::string_view other) {
     if (other.size() != key.size()) return false;
@@ -155,7 +153,7 @@ Status UpdateRecordLine(const std::filesystem::path& path, std::string_view key,
   };
   std::string out;
   bool placed = false;
-  for (std::string_view line : SplitLines(*bytes)) {
+  for (std::string_view line : SplitLines(bytes)) {
     const std::string_view lineKey = LeadingKey(line);
     if (lineKey.empty()) continue;
     if (!placed && sameKey(lineKey)) {
@@ -172,7 +170,16 @@ Status UpdateRecordLine(const std::filesystem::path& path, std::string_view key,
     out += std::string(line) + "\r\n";
   }
   if (!placed) out += replacement + "\r\n";
-  return WriteFileAtomically(path, out);
+  return out;
+}
+
+Status UpdateRecordLine(const std::filesystem::path& path, std::string_view key,
+                        const RecordList& values, int n) {
+  auto bytes = ReadWholeFile(path);
+  if (!bytes) return bytes.error();
+  auto updated = WithRecordLine(*bytes, key, values, n);
+  if (!updated) return updated.error();
+  return WriteFileAtomically(path, *updated);
 }
 
 Result<std::string> ReadRecordLine(const std::filesystem::path& path, std::string_view key) {

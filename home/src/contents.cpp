@@ -12,6 +12,7 @@
 #include "quillory/home/report_page.h"
 #include "quillory/home/startup_notices.h"
 #include "quillory/home/trash_page.h"
+#include "quillory/results/result_erasing.h"
 #include "quillory/results/result_file_check.h"
 #include "quillory/shell/fonts.h"
 #include "quillory/shell/pop_up.h"
@@ -171,7 +172,11 @@ bool Contents::LoadSubjects() {
 bool Contents::EnsureResults() {
   const std::string stamp =
       QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")).toStdString();
-  const ResultFilesReport report = EnsureResultFiles(package_, dataFolder_, catalogue_, stamp);
+  // A marking or an erase cut short is finished or undone before the files are checked.
+  CleanErasedCopies(dataFolder_);
+  const Status finished = FinishJointWrite(JointWriteJournal(dataFolder_), AtomicFileWriter());
+  ResultFilesReport report = EnsureResultFiles(package_, dataFolder_, catalogue_, stamp);
+  if (!finished) report.failures.insert(report.failures.begin(), finished.error());
   if (!report.failures.empty()) {
     notice_(ResultFilesFailureNotice(report.failures.front(), dataFolder_), true);
     return false;

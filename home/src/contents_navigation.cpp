@@ -15,6 +15,7 @@
 #include "quillory/home/trash_page.h"
 #include "quillory/platform/browser.h"
 #include "quillory/results/report.h"
+#include "quillory/results/result_erasing.h"
 #include "quillory/results/result_files.h"
 #include "quillory/shell/button_faces.h"
 #include "quillory/shell/fonts.h"
@@ -209,22 +210,32 @@ void Contents::EraseResults() {
   if (practiceCloser_) practiceCloser_();
   const std::string stamp =
       QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")).toStdString();
-  auto kept = KeepErasedResults(dataFolder_, catalogue_, stamp);
-  if (!kept) {
-    notice_(QStringLiteral("Your results were not erased, because a copy of them could not be "
-                           "kept first:\n\n%1")
-                .arg(QString::fromStdString(kept.error().message)),
-            false);
-    Body_Trash->Offer();
-    return;
+  const EraseResult erased = EraseAllResults(package_, dataFolder_, catalogue_, stamp);
+  const QString reason = QString::fromStdString(erased.error.message);
+  switch (erased.outcome) {
+    case JointWriteOutcome::Written:
+      Body_Trash->ShowDone();
+      return;
+    case JointWriteOutcome::NothingWritten:
+      notice_(erased.copyFailed
+                  ? QStringLiteral("Your results were not erased, because a copy of them could "
+                                   "not be kept first:\n\n%1")
+                        .arg(reason)
+                  : QStringLiteral("Your results could not be erased:\n\n%1\n\nNothing was "
+                                   "erased: every result is still there.")
+                        .arg(reason),
+              false);
+      break;
+    case JointWriteOutcome::PartlyWritten:
+      notice_(
+          QStringLiteral("Your results could not be erased:\n\n%1\n\nSome of them could not "
+                         "be put back yet; Quillory puts them back when it next starts. A "
+                         "copy of them all is in %2.")
+              .arg(reason, QDir::toNativeSeparators(QString::fromStdString(erased.copy.string()))),
+          false);
+      break;
   }
-  const auto failures = ResetResults(package_, dataFolder_, catalogue_);
-  if (!failures.empty()) {
-    notice_(QStringLiteral("Some results could not be erased:\n\n%1")
-                .arg(QString::fromStdString(failures.front().message)),
-            false);
-  }
-  Body_Trash->ShowDone();
+  Body_Trash->Offer();
 }
 
 void Contents::OpenWebPage() {

@@ -4,8 +4,8 @@
 #include <charconv>
 
 #include "quillory/marking/answer_check.h"
+#include "quillory/results/marked_attempt_store.h"
 #include "quillory/results/number_text.h"
-#include "quillory/results/result_updates.h"
 
 namespace quillory {
 namespace {
@@ -76,7 +76,8 @@ bool HasUnansweredBlanks(const PaperAttempt& attempt, const RecordList& answers)
 }
 
 Result<MarkedAttempt> MarkAttempt(const PaperAttempt& attempt, const RecordList& answers,
-                                  std::int64_t secondsTaken, const MarkingDay& today) {
+                                  std::int64_t secondsTaken, const MarkingDay& today,
+                                  const FileWriter& write) {
   if (Status shape = CheckShape(attempt, answers); !shape) return shape.error();
   const int total = attempt.totalMarks();
   if (total <= 0) {
@@ -84,8 +85,6 @@ Result<MarkedAttempt> MarkAttempt(const PaperAttempt& attempt, const RecordList&
   }
 
   MarkedAttempt marked = ScoreAnswers(attempt, answers);
-  const int n = attempt.blankCount();
-
   std::vector<std::pair<std::string, std::string>> changes;
   if (attempt.attempt == 1) {
     marked.timeTaken = TimeTakenText(secondsTaken);
@@ -98,20 +97,31 @@ Result<MarkedAttempt> MarkAttempt(const PaperAttempt& attempt, const RecordList&
     changes = {{"SSE", marked.percentText}, {"SST", "1"}};
   }
 
-  if (Status status = StoreAttemptAnswers(attempt, answers); !status) return status.error();
-  if (Status status = UpdateRecordLine(attempt.resultsFile, attempt.paperKey, marked.glyphs, n);
-      !status) {
-    return status.error();
-  }
-  if (Status status =
-          UpdateMarksEntries(attempt.marksFile, attempt.paperIndex(), attempt.paperCount, changes);
-      !status) {
-    return status.error();
-  }
-  if (attempt.attempt == 1) {
-    if (Status status = AppendTrendValue(attempt.trendFile, marked.percentText); !status) {
-      return status.error();
-    }
+  MarkedAttemptEntries entries;
+  entries.paperKey = attempt.paperKey;
+  entries.paperIndex = attempt.paperIndex();
+  entries.paperCount = attempt.paperCount;
+  entries.answers = answers;
+  entries.glyphs = marked.glyphs;
+  entries.marks = std::move(changes);
+  if (attempt.attempt == 1) entries.trendValue = marked.percentText;
+  entries.answersFile = attempt.answersFile;
+  entries.resultsFile = attempt.resultsFile;
+  entries.marksFile = attempt.marksFile;
+  entries.trendFile = attempt.trendFile;
+  const JointWriteResult stored = StoreMarkedAttempt(entries, write);
+  switch (stored.outcome) {
+    case JointWriteOutcome::Written:
+      break;
+    case JointWriteOutcome::NothingWritten:
+      return Error{stored.error.code, stored.error.message +
+                                          "\n\nNothing was marked: every result file is as it "
+                                          "was before."};
+    case JointWriteOutcome::PartlyWritten:
+      return Error{stored.error.code,
+                   stored.error.message +
+                       "\n\nThe paper is not marked, but some result files could not be put "
+                       "back as they were; Quillory puts them back when it next starts."};
   }
   return marked;
 }

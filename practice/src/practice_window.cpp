@@ -395,7 +395,8 @@ void PracticeWindow::MarkPaper() {
                   MarkingDay{today.day(), today.month(), today.year()});
   if (!marked) {
     ask_(QStringLiteral("Marking"),
-         QStringLiteral("Your paper could not be marked: %1")
+         QStringLiteral("Your paper could not be marked: %1\n\nYour answers are kept, and you "
+                        "can still change them and press Mark again.")
              .arg(QString::fromStdString(marked.error().message)),
          1);
     return;

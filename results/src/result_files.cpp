@@ -37,32 +37,3 @@ std::vector<Error> ResetResults(const ContentPackage& package,
 }
 
 }  // namespace quillory
-
-namespace quillory {
-
-Result<std::filesystem::path> KeepErasedResults(const std::filesystem::path& dataFolder,
-                                                const SubjectCatalogue& catalogue,
-                                                const std::string& stamp) {
-  std::filesystem::path folder = dataFolder / ("erased-" + stamp);
-  std::error_code ec;
-  for (int n = 2; std::filesystem::exists(folder, ec); ++n) {
-    folder = dataFolder / ("erased-" + stamp + "-" + std::to_string(n));
-  }
-  if (!std::filesystem::create_directory(folder, ec))
-    return FileError(ec.value(), "create", folder);
-  for (int s = 1; s <= kSubjectSlots; ++s) {
-    if (!catalogue.subject(s).present()) continue;
-    for (ResultFile file : kResultFiles) {
-      const auto path = ResultFilePath(dataFolder, s, file, catalogue.productCode);
-      if (!std::filesystem::exists(path, ec)) continue;
-      auto bytes = ReadWholeFile(path);
-      if (!bytes) return bytes.error();
-      if (Status status = WriteFileAtomically(folder / path.filename(), *bytes); !status) {
-        return status.error();
-      }
-    }
-  }
-  return folder;
-}
-
-}  // namespace quillory

@@ -1,7 +1,11 @@
+#include <sys/mount.h>
+#include <sys/statvfs.h>
+
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
+#include <fstream>
 
 #include "quillory/assets/embedded_package.h"
 #include "quillory/content/file_io.h"
@@ -225,6 +229,55 @@ class HomeWindowTest : public QObject {
     ClickAt(Find("Tab02"));
     QCOMPARE(Text("MSA1"), QString());
     QVERIFY(!Find("P1b")->isVisible());
+  }
+
+  void anEraseWithoutRoomForTheFreshFilesErasesNothingAndSaysSo() {
+    // A disk with room for the dated copy of the results but not for anything after it.
+    QTemporaryDir mountPoint;
+    const std::filesystem::path disk = mountPoint.path().toStdString();
+    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=16m") != 0) {
+      QSKIP("A small disk cannot be made here (mounting a tmpfs needs root).");
+    }
+    auto unmount = qScopeGuard([&] { ::umount2(disk.c_str(), MNT_DETACH); });
+    Skin skin(QString::fromStdString(GraphicsFolder(disk).string()));
+    auto contents = std::make_unique<Contents>(package_, disk, skin);
+    QStringList notices;
+    contents->setNotice([&](const QString& text, bool) { notices << text; });
+    QVERIFY(contents->Form_Load());
+    std::string marks = *ReadWholeFile(disk / "marks2QP.txt");
+    marks.replace(marks.find("#FSE#>"), 6, "#FSE#>75");
+    QVERIFY(WriteFileAtomically(disk / "marks2QP.txt", marks).ok());
+
+    // Every result file fits in one block of the disk, and the copy takes one block per file.
+    struct statvfs room {};
+    QCOMPARE(::statvfs(disk.c_str(), &room), 0);
+    const auto copyBlocks = static_cast<std::uintmax_t>(3 * kResultFiles.size());
+    std::ofstream(disk / "filler", std::ios::binary)
+        << std::string((room.f_bavail - copyBlocks) * room.f_bsize, 'x');
+    QCOMPARE(::statvfs(disk.c_str(), &room), 0);
+    QCOMPARE(static_cast<std::uintmax_t>(room.f_bavail), copyBlocks);
+
+    contents->show();
+    QVERIFY(QTest::qWaitForWindowExposed(contents.get()));
+    const auto click = [&](const char* name) {
+      QWidget* widget = contents->findChild<QWidget*>(name);
+      QTest::mouseClick(contents->windowHandle(), Qt::LeftButton, {},
+                        widget->mapTo(contents.get(), widget->rect().center()));
+    };
+    click("Tab04");
+    click("ToolBar02");
+    click("ButTrash");
+    click("ButTrash_Yes");
+    QCOMPARE(notices.size(), 1);
+    QVERIFY(notices[0].contains("No space left"));
+    QVERIFY(notices[0].contains("Nothing was erased"));
+    QVERIFY(!contents->findChild<QWidget*>("Trashlbl3")->isVisible());
+    QVERIFY(contents->findChild<QWidget*>("ButTrash")->isVisible());
+    QCOMPARE(*ReadWholeFile(disk / "marks2QP.txt"), marks);
+    for (const auto& entry : std::filesystem::directory_iterator(disk)) {
+      QVERIFY(entry.path().filename().string().rfind("erased-", 0) != 0);
+    }
+    contents.reset();
   }
 
   void theCloseButtonAndCloseToolbarButtonEndTheProgramAlike() {

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "../support/failing_writer.h"
 #include "quillory/assets/embedded_package.h"
 #include "quillory/content/file_io.h"
 #include "quillory/content/record_file.h"
@@ -15,6 +16,7 @@
 #include "quillory/home/startup_notices.h"
 #include "quillory/platform/instance_lock.h"
 #include "quillory/platform/screen_units.h"
+#include "quillory/results/marked_attempt_store.h"
 #include "quillory/results/result_files.h"
 
 using namespace quillory;
@@ -224,6 +226,40 @@ class StartupTest : public QObject {
     QCOMPARE(copy, cut);
     Start(builtIn_);
     QCOMPARE(notices_.size(), 1);  // told once
+  }
+
+  void aMarkingKilledHalfWayIsUndoneAndAnEraseCutShortCleared() {
+    Start(builtIn_);
+    const std::string results = Read("fresults2QP.txt");
+    const std::string marks = Read("marks2QP.txt");
+    // Killed after the glyphs of paper 101 were written, before its marks: no write reaches the
+    // disk after the third (journal, answers, results).
+    MarkedAttemptEntries entries;
+    entries.paperKey = "101";
+    entries.paperIndex = 1;
+    entries.paperCount = 35;
+    entries.answers = {"7"};
+    entries.glyphs = {"\xFC"};  // a tick
+    entries.marks = {{"FSE", "100"}, {"FST", "1"}};
+    entries.trendValue = "100";
+    for (auto [path, file] : {std::pair{&entries.answersFile, ResultFile::FirstAnswers},
+                              {&entries.resultsFile, ResultFile::FirstResults},
+                              {&entries.marksFile, ResultFile::Marks},
+                              {&entries.trendFile, ResultFile::Trend}}) {
+      *path = ResultFilePath(folder(), 2, file, "QP");
+    }
+    QCOMPARE(StoreMarkedAttempt(entries, testing::FailingWriter(4).writer()).outcome,
+             JointWriteOutcome::PartlyWritten);
+    QVERIFY(Read("fresults2QP.txt").find("#101#>\xFC") != std::string::npos);
+    // And an erase cut short while it copied.
+    std::filesystem::create_directory(folder() / "erased-2026-12-09-101500.partial");
+
+    Start(builtIn_);
+    QCOMPARE(Read("fresults2QP.txt"), results);
+    QCOMPARE(Read("marks2QP.txt"), marks);
+    QVERIFY(!std::filesystem::exists(JointWriteJournal(folder())));
+    QVERIFY(!std::filesystem::exists(folder() / "erased-2026-12-09-101500.partial"));
+    QVERIFY(notices_.isEmpty());
   }
 
   void anUnreadableHeaderStopsWithAMessage() {

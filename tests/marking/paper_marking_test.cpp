@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
+#include "../support/failing_writer.h"
 #include "../support/temp_folder.h"
 #include "quillory/marking/answer_check.h"
 
 namespace quillory {
 namespace {
 
+using testing::FailingWriter;
 using testing::TempFolder;
 
 const std::string kT(kTick);
@@ -57,6 +61,17 @@ class PaperMarkingTest : public ::testing::Test {
     return "<none>";
   }
 
+  // Every entry of the data folder, with the bytes of each file.
+  std::map<std::string, std::string> Snapshot() const {
+    std::map<std::string, std::string> entries;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) {
+      const std::string name = entry.path().filename().string();
+      entries[name] = entry.is_directory() ? "<folder>" : folder_.Read(name);
+    }
+    return entries;
+  }
+
+  const RecordList answers_{"2", "1,500,109", "qp", "23/4"};
   TempFolder folder_;
   PaperAttempt first_;
   PaperAttempt second_;
@@ -184,6 +199,76 @@ TEST_F(PaperMarkingTest, TheUnansweredWarningIgnoresCarriedOverBlanks) {
   EXPECT_FALSE(HasUnansweredBlanks(first_, {"2", "1", "PQ", "2 3/4"}));
   EXPECT_FALSE(HasUnansweredBlanks(second_, {"", "1", "PQ", ""}));
   EXPECT_TRUE(HasUnansweredBlanks(second_, {"2", "", "PQ", "2 3/4"}));
+}
+
+// A first attempt writes the journal (write 1), then the answers (2), the results (3), the trend
+// (4) and last the marks (5); a failing write may even have replaced its file.
+class FailedMarking : public PaperMarkingTest,
+                      public ::testing::WithParamInterface<std::tuple<int, bool>> {};
+
+TEST_P(FailedMarking, LeavesEveryFileAsItWasAndSaysSo) {
+  const auto [failing, lands] = GetParam();
+  const auto before = Snapshot();
+  auto marked =
+      MarkAttempt(first_, answers_, 425, today_, FailingWriter(failing, failing, lands).writer());
+  ASSERT_FALSE(marked.ok());
+  EXPECT_NE(marked.error().message.find("Nothing was marked"), std::string::npos);
+  EXPECT_EQ(Snapshot(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(AnyWrite, FailedMarking,
+                         ::testing::Combine(::testing::Values(1, 2, 3, 4, 5), ::testing::Bool()));
+
+// A file that turned unreadable after the paper was opened: here a folder stands in its place.
+class UnreadableResultFile : public PaperMarkingTest,
+                             public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(UnreadableResultFile, StopsMarkingBeforeAnyWrite) {
+  std::filesystem::remove(folder_ / GetParam());
+  std::filesystem::create_directory(folder_ / GetParam());
+  const auto before = Snapshot();
+  auto marked = MarkAttempt(first_, answers_, 425, today_);
+  ASSERT_FALSE(marked.ok());
+  EXPECT_NE(marked.error().message.find(GetParam()), std::string::npos);
+  EXPECT_NE(marked.error().message.find("Nothing was marked"), std::string::npos);
+  EXPECT_EQ(Snapshot(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachFile, UnreadableResultFile,
+                         ::testing::Values("first2QP.txt", "fresults2QP.txt", "trend2QP.txt",
+                                           "marks2QP.txt"));
+
+// Killed after k of the five writes, then started again: the paper is either not marked, with
+// every file as before, or marked in every file.
+class KilledMarking : public PaperMarkingTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(KilledMarking, IsWholeOrUndoneAfterTheNextStart) {
+  const auto before = Snapshot();
+  MarkAttempt(first_, answers_, 425, today_, FailingWriter(GetParam() + 1).writer());
+  ASSERT_TRUE(FinishJointWrite(JointWriteJournal(folder_.path()), AtomicFileWriter()).ok());
+  if (GetParam() < 5) {
+    EXPECT_EQ(Snapshot(), before);
+    return;
+  }
+  EXPECT_EQ(Line("first2QP.txt", "103"), "#103#>2>1,500,109>qp>23/4");
+  EXPECT_EQ(Line("fresults2QP.txt", "103"), "#103#>" + kT + ">" + kT + ">" + kT + ">" + kX);
+  EXPECT_EQ(Line("marks2QP.txt", "FST"), "#FST#>0>0>1>0>0");
+  EXPECT_EQ(folder_.Read("trend2QP.txt"), "#TRD#>81.2\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(AfterEachWrite, KilledMarking, ::testing::Values(0, 1, 2, 3, 4, 5));
+
+TEST_F(PaperMarkingTest, AMarkingLeftHalfDoneIsUndoneBeforeTheNextOne) {
+  // Killed after the answers and results of paper 103 were written.
+  MarkAttempt(first_, answers_, 425, today_, FailingWriter(4).writer());
+  PaperAttempt other = first_;
+  other.paperKey = "104";
+  other.keys = other.types = other.marks = {"1"};
+  other.types = {"Q"};
+  ASSERT_TRUE(MarkAttempt(other, {"1"}, 60, today_).ok());
+  EXPECT_EQ(Line("fresults2QP.txt", "103"), "#103#>>>>");
+  EXPECT_EQ(Line("marks2QP.txt", "FST"), "#FST#>0>0>0>1>0");
+  EXPECT_EQ(folder_.Read("trend2QP.txt"), "#TRD#>100\r\n");
 }
 
 }  // namespace

@@ -184,6 +184,31 @@ class PracticeWindowTest : public QObject {
     QVERIFY(window->findChild<QWidget*>("ToolBar03")->isEnabled());
   }
 
+  void aMarkingThatCannotBeStoredLeavesThePaperUnmarkedOnScreenAndOnDisk() {
+    PracticeWindow* window = Open("101");
+    QTest::keyClicks(Box(window, 1), "2");
+    // The trend file turns unreadable after the paper was opened: a folder stands in its place.
+    std::filesystem::remove(folder() / "trend1QP.txt");
+    std::filesystem::create_directory(folder() / "trend1QP.txt");
+    const std::string results = Line("fresults1QP.txt", "101");
+    window->MarkPaper();
+    QVERIFY(asked_.last().startsWith("Marking: Your paper could not be marked: "));
+    QVERIFY(asked_.last().contains("trend1QP.txt"));
+    QVERIFY(asked_.last().contains("Nothing was marked"));
+    QVERIFY(!window->paper().marked);
+    QVERIFY(!Box(window, 1)->isReadOnly());
+    QCOMPARE(Box(window, 1)->text(), QStringLiteral("2"));
+    QVERIFY(!window->findChild<QLabel*>("FR1")->isVisible());
+    QVERIFY(window->findChild<QWidget*>("TxtRem")->isVisible());
+    QCOMPARE(window->findChild<QLabel*>("PScoring")->text(), QString());
+    window->PracticeTick();
+    QVERIFY(window->findChild<QWidget*>("ToolBar02")->isEnabled());
+    QVERIFY(Line("marks1QP.txt", "FSE").rfind("#FSE#>>", 0) == 0);
+    QVERIFY(Line("marks1QP.txt", "FST").rfind("#FST#>0>", 0) == 0);
+    QCOMPARE(Line("fresults1QP.txt", "101"), results);
+    QVERIFY(Line("first1QP.txt", "101").rfind("#101#>2>", 0) == 0);  // the answers stay stored
+  }
+
   void theSecondAttemptCarriesRightAnswersOverAndShowsWhatWasExpected() {
     PracticeWindow* first = Open("101");
     QTest::keyClicks(Box(first, 1), "2");

@@ -64,6 +64,10 @@ Status WriteRecordLists(const std::array<RecordList, 6>& lists,
                         const std::array<std::string, 6>& keys, int n,
                         const std::filesystem::path& path);
 
+// The bytes of a record file with the line of `key` replaced as UpdateRecordLine replaces it.
+Result<std::string> WithRecordLine(std::string_view bytes, std::string_view key,
+                                   const RecordList& values, int n);
+
 // Reads the file anew and replaces only the line of `key` (the line that begins "#KEY#") by the
 // key line with values 1..n, or adds that line in key order when the file lacks it; every other
 // key line stays exactly as it is on disk, so a change someone else made since is kept. Lines

@@ -6,6 +6,7 @@
 
 #include "quillory/content/record_file.h"
 #include "quillory/content/result.h"
+#include "quillory/results/joint_write.h"
 
 namespace quillory {
 
@@ -58,11 +59,12 @@ Status StoreAttemptAnswers(const PaperAttempt& attempt, const RecordList& answer
 // every question is answered. The second attempt looks only at blanks not carried over.
 bool HasUnansweredBlanks(const PaperAttempt& attempt, const RecordList& answers);
 
-// Marks the attempt: judges every blank, scores it and stores, in this order, the answers, the
-// results, the marks entries and (first attempt) the trend value, each by changing only this
-// paper's entries of the file as it is on disk. Refuses a paper without marks; reports the first
-// write that fails, after which nothing further is written.
+// Marks the attempt: judges every blank, scores it and stores the answers, the results, the
+// marks entries and (first attempt) the trend value as one change, each by changing only this
+// paper's entries of the file as it is on disk. Refuses a paper without marks. When storing
+// fails, nothing is marked and the error says so.
 Result<MarkedAttempt> MarkAttempt(const PaperAttempt& attempt, const RecordList& answers,
-                                  std::int64_t secondsTaken, const MarkingDay& today);
+                                  std::int64_t secondsTaken, const MarkingDay& today,
+                                  const FileWriter& write = AtomicFileWriter());
 
 }  // namespace quillory

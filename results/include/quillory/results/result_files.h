@@ -43,14 +43,3 @@ std::vector<Error> ResetResults(const ContentPackage& package,
                                 const SubjectCatalogue& catalogue);
 
 }  // namespace quillory
-
-namespace quillory {
-
-// Copies every present subject's result files into a new folder "erased-<stamp>" of the data
-// folder before they are erased, so that an erase by mistake can be undone by hand. Returns the
-// folder, or the copy that failed (then nothing should be erased).
-Result<std::filesystem::path> KeepErasedResults(const std::filesystem::path& dataFolder,
-                                                const SubjectCatalogue& catalogue,
-                                                const std::string& stamp);
-
-}  // namespace quillory
