@@ -8,6 +8,7 @@
 #include "quillory/home/contents.h"
 #include "quillory/platform/data_folder.h"
 #include "quillory/platform/instance_lock.h"
+#include "quillory/platform/termination_signals.h"
 #include "quillory/practice/page_scheme.h"
 #include "quillory/practice/practice_windows.h"
 
@@ -54,6 +55,13 @@ int main(int argc, char** argv) {
                    state.SubH1.toStdString(), state.PaperNum.toStdString(), state.TakeNum});
   });
   contents.setPracticeCloser([&] { practice.CloseAll(); });
+  // A logout, `kill` or Ctrl+C ends the program as its Close button does, keeping the answers.
+  quillory::TerminationSignals termination;
+  QObject::connect(&termination, &quillory::TerminationSignals::terminationRequested, &contents,
+                   &quillory::Contents::ExitProgram);
+  // A session manager that asks for the work to be saved gets the open page's answers stored.
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, &contents,
+                   [&practice] { practice.StoreOpenAnswers(); });
   if (!contents.Form_Load()) return 1;
   contents.show();
   return QApplication::exec();
