@@ -3,6 +3,8 @@
 #include <QtTest>
 #include <csignal>
 
+#include "program_under_test.h"
+
 // A logout, `kill` or Ctrl+C ends the program the way its Close button does: exit status 0, and
 // neither the lock nor a page file is left behind to trouble the next start.
 class OrderlyExitTest : public QObject {
@@ -20,18 +22,11 @@ class OrderlyExitTest : public QObject {
     QFETCH(int, signal);
     QTemporaryDir home;
     QVERIFY(home.isValid());
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     QProcess program;
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(QUILLORY_PROGRAM), {});
+    StartProgram(program, home.path());
     QVERIFY(program.waitForStarted());
-
-    const QString folder = home.path() + QStringLiteral("/quillory");
-    const QString lock = folder + QStringLiteral("/quillory.lock");
-    // The result files are made after the lock is taken, so their presence means start-up is over.
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder + QStringLiteral("/marks1QP.txt")), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(StartUpFinished(home.path()), 20000);
+    const QString lock = DataFolderUnder(home.path()) + QStringLiteral("/quillory.lock");
     QVERIFY(QFile::exists(lock));
 
     ::kill(static_cast<pid_t>(program.processId()), signal);
