@@ -1,17 +1,26 @@
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <csignal>
 
+#include "command_line.h"
 #include "quillory/assets/embedded_package.h"
 #include "quillory/content/content_package.h"
 #include "quillory/home/contents.h"
 #include "quillory/platform/data_folder.h"
 #include "quillory/platform/instance_lock.h"
+#include "quillory/platform/running_copy.h"
+#include "quillory/platform/termination_signals.h"
 #include "quillory/practice/page_scheme.h"
 #include "quillory/practice/practice_windows.h"
 
 int main(int argc, char** argv) {
+  if (const auto status = quillory::HandleCommandLine(argc, argv)) return *status;
+
+  // Whatever the program writes is the user's alone: folders 0700, files 0600.
+  ::umask(077);
   // A file-size limit makes a write fail with an error the program reports, instead of ending it.
   std::signal(SIGXFSZ, SIG_IGN);
 
@@ -32,8 +41,13 @@ int main(int argc, char** argv) {
   const QString dataFolder = quillory::DataFolder(&error);
   if (dataFolder.isEmpty()) return refuse(error);
 
+  // A second start brings the open window forward; only when that copy cannot be reached does
+  // the lock's message explain why nothing opens.
+  if (quillory::RunningCopy::AskToComeForward(dataFolder)) return 0;
   quillory::InstanceLock lock(dataFolder);
   if (!lock.acquire()) return refuse(lock.message());
+  quillory::RunningCopy runningCopy(dataFolder);
+  runningCopy.listen();
   quillory::RemoveLeftovers(dataFolder);
 
   auto package = quillory::ContentPackage::FromBytes(quillory::EmbeddedPackageBytes());
@@ -54,6 +68,19 @@ int main(int argc, char** argv) {
                    state.SubH1.toStdString(), state.PaperNum.toStdString(), state.TakeNum});
   });
   contents.setPracticeCloser([&] { practice.CloseAll(); });
+  // A logout, `kill` or Ctrl+C ends the program as its Close button does, keeping the answers.
+  quillory::TerminationSignals termination;
+  QObject::connect(&termination, &quillory::TerminationSignals::terminationRequested, &contents,
+                   &quillory::Contents::ExitProgram);
+  // A session manager that asks for the work to be saved gets the open page's answers stored.
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, &contents,
+                   [&practice] { practice.StoreOpenAnswers(); });
+  QObject::connect(&runningCopy, &quillory::RunningCopy::comeForwardRequested, &contents,
+                   [&contents] {
+                     contents.showNormal();
+                     contents.raise();
+                     contents.activateWindow();
+                   });
   if (!contents.Form_Load()) return 1;
   contents.show();
   return QApplication::exec();

@@ -195,6 +195,8 @@ void Contents::PrintResults() {
                          view_.timesTaken, view_.dates, view_.secondScores);
   if (Status printed = PrintPastResults(*printer_, listing); !printed) {
     notice_(QString::fromStdString(printed.error().message), false);
+  } else {
+    notice_(PrintedNotice(*printer_), false);
   }
 }
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "quillory/content/subject_catalogue.h"
+#include "quillory/platform/default_printer.h"
 
 namespace quillory {
 namespace {
@@ -220,6 +221,13 @@ Status PrintPastResults(QPrinter& printer, const PrintListing& listing) {
   return {};
 }
 
+QString PrintedNotice(const QPrinter& printer) {
+  if (!printer.outputFileName().isEmpty()) {
+    return QStringLiteral("Your results were written to \"%1\".").arg(printer.outputFileName());
+  }
+  return QStringLiteral("Your results were sent to the printer \"%1\".").arg(printer.printerName());
+}
+
 Result<bool> PrintSetup(QWidget* parent, QPrinter& printer) {
   if (QPrinterInfo::availablePrinters().isEmpty()) {
     return Error{0, "No printer is set up on this computer, so there is no printer to choose."};
@@ -233,9 +241,21 @@ Result<bool> PrintSetup(QWidget* parent, QPrinter& printer) {
     if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
   }
   const PrinterSettings before(printer);
-  if (dialog.exec() == QDialog::Accepted) return true;
-  before.Restore(printer);
-  return false;
+  if (dialog.exec() != QDialog::Accepted) {
+    before.Restore(printer);
+    return false;
+  }
+  // The choice outlives this run: it becomes the default printer that every later start, and
+  // every other program, prints on.
+  if (printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty()) {
+    if (const QString reason = KeepAsDefaultPrinter(printer.printerName()); !reason.isEmpty()) {
+      return Error{0, QStringLiteral("Quillory will print on \"%1\" until it is closed, but "
+                                     "could not make it the default printer: %2.")
+                          .arg(printer.printerName(), reason)
+                          .toStdString()};
+    }
+  }
+  return true;
 }
 
 }  // namespace quillory

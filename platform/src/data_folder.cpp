@@ -8,6 +8,28 @@
 #include "quillory/content/file_io.h"
 
 namespace quillory {
+namespace {
+
+// Folders 0700 and files 0600 all the way down: a child's results are private on a shared
+// computer, also those an older version left readable to others. Links are left as they are.
+void KeepPrivate(const std::filesystem::path& folder) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  fs::permissions(folder, fs::perms::owner_all, ec);
+  for (auto it = fs::recursive_directory_iterator(folder, ec);
+       !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+    const fs::file_status status = it->symlink_status(ec);
+    if (ec) break;
+    if (fs::is_directory(status)) {
+      fs::permissions(it->path(), fs::perms::owner_all, ec);
+    } else if (fs::is_regular_file(status)) {
+      fs::permissions(it->path(), fs::perms::owner_read | fs::perms::owner_write, ec);
+    }
+    ec.clear();
+  }
+}
+
+}  // namespace
 
 QString DataFolder(QString* error) {
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
@@ -19,6 +41,7 @@ QString DataFolder(QString* error) {
     *error = QStringLiteral("Quillory cannot write in its folder \"%1\".").arg(folder);
     return {};
   }
+  KeepPrivate(folder.toStdString());
   return folder;
 }
 

@@ -462,12 +462,24 @@ void PracticeWindow::ShowMarkedStatus() {
 void SecondAttemptWindow::ShowMarkedStatus() {}
 
 void PracticeWindow::ClosePaper() {
-  if (ask_(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2)) Unload();
+  if (ask_(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2)) UnloadWindow();
 }
 
 void PracticeWindow::PrintQuestion() { brwWebBrowser->PrintQuestion(this); }
 
 void PracticeWindow::Unload() {
+  if (unloading_) return;
+  // No one was asked: another paper is being opened or the program is ending. What the pupil
+  // typed on this page is kept, as a page change keeps it.
+  StoreCurrentAnswers();
+  UnloadWindow();
+}
+
+void PracticeWindow::StoreCurrentAnswers() {
+  if (!paper_.marked && !unloading_) StoreAndWrite();
+}
+
+void PracticeWindow::UnloadWindow() {
   if (unloading_) return;
   unloading_ = true;
   Timer1->stop();

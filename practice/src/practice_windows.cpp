@@ -21,4 +21,8 @@ void PracticeWindows::CloseAll() {
   window_ = nullptr;
 }
 
+void PracticeWindows::StoreOpenAnswers() {
+  if (window_) window_->StoreCurrentAnswers();
+}
+
 }  // namespace quillory

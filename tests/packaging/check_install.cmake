@@ -9,7 +9,8 @@ foreach(file
     bin/quillory
     share/applications/org.quillory.Quillory.desktop
     share/metainfo/org.quillory.Quillory.metainfo.xml
-    share/icons/hicolor/scalable/apps/org.quillory.Quillory.svg)
+    share/icons/hicolor/scalable/apps/org.quillory.Quillory.svg
+    share/man/man1/quillory.1.gz)
   if(NOT EXISTS ${PREFIX}/${file})
     message(FATAL_ERROR "missing after install: ${file}")
   endif()

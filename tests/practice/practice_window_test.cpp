@@ -151,6 +151,29 @@ class PracticeWindowTest : public QObject {
     QVERIFY(!Remaining(window).contains("1"));
   }
 
+  // The home window unloads an open paper without asking when another paper is opened or the
+  // program ends; what was typed on the page must not be lost then.
+  void beingUnloadedWithoutAQuestionKeepsTheTypedAnswers_data() {
+    QTest::addColumn<bool>("anotherPaper");
+    QTest::newRow("another paper opened") << true;
+    QTest::newRow("program ended") << false;
+  }
+
+  void beingUnloadedWithoutAQuestionKeepsTheTypedAnswers() {
+    QFETCH(bool, anotherPaper);
+    PracticeWindow* window = Open("101");
+    window->GoToPage(3);
+    QTest::keyClicks(Box(window, 1), "4");
+    if (anotherPaper) {
+      QVERIFY(Open("102"));
+    } else {
+      windows_->CloseAll();
+    }
+    QVERIFY(Line("first1QP.txt", "101").rfind("#101#>>>4>", 0) == 0);
+    QCOMPARE(PageFiles(), anotherPaper ? 1 : 0);
+    QVERIFY(!asked_.contains(QStringLiteral("Close Practice: Confirm?")));
+  }
+
   void decliningToMarkKeepsTheAnswersButNotAScore() {
     PracticeWindow* window = Open("101");
     QTest::keyClicks(Box(window, 1), "2");

@@ -8,7 +8,7 @@ packages=(
   qt6-webengine-dev qt6-webengine-dev-tools libqt6webenginecore6-bin
   libgl1-mesa-dev libxkbcommon-dev fonts-dejavu-core fonts-liberation2
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth appstream desktop-file-utils python3 poppler-utils
+  xvfb xauth appstream desktop-file-utils python3 poppler-utils man-db lintian
 )
 
 missing=()

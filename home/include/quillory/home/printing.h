@@ -34,10 +34,14 @@ PrintListing PastResultsListing(const QString& title, const std::array<std::stri
 // printer gives up; never throws.
 Status PrintPastResults(QPrinter& printer, const PrintListing& listing);
 
+// What the pupil is told once the listing went out: the printer's name, or the file written.
+QString PrintedNotice(const QPrinter& printer);
+
 // Shows the printer set-up dialog modally over `parent`. Its choice of printer and page settings
-// goes into `printer`, which later printing uses: true when the pupil confirmed a choice, false
-// when the dialog was cancelled and `printer` is unchanged. Fails without showing the dialog when
-// this computer has no printer set up.
+// goes into `printer`, which later printing uses, and the printer chosen becomes the user's
+// default printer, kept for later starts: true when the pupil confirmed a choice, false when the
+// dialog was cancelled and nothing changed. Fails without showing the dialog when this computer
+// has no printer set up, and after the choice when it could not be kept as the default.
 Result<bool> PrintSetup(QWidget* parent, QPrinter& printer);
 
 }  // namespace quillory

@@ -6,7 +6,7 @@ namespace quillory {
 
 // The per-user folder that holds the pupil's result files, the window pictures and the
 // temporary files: created with its parents when missing. Empty, with `error` set, when it cannot
-// be created or written.
+// be created or written. The folder and everything in it is made the user's alone (0700, 0600).
 QString DataFolder(QString* error);
 
 // Removes what a run that ended abruptly left behind: half-written files and the page and table

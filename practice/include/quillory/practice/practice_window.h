@@ -49,8 +49,11 @@ class PracticeWindow : public SkinnedWindow {
   void ToggleAnswerSheet();
   // The 100 ms tick: toolbar states and faces, the clock, the answered count, hover faces.
   void PracticeTick();
-  // Closes the window without a question, as the home window does before opening another paper.
+  // Closes the window without a question, as the home window does before opening another paper
+  // or when the program ends; the answers typed on the current page are stored first.
   void Unload();
+  // Stores the answers typed on the current page, unless the paper is marked.
+  void StoreCurrentAnswers();
 
   const OpenPaper& paper() const { return paper_; }
   int currentPage() const { return currentPage_; }
@@ -79,6 +82,8 @@ class PracticeWindow : public SkinnedWindow {
   void RebuildRemainingList();
   void SetUpSheet();
   bool StoreAndWrite();
+  // Deletes the page file, closes the window and refreshes the home window; stores nothing.
+  void UnloadWindow();
   void RunMarkingAnimation();
   void ShowMarkedDisplay();
   void UpdateToolbar(const QPoint& cursor);

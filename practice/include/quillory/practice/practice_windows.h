@@ -18,6 +18,8 @@ class PracticeWindows {
   PracticeWindow* Open(const PaperChoice& choice);
   // Unloads the open window without a question.
   void CloseAll();
+  // Stores what the pupil typed on the open window's page, leaving the window open.
+  void StoreOpenAnswers();
   PracticeWindow* current() const { return window_; }
 
  private:
