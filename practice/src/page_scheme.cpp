@@ -24,6 +24,16 @@ QString AddressKey(const QUrl& url) {
   return key;
 }
 
+// The host under which the parts of archive number `shown` from `host` are served. The web
+// engine gives each site a process of its own, and a site here is the last two labels of the
+// host: those stay the same, so that the next page does not start another process. The fixed end
+// also keeps an address such as 192.168.0.1 from reading as one; the colons of an IPv6 address
+// cannot stand in a host name.
+QString ShownHost(QString host, quint64 shown) {
+  host.replace(u':', u'-');
+  return u'd' + QString::number(shown) + u'.' + host + QStringLiteral(".pages.quillory");
+}
+
 bool IsPage(const MhtmlPart& part) {
   return part.contentType == "text/html" || part.contentType == "application/xhtml+xml";
 }
@@ -46,11 +56,8 @@ void RegisterPageScheme() {
 QUrl PageSchemeUrl(const QUrl& location, quint64 shown) {
   QUrl url;
   url.setScheme(QString::fromLatin1(kPageScheme));
-  // The number goes last, where it also keeps an address such as 192.168.0.1 from reading as one;
-  // the colons of an IPv6 address cannot stand in a host name.
-  QString host = location.host().isEmpty() ? QStringLiteral("local") : location.host();
-  host.replace(u':', u'-');
-  url.setHost(host + QStringLiteral(".d") + QString::number(shown));
+  url.setHost(
+      ShownHost(location.host().isEmpty() ? QStringLiteral("local") : location.host(), shown));
   const QString path = location.path(QUrl::FullyDecoded);
   url.setPath(path.startsWith(u'/') ? path : u'/' + path);
   if (location.hasQuery()) url.setQuery(location.query(QUrl::FullyEncoded));
@@ -59,7 +66,7 @@ QUrl PageSchemeUrl(const QUrl& location, quint64 shown) {
 
 QUrl PageSchemeHandler::setDocument(MhtmlDocument document) {
   ++shown_;
-  cidHost_ = QStringLiteral("cid.d") + QString::number(shown_);
+  cidHost_ = ShownHost(QStringLiteral("cid"), shown_);
   document_ = std::move(document);
   byAddress_.clear();
   byFoldedAddress_.clear();
