@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <utility>
 
 namespace quillory {
 namespace {
@@ -119,6 +120,91 @@ int HexValue(char c) {
 
 constexpr std::string_view kBase64Alphabet =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+// One entity inside a multipart body: its headers and its body.
+struct Entity {
+  Headers headers;
+  std::string_view body;
+};
+
+// The entities of a multipart body delimited by `boundary`, as far as the body holds them.
+std::vector<Entity> SplitMultipart(std::string_view bytes, const std::string& boundary) {
+  std::vector<Entity> entities;
+  const std::string delimiter = "--" + boundary;
+  // Finds the next delimiter line at or after `from`; npos when the body ends first.
+  auto findDelimiter = [&](std::size_t from) {
+    while (true) {
+      const std::size_t found = bytes.find(delimiter, from);
+      if (found == std::string_view::npos) return found;
+      const std::size_t after = found + delimiter.size();
+      const bool lineStart = found == 0 || bytes[found - 1] == '\n';
+      const bool lineEnd = after == bytes.size() || bytes[after] == '\r' || bytes[after] == '\n' ||
+                           bytes[after] == ' ' || bytes[after] == '\t' ||
+                           bytes.substr(after, 2) == "--";
+      if (lineStart && lineEnd) return found;
+      from = found + 1;
+    }
+  };
+  std::size_t start = findDelimiter(0);
+  while (start != std::string_view::npos) {
+    std::size_t cursor = start + delimiter.size();
+    if (bytes.substr(cursor, 2) == "--") break;  // the closing delimiter
+    NextLine(bytes, cursor);                     // rest of the delimiter line
+    if (cursor >= bytes.size()) break;           // cut off right after a delimiter
+    Headers headers = ReadHeaders(bytes, cursor);
+    const std::size_t next = findDelimiter(cursor);
+    std::size_t end = next == std::string_view::npos ? bytes.size() : next;
+    // The line break before a delimiter belongs to the delimiter.
+    if (next != std::string_view::npos && end > cursor && bytes[end - 1] == '\n') --end;
+    if (next != std::string_view::npos && end > cursor && bytes[end - 1] == '\r') --end;
+    entities.push_back({std::move(headers), bytes.substr(cursor, end - cursor)});
+    start = next;
+  }
+  return entities;
+}
+
+std::string Header(const Headers& headers, const char* name) {
+  const auto it = headers.find(name);
+  return it == headers.end() ? std::string() : it->second;
+}
+
+// Nesting deeper than any real archive is kept as one opaque part instead of followed.
+constexpr int kMaxNesting = 16;
+
+// Adds the parts of one entity: itself, or, for a multipart entity, the parts inside it. Of the
+// choices of a multipart/alternative only the one that can be shown is kept: the last that is a
+// page or a multipart of its own (the last choice being the richest), else the last.
+void AddParts(const Headers& headers, std::string_view body, int depth,
+              std::vector<MhtmlPart>& parts) {
+  const std::string type = Header(headers, "content-type");
+  const std::string media = MediaType(type);
+  const std::string boundary = Parameter(type, "boundary");
+  if (media.rfind("multipart/", 0) != 0 || boundary.empty() || depth >= kMaxNesting) {
+    parts.push_back(MakePart(headers, body));
+    return;
+  }
+  std::vector<Entity> entities = SplitMultipart(body, boundary);
+  if (media != "multipart/alternative") {
+    for (const Entity& entity : entities) AddParts(entity.headers, entity.body, depth + 1, parts);
+    return;
+  }
+  if (entities.empty()) return;
+  auto chosen = entities.end() - 1;
+  for (auto it = entities.begin(); it != entities.end(); ++it) {
+    const std::string choice = MediaType(Header(it->headers, "content-type"));
+    if (choice == "text/html" || choice == "application/xhtml+xml" ||
+        choice.rfind("multipart/", 0) == 0) {
+      chosen = it;
+    }
+  }
+  // The archive names the alternative as a whole (by its "start" parameter, say): the choice
+  // answers to its names.
+  for (const char* name : {"content-id", "content-location"}) {
+    if (Header(chosen->headers, name).empty() && !Header(headers, name).empty())
+      chosen->headers[name] = Header(headers, name);
+  }
+  AddParts(chosen->headers, chosen->body, depth + 1, parts);
+}
 
 }  // namespace
 
@@ -247,46 +333,13 @@ MhtmlDocument DecodeMhtml(std::string_view bytes) {
   MhtmlDocument document;
   std::size_t at = 0;
   const Headers top = ReadHeaders(bytes, at);
-  const auto typeIt = top.find("content-type");
-  const std::string topType = typeIt == top.end() ? "" : typeIt->second;
-  const std::string boundary = Parameter(topType, "boundary");
-
-  if (MediaType(topType).rfind("multipart/", 0) != 0 || boundary.empty()) {
+  const std::string topType = Header(top, "content-type");
+  if (MediaType(topType).rfind("multipart/", 0) != 0 || Parameter(topType, "boundary").empty()) {
     document.parts.push_back(MakePart(top, bytes.substr(at)));
     document.root = 0;
     return document;
   }
-
-  const std::string delimiter = "--" + boundary;
-  // Finds the next delimiter line at or after `from`; npos when the archive ends first.
-  auto findDelimiter = [&](std::size_t from) {
-    while (true) {
-      const std::size_t found = bytes.find(delimiter, from);
-      if (found == std::string_view::npos) return found;
-      const std::size_t after = found + delimiter.size();
-      const bool lineStart = found == 0 || bytes[found - 1] == '\n';
-      const bool lineEnd = after == bytes.size() || bytes[after] == '\r' || bytes[after] == '\n' ||
-                           bytes[after] == ' ' || bytes[after] == '\t' ||
-                           bytes.substr(after, 2) == "--";
-      if (lineStart && lineEnd) return found;
-      from = found + 1;
-    }
-  };
-  std::size_t start = findDelimiter(at);
-  while (start != std::string_view::npos) {
-    std::size_t cursor = start + delimiter.size();
-    if (bytes.substr(cursor, 2) == "--") break;  // the closing delimiter
-    NextLine(bytes, cursor);                     // rest of the delimiter line
-    if (cursor >= bytes.size()) break;           // cut off right after a delimiter
-    const Headers headers = ReadHeaders(bytes, cursor);
-    const std::size_t next = findDelimiter(cursor);
-    std::size_t end = next == std::string_view::npos ? bytes.size() : next;
-    // The line break before a delimiter belongs to the delimiter.
-    if (next != std::string_view::npos && end > cursor && bytes[end - 1] == '\n') --end;
-    if (next != std::string_view::npos && end > cursor && bytes[end - 1] == '\r') --end;
-    document.parts.push_back(MakePart(headers, bytes.substr(cursor, end - cursor)));
-    start = next;
-  }
+  AddParts(top, bytes.substr(at), 0, document.parts);
 
   // The root is the part the "start" parameter names or, without one (or when it names no
   // part), the first HTML part.

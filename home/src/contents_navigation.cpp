@@ -241,18 +241,21 @@ void Contents::EraseResults() {
 }
 
 void Contents::OpenWebPage() {
-  switch (OpenInBrowser(QUrl(AboutPage::WebAddress()))) {
-    case BrowserOutcome::Opened:
-      break;
-    case BrowserOutcome::NoBrowser:
-      QMessageBox::warning(this, QStringLiteral("Browser Not Found"),
-                           QStringLiteral("Could not find associated Browser"));
-      break;
-    case BrowserOutcome::Failed:
-      QMessageBox::warning(this, QStringLiteral("URL Failed"),
-                           QStringLiteral("Web Page not Opened"));
-      break;
-  }
+  OpenInBrowser(QUrl(AboutPage::WebAddress()), this, [this](BrowserOutcome outcome) {
+    if (outcome == BrowserOutcome::NoBrowser) {
+      ShowSystemMessage(QStringLiteral("Browser Not Found"),
+                        QStringLiteral("Could not find associated Browser"));
+    } else if (outcome == BrowserOutcome::Failed) {
+      ShowSystemMessage(QStringLiteral("URL Failed"), QStringLiteral("Web Page not Opened"));
+    }
+  });
+}
+
+void Contents::ShowSystemMessage(const QString& title, const QString& text) {
+  // Shown without a loop of its own: the answer is only OK, and the window may close meanwhile.
+  auto* box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, this);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
 }
 
 void Contents::SetTabFace(int n, const QPoint& cursor) {

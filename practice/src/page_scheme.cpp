@@ -15,11 +15,23 @@ constexpr qsizetype kRefusedKept = 16;
 // than part of a longer one.
 constexpr std::string_view kBeforeAddress = "\"'(= \t\r\n";
 constexpr std::string_view kAfterAddress = "\"')> \t\r\n#";
+// What stands before a cid: reference in an attribute or a style sheet's url().
+constexpr std::string_view kBeforeCid = "\"'(=";
 
 QString AddressKey(const QUrl& url) {
   QString key = url.host().toLower() + url.path(QUrl::FullyDecoded);
   if (url.hasQuery()) key += u'?' + url.query(QUrl::FullyDecoded);
   return key;
+}
+
+// The host under which the parts of archive number `shown` from `host` are served. The web
+// engine gives each site a process of its own, and a site here is the last two labels of the
+// host: those stay the same, so that the next page does not start another process. The fixed end
+// also keeps an address such as 192.168.0.1 from reading as one; the colons of an IPv6 address
+// cannot stand in a host name.
+QString ShownHost(QString host, quint64 shown) {
+  host.replace(u':', u'-');
+  return u'd' + QString::number(shown) + u'.' + host + QStringLiteral(".pages.quillory");
 }
 
 bool IsPage(const MhtmlPart& part) {
@@ -41,10 +53,11 @@ void RegisterPageScheme() {
   define(kContentIdScheme, QWebEngineUrlScheme::Syntax::Path);
 }
 
-QUrl PageSchemeUrl(const QUrl& location) {
+QUrl PageSchemeUrl(const QUrl& location, quint64 shown) {
   QUrl url;
   url.setScheme(QString::fromLatin1(kPageScheme));
-  url.setHost(location.host().isEmpty() ? QStringLiteral("local") : location.host());
+  url.setHost(
+      ShownHost(location.host().isEmpty() ? QStringLiteral("local") : location.host(), shown));
   const QString path = location.path(QUrl::FullyDecoded);
   url.setPath(path.startsWith(u'/') ? path : u'/' + path);
   if (location.hasQuery()) url.setQuery(location.query(QUrl::FullyEncoded));
@@ -52,6 +65,8 @@ QUrl PageSchemeUrl(const QUrl& location) {
 }
 
 QUrl PageSchemeHandler::setDocument(MhtmlDocument document) {
+  ++shown_;
+  cidHost_ = ShownHost(QStringLiteral("cid"), shown_);
   document_ = std::move(document);
   byAddress_.clear();
   byFoldedAddress_.clear();
@@ -72,7 +87,7 @@ QUrl PageSchemeHandler::setDocument(MhtmlDocument document) {
     if (i != document_.root && (written.isEmpty() || QUrl(written).scheme() == kContentIdScheme))
       continue;  // reached through cid: only
     const QUrl location = i == document_.root ? base : base.resolved(QUrl(written));
-    const QUrl address = PageSchemeUrl(location);
+    const QUrl address = PageSchemeUrl(location, shown_);
     const QString key = AddressKey(address);
     if (!byAddress_.contains(key)) byAddress_.insert(key, i);
     if (!byFoldedAddress_.contains(key.toLower())) byFoldedAddress_.insert(key.toLower(), i);
@@ -80,7 +95,7 @@ QUrl PageSchemeHandler::setDocument(MhtmlDocument document) {
       links_.emplace_back(written.toUtf8(), address.toEncoded());
     }
   }
-  return PageSchemeUrl(base);
+  return PageSchemeUrl(base, shown_);
 }
 
 void PageSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job) {
@@ -102,8 +117,13 @@ void PageSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job) {
 }
 
 const MhtmlPart* PageSchemeHandler::PartFor(const QUrl& url) const {
-  if (url.scheme() == kContentIdScheme) {
-    return FindPart(document_, url.toString(QUrl::FullyEncoded).toStdString());
+  // A bare cid: address is the same in every archive, so the engine may hold another archive's
+  // part under it.
+  if (url.scheme() == kContentIdScheme) return nullptr;
+  if (url.host() == cidHost_) {
+    const QString id = url.path(QUrl::FullyEncoded).mid(1);
+    if (const MhtmlPart* part = FindPart(document_, "cid:" + id.toStdString())) return part;
+    return FindPart(document_, "cid:" + url.path(QUrl::FullyDecoded).mid(1).toStdString());
   }
   const QString key = AddressKey(url);
   if (const auto it = byAddress_.constFind(key); it != byAddress_.constEnd()) {
@@ -117,6 +137,17 @@ const MhtmlPart* PageSchemeHandler::PartFor(const QUrl& url) const {
 QByteArray PageSchemeHandler::Body(const MhtmlPart& part) const {
   QByteArray body = QByteArray::fromStdString(part.body);
   if (!IsPage(part) && part.contentType != "text/css") return body;
+  // References by cid: are served under this archive's own host.
+  const QByteArray cidRoot = QByteArray(kPageScheme) + "://" + cidHost_.toLatin1() + '/';
+  const QByteArray folded = body.toLower();
+  QByteArray rewritten;
+  qsizetype copied = 0;
+  for (qsizetype at = folded.indexOf("cid:"); at >= 0; at = folded.indexOf("cid:", at + 4)) {
+    if (at == 0 || kBeforeCid.find(body[at - 1]) == std::string_view::npos) continue;
+    rewritten += body.mid(copied, at - copied) + cidRoot;
+    copied = at + 4;
+  }
+  if (copied > 0) body = rewritten + body.mid(copied);
   // A browser's archive keeps the full web addresses of its pictures and style sheets; the page
   // scheme serves them instead of the web.
   for (const auto& [from, to] : links_) {

@@ -64,7 +64,12 @@ void PageView::EnsurePage() {
   // its own parts either; the request guard keeps it from every other file.
   QWebEngineSettings* settings = page_->settings();
   settings->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
+  // No question page has a script, and a script could reach the network past the request guard.
+  // The key and mouse guards are event filters of the view and need none.
+  settings->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
   settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+  settings->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, false);
+  settings->setAttribute(QWebEngineSettings::WebRTCPublicInterfacesOnly, true);
   settings->setAttribute(QWebEngineSettings::PdfViewerEnabled, false);
   settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
   // The answer box keeps the keyboard when the next page comes up.
@@ -88,6 +93,12 @@ bool PageView::ShowPageFile(const QString& path) {
   }
   page_->load(address);
   return true;
+}
+
+void PageView::ShowUnavailable() {
+  EnsurePage();
+  handler_->setDocument({});
+  ShowNote();
 }
 
 void PageView::ShowNote() { page_->setHtml(QString::fromLatin1(kNote)); }

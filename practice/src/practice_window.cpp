@@ -325,6 +325,9 @@ void PracticeWindow::ShowCurrentPage() {
   if (ExtractResource(*services_.package, static_cast<std::uint16_t>(std::stoi(id)), pageFile_) ==
       0) {
     brwWebBrowser->ShowPageFile(QString::fromStdString(pageFile_.string()));
+  } else {
+    // Never the page before under this page's title and answer slots.
+    brwWebBrowser->ShowUnavailable();
   }
 }
 

@@ -26,9 +26,9 @@ class PrivateFilesTest : public QObject {
     const auto readable = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                           fs::perms::others_read;
     fs::create_directories(folder / "erased-20261201-101500");
-    for (const fs::path& file :
-         {folder / "marks1QP.txt", folder / "erased-20261201-101500" / "marks1QP.txt"}) {
-      std::ofstream(file) << "#FSE#>\r\n";
+    // Files the program does not read at start-up, so that no notice holds it up.
+    for (const fs::path& file : {folder / "notes.txt", folder / "erased-20261201-101500" / "x"}) {
+      std::ofstream(file) << "kept\r\n";
       fs::permissions(file, readable);
     }
     for (const fs::path& dir : {folder, folder / "erased-20261201-101500"}) {

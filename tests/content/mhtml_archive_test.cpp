@@ -260,5 +260,93 @@ TEST(DecodeMhtml, EveryCutOfBothShapesKeepsItsPartsInOrder) {
   }
 }
 
+// A mail program or an older word processor keeps the page as the HTML choice of a
+// multipart/alternative inside the archive, beside a plain-text copy.
+struct Nested {
+  const char* name;
+  std::string bytes;
+  std::string rootBody;
+  bool pictureFound;
+};
+
+void PrintTo(const Nested& nested, std::ostream* out) { *out << nested.name; }
+
+class NestedArchive : public ::testing::TestWithParam<Nested> {};
+
+TEST_P(NestedArchive, ShowsTheHtmlInside) {
+  const MhtmlDocument page = DecodeMhtml(GetParam().bytes);
+  ASSERT_NE(page.rootPart(), nullptr);
+  EXPECT_EQ(page.rootPart()->contentType, "text/html");
+  EXPECT_EQ(page.rootPart()->body, GetParam().rootBody);
+  const MhtmlPart* picture = FindPart(page, "file:///C:/q/p_files/image001.png");
+  EXPECT_EQ(picture != nullptr, GetParam().pictureFound);
+  if (picture != nullptr) {
+    EXPECT_EQ(picture->body, kPng);
+  }
+}
+
+std::string Alternative(const std::string& boundary, const std::string& firstType,
+                        const std::string& firstBody, const std::string& secondType,
+                        const std::string& secondBody, const std::string& extraHeaders = "") {
+  return "Content-Type: multipart/alternative; boundary=\"" + boundary + "\"\r\n" + extraHeaders +
+         "\r\n--" + boundary + "\r\n" +
+         Part("Content-Type: " + firstType + "\r\nContent-Location: file:///C:/q/p.htm\r\n",
+              firstBody) +
+         "--" + boundary + "\r\n" + Part("Content-Type: " + secondType + "\r\n", secondBody) +
+         "--" + boundary + "--\r\n";
+}
+
+std::string Related(const std::string& first, const std::string& parameters = "") {
+  return "MIME-Version: 1.0\r\nContent-Type: multipart/related; boundary=\"rel\"" + parameters +
+         "\r\n\r\n--rel\r\n" + first + "\r\n--rel\r\n" +
+         Part(
+             "Content-Type: image/png\r\nContent-Transfer-Encoding: base64\r\n"
+             "Content-Location: file:///C:/q/p_files/image001.png\r\n",
+             "iVBORw0KGgoAAAANSUhEUg==") +
+         "--rel--\r\n";
+}
+
+std::string Deep(int levels) {
+  std::string inner = "Content-Type: text/html\r\n\r\n<p>deep</p>";
+  for (int i = 0; i < levels; ++i) {
+    const std::string b = "b" + std::to_string(i);
+    inner = "Content-Type: multipart/alternative; boundary=\"" + b + "\"\r\n\r\n--" + b + "\r\n" +
+            inner + "\r\n--" + b + "--\r\n";
+  }
+  return "MIME-Version: 1.0\r\n" + inner;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Archives, NestedArchive,
+    ::testing::Values(
+        Nested{"TextThenHtml",
+               Related(Alternative("alt", "text/plain", "plain copy", "text/html", "<p>page</p>")),
+               "<p>page</p>", true},
+        Nested{"HtmlThenText",
+               Related(Alternative("alt", "text/html", "<p>page</p>", "text/plain", "plain copy")),
+               "<p>page</p>", true},
+        Nested{"StartNamesTheAlternative",
+               Related(Alternative("alt", "text/plain", "plain", "text/html", "<p>named</p>",
+                                   "Content-ID: <alt@x>\r\n"),
+                       "; start=\"<alt@x>\""),
+               "<p>named</p>", true},
+        Nested{"AlternativeAroundTheArchive",
+               "Content-Type: multipart/alternative; boundary=\"out\"\r\n\r\n--out\r\n"
+               "Content-Type: text/plain\r\n\r\nplain\r\n--out\r\n" +
+                   Related("Content-Type: text/html\r\n\r\n<p>outer</p>")
+                       .substr(std::string("MIME-Version: 1.0\r\n").size()) +
+                   "\r\n--out--\r\n",
+               "<p>outer</p>", true},
+        Nested{"NestedTenDeep", Deep(10), "<p>deep</p>", false}),
+    [](const ::testing::TestParamInfo<Nested>& archive) {
+      return std::string(archive.param.name);
+    });
+
+// Nesting without end is cut off, not followed until the stack runs out.
+TEST(DecodeMhtml, NestingWithoutEndStopsSafely) {
+  const MhtmlDocument page = DecodeMhtml(Deep(2000));
+  EXPECT_LE(page.parts.size(), 1u);
+}
+
 }  // namespace
 }  // namespace quillory

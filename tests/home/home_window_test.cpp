@@ -1,7 +1,9 @@
 #include <sys/mount.h>
 #include <sys/statvfs.h>
 
+#include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
@@ -44,6 +46,14 @@ class HomeWindowTest : public QObject {
     if (at.isNull()) at = widget->rect().center();
     const QPoint inWindow = widget->mapTo(contents_.get(), at);
     QTest::mouseClick(contents_->windowHandle(), Qt::LeftButton, {}, inWindow);
+  }
+
+  static QMessageBox* VisibleMessageBox() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (auto* box = qobject_cast<QMessageBox*>(widget); box != nullptr && box->isVisible())
+        return box;
+    }
+    return nullptr;
   }
 
   void WriteMarks(const std::string& fse, const std::string& sse) {
@@ -173,6 +183,53 @@ class HomeWindowTest : public QObject {
     QCOMPARE(Text("ProgramName"), QStringLiteral("Quillory Practice Papers"));
     QCOMPARE(Text("lblPlatform"), QStringLiteral("For Linux"));
     QCOMPARE(Text("lblVersion"), QStringLiteral("Version 2.0"));
+  }
+
+  // The link starts xdg-open, which on a machine without a browser exits with 3 ("no method
+  // available"): the pupil hears that the page was not opened.
+  void theAboutLinkSaysWhenNoBrowserOpensIt_data() {
+    QTest::addColumn<QString>("opener");  // the script found as xdg-open; none when empty
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no method available")
+        << "echo \"$1\" > \"$0.asked\"; echo 'xdg-open: no method available' >&2; exit 3"
+        << "URL Failed"
+        << "Web Page not Opened";
+    QTest::newRow("action failed") << "echo \"$1\" > \"$0.asked\"; exit 4"
+                                   << "URL Failed"
+                                   << "Web Page not Opened";
+    QTest::newRow("no xdg-open") << QString() << "Browser Not Found"
+                                 << "Could not find associated Browser";
+  }
+
+  void theAboutLinkSaysWhenNoBrowserOpensIt() {
+    QFETCH(QString, opener);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QTemporaryDir bin;
+    const QString script = bin.filePath(QStringLiteral("xdg-open"));
+    if (!opener.isEmpty()) {
+      QFile file(script);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write("#!/bin/sh\n" + opener.toUtf8() + "\n");
+      file.close();
+      QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit());
+    ClickAt(Find("Tab04"));
+    ClickAt(Find("lbl_QXURL"));
+    qputenv("PATH", path);
+    QMessageBox* box = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((box = VisibleMessageBox()) != nullptr, 10000);
+    QCOMPARE(box->windowTitle(), title);
+    QCOMPARE(box->text(), text);
+    box->accept();
+    if (!opener.isEmpty()) {
+      QFile asked(script + QStringLiteral(".asked"));
+      QVERIFY(asked.open(QIODevice::ReadOnly));
+      QCOMPARE(asked.readAll().trimmed(), QByteArray("https://www.quillory.org/eduprog.html"));
+    }
   }
 
   void pressingAToolbarButtonShowsItsPressedFace() {

@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QWebEnginePage>
 #include <QtTest>
 
 #include "../support/webengine_test_main.h"
@@ -8,6 +9,7 @@
 #include "quillory/content/file_io.h"
 #include "quillory/marking/answer_check.h"
 #include "quillory/platform/screen_units.h"
+#include "quillory/practice/page_view.h"
 #include "quillory/practice/practice_windows.h"
 #include "quillory/results/result_file_check.h"
 #include "quillory/results/result_files.h"
@@ -55,6 +57,19 @@ class PracticeWindowTest : public QObject {
       if (line.rfind("#" + key + "#", 0) == 0) return std::string(line);
     }
     return "<none>";
+  }
+  // The text of the page on show once it has some, or empty.
+  static QString PageText(PracticeWindow* window) {
+    QWebEnginePage* page = window->pageView()->page();
+    if (page == nullptr) return {};
+    QString text;
+    bool done = false;
+    page->toPlainText([&](const QString& value) {
+      text = value;
+      done = true;
+    });
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(done, 30000); }();
+    return text;
   }
   int PageFiles() {
     int count = 0;
@@ -289,6 +304,21 @@ class PracticeWindowTest : public QObject {
              QStringLiteral("Show answer sheet"));
     window->ToggleAnswerSheet();
     QCOMPARE(page->width(), before);
+  }
+
+  // A page that cannot be written out for the page view (here a folder stands in its way) must
+  // not leave the page before on show under the next page's title and answer slots.
+  void aPageThatCannotBeShownNeverPassesForThePageBefore() {
+    PracticeWindow* window = Open("101");
+    QTRY_VERIFY_WITH_TIMEOUT(PageText(window).contains("The cat"), 30000);
+    std::filesystem::create_directory(folder() / "temppaper12002.mht");
+    window->NextQuestion();
+    QCOMPARE(window->findChild<QLabel*>("QnTitle")->text(), QStringLiteral("Question 2"));
+    QTRY_VERIFY_WITH_TIMEOUT(PageText(window).contains("cannot be shown"), 30000);
+    QVERIFY(!PageText(window).contains("The cat"));
+    window->NextQuestion();
+    QTRY_VERIFY_WITH_TIMEOUT(!PageText(window).contains("cannot be shown"), 30000);
+    QVERIFY(!PageText(window).isEmpty());
   }
 
   // A paper the tables do not list (one not yet written) opens to a message, never a window.

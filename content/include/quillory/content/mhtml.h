@@ -5,7 +5,8 @@
 #include <vector>
 
 // Web archives of question pages: one HTML part, or a multipart/related document of the HTML and
-// its pictures. The decoder never fails: a damaged or cut-off archive yields the parts it has.
+// its pictures. Multiparts inside are read as well, and of a multipart/alternative only its HTML
+// choice is kept. The decoder never fails: a damaged or cut-off archive yields the parts it has.
 namespace quillory {
 
 struct MhtmlPart {

@@ -123,6 +123,7 @@ class Contents : public SkinnedWindow {
   void SetUpPrinter();
   void EraseResults();
   void OpenWebPage();
+  void ShowSystemMessage(const QString& title, const QString& text);
 
   const ContentPackage& package_;
   std::filesystem::path dataFolder_;

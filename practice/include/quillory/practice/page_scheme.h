@@ -25,12 +25,15 @@ inline constexpr char kContentIdScheme[] = "cid";
 // starts nothing of the engine.
 void RegisterPageScheme();
 
-// The address under the page scheme of a part whose Content-Location is `location`: the same host
-// ("local" for a file) and path, so that the names a page gives relative to its own address lead
-// to the parts beside it.
-QUrl PageSchemeUrl(const QUrl& location);
+// The address under the page scheme of a part whose Content-Location is `location`, in the archive
+// shown as number `shown`: the same path, and the same host ("local" for a file) marked with the
+// number, so that the names a page gives relative to its own address lead to the parts beside
+// it, and no two archives ever share an address. The web engine keeps pictures by address.
+QUrl PageSchemeUrl(const QUrl& location, quint64 shown);
 
-// Serves the parts of the one archive on show; everything else is not found.
+// Serves the parts of the one archive on show; everything else is not found. A page's references
+// by cid: are served under the page scheme too, marked like its other addresses; a bare cid:
+// address is not served.
 class PageSchemeHandler : public QWebEngineUrlSchemeHandler {
   Q_OBJECT
 
@@ -47,6 +50,8 @@ class PageSchemeHandler : public QWebEngineUrlSchemeHandler {
   const MhtmlPart* PartFor(const QUrl& url) const;
   QByteArray Body(const MhtmlPart& part) const;
 
+  quint64 shown_ = 0;  // archives shown so far, the number in their addresses
+  QString cidHost_;    // the host under which this archive's cid: references are served
   MhtmlDocument document_;
   QHash<QString, std::size_t> byAddress_;
   QHash<QString, std::size_t> byFoldedAddress_;  // letter case ignored, as on the saving system

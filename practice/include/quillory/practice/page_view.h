@@ -18,6 +18,10 @@ class PageSchemeHandler;
 // of a paper in turn. The web engine is started only by the first page shown, on a profile of the
 // view's own that keeps nothing on disk; the view loads nothing from outside the page's archive.
 //
+// No script of a page runs (and with it no WebRTC, whose packets no request guard sees). Every page
+// shown is served under addresses of its own, so that no picture the engine keeps from an earlier
+// page can take the place of this page's own.
+//
 // Ctrl+C, Ctrl+X and the right mouse button inside the page tell the pupil "Invalid operation";
 // the page has no context menu. Call page() only after the first ShowPageFile, since before it
 // the view has no page of its own yet.
@@ -32,6 +36,8 @@ class PageView : public QWebEngineView {
   // HTML page shows a short note instead, and the result is false. Showing is asynchronous:
   // loadFinished follows.
   bool ShowPageFile(const QString& path);
+  // Shows the short note that the question cannot be shown, in place of whatever was on show.
+  void ShowUnavailable();
 
   // Asks for a printer with the print dialog over `parent`, then prints the page on show.
   void PrintQuestion(QWidget* parent);
