@@ -81,7 +81,10 @@ int main(int argc, char** argv) {
                      contents.raise();
                      contents.activateWindow();
                    });
-  if (!contents.Form_Load()) return 1;
+  const bool loaded = contents.Form_Load();
+  // The program was asked to end while a start-up notice waited for the pupil.
+  if (contents.exiting()) return 0;
+  if (!loaded) return 1;
   contents.show();
   return QApplication::exec();
 }

@@ -97,6 +97,9 @@ class Contents : public SkinnedWindow {
   void RefreshContents();
   // Closes every window and ends the program.
   void ExitProgram();
+  // True once the program is ending, also when that began during start-up (a signal that came
+  // while a start-up notice was open).
+  bool exiting() const { return exiting_; }
   // The 100 ms tick: hover and pressed faces of every picture button.
   void HomeTick();
 
