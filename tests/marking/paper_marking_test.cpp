@@ -61,15 +61,7 @@ class PaperMarkingTest : public ::testing::Test {
     return "<none>";
   }
 
-  // Every entry of the data folder, with the bytes of each file.
-  std::map<std::string, std::string> Snapshot() const {
-    std::map<std::string, std::string> entries;
-    for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) {
-      const std::string name = entry.path().filename().string();
-      entries[name] = entry.is_directory() ? "<folder>" : folder_.Read(name);
-    }
-    return entries;
-  }
+  std::map<std::string, std::string> Snapshot() const { return folder_.Snapshot(); }
 
   const RecordList answers_{"2", "1,500,109", "qp", "23/4"};
   TempFolder folder_;

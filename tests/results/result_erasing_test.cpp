@@ -35,15 +35,7 @@ class ResultErasingTest : public ::testing::Test {
     folder_.Write("trend1QP.txt", "#TRD#>75\r\n");
   }
 
-  // Every entry of the data folder, with the bytes of each file.
-  std::map<std::string, std::string> Snapshot() const {
-    std::map<std::string, std::string> entries;
-    for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) {
-      const std::string name = entry.path().filename().string();
-      entries[name] = entry.is_directory() ? "<folder>" : folder_.Read(name);
-    }
-    return entries;
-  }
+  std::map<std::string, std::string> Snapshot() const { return folder_.Snapshot(); }
   EraseResult Erase(const FileWriter& write = AtomicFileWriter()) {
     return EraseAllResults(*package_, folder_.path(), catalogue_, "2026-12-09-101500", write);
   }

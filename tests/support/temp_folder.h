@@ -5,6 +5,7 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 
 #include "quillory/content/file_io.h"
@@ -43,6 +44,17 @@ class TempFolder {
   std::string Read(const std::string& name) const {
     auto bytes = ReadWholeFile(path_ / name);
     return bytes ? *bytes : std::string("<missing>");
+  }
+
+  // Every entry of the folder, with the bytes of each file: compared before and after a change
+  // that must leave everything as it was.
+  std::map<std::string, std::string> Snapshot() const {
+    std::map<std::string, std::string> entries;
+    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+      const std::string name = entry.path().filename().string();
+      entries[name] = entry.is_directory() ? "<folder>" : Read(name);
+    }
+    return entries;
   }
 
  private:
