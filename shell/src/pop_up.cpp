@@ -1,16 +1,13 @@
 #include "quillory/shell/pop_up.h"
 
-#include <QCursor>
 #include <QEventLoop>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QScreen>
-#include <QTimer>
 #include <algorithm>
 
-#include "quillory/shell/button_faces.h"
 #include "quillory/shell/fonts.h"
 
 namespace quillory {
@@ -116,9 +113,6 @@ frmPopUp::frmPopUp(const Skin& skin, QWidget* parent)
   connect(But1, &Picture::clicked, this, [this] { Answer(true); });
   connect(But2, &Picture::clicked, this, [this] { Answer(false); });
   Title->setFont(BoxFont(QStringLiteral("Trebuchet MS"), 9.75, true));
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName(QStringLiteral("Timer1"));
-  connect(Timer1, &QTimer::timeout, this, &frmPopUp::Timer1_Timer);
   Form_Load();
 }
 
@@ -129,7 +123,7 @@ void frmPopUp::Form_Load() {
   ImgInfo->resize(PictureSize(icon));
   const QPixmap& off = skin().picture(QStringLiteral("button_off.bmp"));
   for (Picture* button : {But1, But2}) {
-    button->setFace(off);
+    button->setFaces(off, skin().picture(QStringLiteral("button_on.bmp")));
     button->resize(PictureSize(off));
   }
   for (QLabel* caption : {But1_lbl, But2_lbl}) caption->setGeometry(But1->rect());
@@ -148,7 +142,6 @@ void frmPopUp::Form_Load() {
   But1->move(But1->x(), buttonTop);
   But2->move(But2->x(), buttonTop);
 
-  Timer1->start(100);
   pRoundCorners();
 }
 
@@ -240,14 +233,6 @@ QPolygon frmPopUp::Outline() const {
   return QPolygon(points);
 }
 
-void frmPopUp::Timer1_Timer() {
-  const QPoint cursor = QCursor::pos();
-  for (Picture* button : {But1, But2}) {
-    SetHoverFace(button, cursor, skin().picture(QStringLiteral("button_off.bmp")),
-                 skin().picture(QStringLiteral("button_on.bmp")));
-  }
-}
-
 void frmPopUp::Answer(bool yes) {
   PopUpResponse_ = yes ? QStringLiteral("True") : QStringLiteral("False");
   close();
@@ -271,7 +256,6 @@ void frmPopUp::keyPressEvent(QKeyEvent* event) {
 void frmPopUp::hideEvent(QHideEvent* event) {
   SkinnedWindow::hideEvent(event);
   if (event->spontaneous()) return;
-  Timer1->stop();
   emit unloaded();
 }
 

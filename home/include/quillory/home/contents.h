@@ -12,7 +12,6 @@
 #include "quillory/shell/skinned_window.h"
 
 class QPrinter;
-class QTimer;
 
 namespace quillory {
 
@@ -97,8 +96,6 @@ class Contents : public SkinnedWindow {
   void RefreshContents();
   // Closes every window and ends the program.
   void ExitProgram();
-  // The 100 ms tick: hover and pressed faces of every picture button.
-  void HomeTick();
 
  protected:
   void CloseButtonClicked() override { ExitProgram(); }
@@ -116,8 +113,10 @@ class Contents : public SkinnedWindow {
   void SetCaptions();
   void LayoutTabs();
   void BringPageForward(QWidget* page);
-  void SetTabFace(int n, const QPoint& cursor);
-  void SetHomeButtonFace(int n, const QPoint& cursor);
+  // The faces a tab or a toolbar button shows, set when the chosen tab changes; the buttons
+  // follow the cursor and presses themselves.
+  void SetTabFace(int n);
+  void SetHomeButtonFace(int n);
   void ShowReport();
   void PrintResults();
   void SetUpPrinter();
@@ -145,7 +144,6 @@ class Contents : public SkinnedWindow {
   ReportPage* Body_Report = nullptr;
   AboutPage* Body_About = nullptr;
   TrashPage* Body_Trash = nullptr;
-  QTimer* Timer1 = nullptr;
 };
 
 }  // namespace quillory

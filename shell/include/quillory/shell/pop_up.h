@@ -5,8 +5,6 @@
 
 #include "quillory/shell/skinned_window.h"
 
-class QTimer;
-
 namespace quillory {
 
 // The program's own message box: a title, the information icon, a message of one or two lines
@@ -37,7 +35,6 @@ class frmPopUp : public SkinnedWindow {
 
  private:
   void Form_Load();
-  void Timer1_Timer();
   void Answer(bool yes);
   // A length given in pixels of a 96-dpi screen, in this screen's pixels.
   int px(int pixels) const { return units().x(pixels * 15.0); }
@@ -49,7 +46,6 @@ class frmPopUp : public SkinnedWindow {
   Picture* But2;
   QLabel* But1_lbl;
   QLabel* But2_lbl;
-  QTimer* Timer1;
   QString PopUpResponse_ = QStringLiteral("False");
   bool twoButtons_ = false;
 };
