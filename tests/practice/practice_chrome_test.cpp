@@ -1,10 +1,12 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
 #include "../support/webengine_test_main.h"
 #include "quillory/assets/embedded_package.h"
 #include "quillory/platform/window_system.h"
+#include "quillory/practice/answer_sheet.h"
 #include "quillory/practice/practice_windows.h"
 #include "quillory/results/result_file_check.h"
 #include "quillory/results/result_files.h"
@@ -114,6 +116,30 @@ class PracticeChromeTest : public QObject {
     Send(sizer, QEvent::MouseMove, corner + QPoint(50, 50), {});
     QCOMPARE(window->size(), before + QSize(40, 30));
     QTRY_VERIFY(ranDuringPress);
+  }
+
+  void aRefusedCharacterIsNotedWhereNoBoxIsCoveredForAFewSeconds() {
+    PracticeWindow* window = Open();
+    QVERIFY(window);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    AnswerSheet* sheet = window->answerSheet();
+    QLineEdit* box = sheet->slot(1).answer;
+    box->setFocus();
+    QTest::keyClicks(box, ">");  // the answer files use it between fields
+    auto* note = sheet->findChild<QLabel*>("lblRefused");
+    QVERIFY(note);
+    QTRY_VERIFY(note->isVisible());
+    QCOMPARE(note->text(), QStringLiteral("That character cannot be used in an answer."));
+    QVERIFY(!QToolTip::isVisible());
+    // Clicks go through it, and it lies over no answer box.
+    QVERIFY(note->testAttribute(Qt::WA_TransparentForMouseEvents));
+    for (QLineEdit* other : sheet->findChildren<QLineEdit*>()) {
+      if (!other->isVisible()) continue;
+      const QRect place(other->mapTo(sheet, QPoint(0, 0)), other->size());
+      QVERIFY2(!place.intersects(note->geometry()), qPrintable(other->objectName()));
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!note->isVisible(), 8000);
   }
 
   void aWindowManagerThatResizesIsLeftToIt() {
