@@ -259,22 +259,42 @@ void frmPopUp::hideEvent(QHideEvent* event) {
   emit unloaded();
 }
 
-bool AskPopUp(const Skin& skin, QWidget* master, const QString& title, const QString& message,
-              int buttons, QString* popUpResponse) {
-  QPointer<frmPopUp> box = new frmPopUp(skin, master);
+frmPopUp* ShowPopUp(const Skin& skin, QWidget* master, const QString& title, const QString& message,
+                    int buttons) {
+  auto* box = new frmPopUp(skin, master);
   box->CallPop(title, message, buttons, master);
   box->setWindowModality(master != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
+  box->show();
+  box->activateWindow();
+  return box;
+}
+
+void AskPopUpThen(const Skin& skin, QWidget* master, const QString& title, const QString& message,
+                  int buttons, std::function<void(bool)> answered) {
+  frmPopUp* box = ShowPopUp(skin, master, title, message, buttons);
+  // The box is the master's child: should the master go, the box and this connection go too,
+  // and the answer is never delivered to a window that is no more.
+  QObject::connect(box, &frmPopUp::unloaded, box, [box, answered = std::move(answered)] {
+    box->deleteLater();
+    if (answered) answered(box->PopUpResponse() == QStringLiteral("True"));
+  });
+}
+
+bool AskPopUp(const Skin& skin, QWidget* master, const QString& title, const QString& message,
+              int buttons, QString* popUpResponse) {
+  const QPointer<QWidget> masterAlive = master;
+  QPointer<frmPopUp> box = ShowPopUp(skin, master, title, message, buttons);
 
   QEventLoop loop;
   QObject::connect(box, &frmPopUp::unloaded, &loop, &QEventLoop::quit);
   // Should the master go away with the box, the box goes with it and the question is off.
   QObject::connect(box, &QObject::destroyed, &loop, &QEventLoop::quit);
-  box->show();
-  box->activateWindow();
   loop.exec(QEventLoop::DialogExec);
 
   const QString answer = box != nullptr ? box->PopUpResponse() : QStringLiteral("False");
   delete box;
+  // A master closed meanwhile is told nothing: what the response points into may have gone too.
+  if (master != nullptr && masterAlive == nullptr) return false;
   if (popUpResponse != nullptr) *popUpResponse = answer;
   return answer == QStringLiteral("True");
 }

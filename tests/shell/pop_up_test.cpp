@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QScreen>
 #include <QTextLayout>
 #include <QWindow>
@@ -319,6 +320,50 @@ class PopUpTest : public QObject {
     QVERIFY(askedModally_);
     QCOMPARE(response, yes ? QStringLiteral("True") : QStringLiteral("False"));
     QVERIFY(master_->findChildren<frmPopUp*>().isEmpty());
+  }
+
+  void aCallerDestroyedDuringTheQuestionIsToldNothing() {
+    master_->show();
+    WhenAsked([this](QWidget*) { master_.reset(); });
+    QString response = QStringLiteral("True");
+    QVERIFY(!AskPopUp(skin_, master_.get(), QStringLiteral("Close Practice"),
+                      QStringLiteral("Confirm?"), 2, &response));
+    QVERIFY(askedModally_);
+    QCOMPARE(response, QStringLiteral("True"));
+  }
+
+  void aQuestionWithACallbackReturnsAtOnceAndAnswersLater_data() {
+    QTest::addColumn<bool>("callerGoes");
+    QTest::newRow("answered") << false;
+    QTest::newRow("caller destroyed first") << true;
+  }
+  void aQuestionWithACallbackReturnsAtOnceAndAnswersLater() {
+    QFETCH(bool, callerGoes);
+    QPointer<QWidget> caller = new QWidget;
+    caller->setGeometry(60, 40, 300, 220);
+    caller->show();
+    int answers = 0;
+    bool yes = false;
+    AskPopUpThen(skin_, caller, QStringLiteral("Marking"),
+                 QStringLiteral("Do you want to mark your practice now?"), 2, [&](bool answer) {
+                   ++answers;
+                   yes = answer;
+                 });
+    auto* box = caller->findChild<frmPopUp*>();
+    QVERIFY(box);
+    QVERIFY(box->isVisible());
+    QCOMPARE(answers, 0);
+    if (callerGoes) {
+      delete caller;
+      QTest::qWait(0);
+      QCOMPARE(answers, 0);
+      return;
+    }
+    QTest::mouseClick(Part(box, "But1"), Qt::LeftButton);
+    QCOMPARE(answers, 1);
+    QVERIFY(yes);
+    QTRY_VERIFY(caller->findChildren<frmPopUp*>().isEmpty());
+    delete caller;
   }
 
   void enterDoesNotAnswerQuestion() {

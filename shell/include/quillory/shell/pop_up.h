@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QString>
+#include <functional>
 
 #include "quillory/shell/skinned_window.h"
 
@@ -50,8 +51,14 @@ class frmPopUp : public SkinnedWindow {
   bool twoButtons_ = false;
 };
 
+// Asks the pupil a question in a fresh box shown modally over `master` and returns at once;
+// `answered` is called with the answer once the box is closed, unless `master` has gone by then.
+void AskPopUpThen(const Skin& skin, QWidget* master, const QString& title, const QString& message,
+                  int buttons, std::function<void(bool)> answered);
+
 // Asks the pupil a question in a fresh box shown modally over `master`, waits for the answer,
-// writes it ("True" or "False") into `*popUpResponse` and returns it as a truth value.
+// writes it ("True" or "False") into `*popUpResponse` and returns it as a truth value. Should
+// `master` be destroyed meanwhile, the question is off: false, and nothing is written.
 bool AskPopUp(const Skin& skin, QWidget* master, const QString& title, const QString& message,
               int buttons, QString* popUpResponse);
 
