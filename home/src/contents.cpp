@@ -5,7 +5,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
-#include <QTimer>
 
 #include "quillory/home/about_page.h"
 #include "quillory/home/home_page.h"
@@ -85,9 +84,6 @@ void Contents::BuildControls() {
     connect(tabs_[n], &Picture::clicked, this, [this, n] { TabClick(n + 1); });
   }
   BuildToolbar();
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName(QStringLiteral("Timer1"));
-  connect(Timer1, &QTimer::timeout, this, &Contents::HomeTick);
 }
 
 Contents::~Contents() = default;
@@ -127,7 +123,6 @@ bool Contents::Form_Load() {
   if (!LoadSubjects() || !EnsureResults()) return false;
   SetCaptions();
   LayoutTabs();
-  Timer1->start(100);
 
   const int first = catalogue_.firstPresentSubject();
   state_.LChose = first;

@@ -1,11 +1,9 @@
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCursor>
 #include <QDateTime>
 #include <QDir>
 #include <QMessageBox>
 #include <QPrinter>
-#include <QTimer>
 
 #include "quillory/home/about_page.h"
 #include "quillory/home/contents.h"
@@ -17,7 +15,6 @@
 #include "quillory/results/report.h"
 #include "quillory/results/result_erasing.h"
 #include "quillory/results/result_files.h"
-#include "quillory/shell/button_faces.h"
 #include "quillory/shell/fonts.h"
 #include "quillory/shell/toolbar_button.h"
 
@@ -72,10 +69,9 @@ void Contents::RaiseTab(int n) {
   for (int t = 4; t >= 1; --t) tabs_[static_cast<std::size_t>(t - 1)]->raise();
   ScnTabBG->raise();
   tabs_[static_cast<std::size_t>(n - 1)]->raise();
-  const QPoint cursor = QCursor::pos();
   const ScreenUnits u = units();
   for (int t = 1; t <= 4; ++t) {
-    SetTabFace(t, cursor);
+    SetTabFace(t);
     Picture* tab = tabs_[static_cast<std::size_t>(t - 1)];
     // Back tabs tuck their lowest pixels behind the strip; the chosen one stands over its edge.
     const double overlap = t == n ? 0.5 : 2.5;
@@ -83,8 +79,7 @@ void Contents::RaiseTab(int n) {
     tab->resize(u.x(kTabWidth), tab->height());
     tabLabels_[static_cast<std::size_t>(t - 1)]->setGeometry(0, 0, tab->width(), tab->height());
   }
-  // The toolbar's captions follow the tab at once, not at the next tick.
-  for (int b = 1; b <= 4; ++b) SetHomeButtonFace(b, cursor);
+  for (int b = 1; b <= 4; ++b) SetHomeButtonFace(b);
 }
 
 void Contents::ToolBarClick(int n) {
@@ -258,16 +253,16 @@ void Contents::ShowSystemMessage(const QString& title, const QString& text) {
   box->open();
 }
 
-void Contents::SetTabFace(int n, const QPoint& cursor) {
+void Contents::SetTabFace(int n) {
   Picture* tab = tabs_[static_cast<std::size_t>(n - 1)];
   const bool front = n == state_.txtTabPos;
   const QString side = front ? QStringLiteral("front") : QStringLiteral("back");
-  SetHoverFace(tab, cursor, skin().picture(QStringLiteral("tabs_%1_off.bmp").arg(side)),
-               skin().picture(QStringLiteral("tabs_%1_on.bmp").arg(side)));
+  tab->setFaces(skin().picture(QStringLiteral("tabs_%1_off.bmp").arg(side)),
+                skin().picture(QStringLiteral("tabs_%1_on.bmp").arg(side)));
   tab->resize(tab->width(), PictureSize(tab->pixmap()).height());
 }
 
-void Contents::SetHomeButtonFace(int n, const QPoint& cursor) {
+void Contents::SetHomeButtonFace(int n) {
   const auto i = static_cast<std::size_t>(n - 1);
   const ButtonSet& set = state_.txtTabPos != 4 ? kSubjectButtons[i] : kHelpButtons[i];
   Picture* button = toolbar_[i];
@@ -282,19 +277,9 @@ void Contents::SetHomeButtonFace(int n, const QPoint& cursor) {
   button->setToolTip(tip);
   toolbarLabels_[i]->setToolTip(tip);
   const QString face = QLatin1String(set.face);
-  SetButtonFace(button, cursor, state_.txtPressTrack == 1,
-                skin().picture(face + QStringLiteral("_off.bmp")),
-                skin().picture(face + QStringLiteral("_on.bmp")),
-                skin().picture(face + QStringLiteral("_pressed.bmp")));
-}
-
-void Contents::HomeTick() {
-  const QPoint cursor = QCursor::pos();
-  for (int t = 1; t <= 4; ++t) SetTabFace(t, cursor);
-  for (int n = 1; n <= 4; ++n) SetHomeButtonFace(n, cursor);
-  Body_Trash->UpdateHoverFaces(cursor);
-  Body_Home->UpdateHoverFaces(cursor);
-  UpdateTitleButtonHover(cursor);
+  button->setFaces(skin().picture(face + QStringLiteral("_off.bmp")),
+                   skin().picture(face + QStringLiteral("_on.bmp")),
+                   skin().picture(face + QStringLiteral("_pressed.bmp")));
 }
 
 void Contents::ShowActiveChrome() {
@@ -310,7 +295,6 @@ void Contents::ShowInactiveChrome() {
 void Contents::ExitProgram() {
   if (exiting_) return;
   exiting_ = true;
-  Timer1->stop();
   if (practiceCloser_) practiceCloser_();
   for (QWidget* window : QApplication::topLevelWidgets()) {
     if (window != this && window->isVisible()) window->close();

@@ -7,7 +7,6 @@
 #include <charconv>
 
 #include "quillory/platform/screen_units.h"
-#include "quillory/shell/button_faces.h"
 #include "quillory/shell/fonts.h"
 
 namespace quillory {
@@ -98,7 +97,8 @@ HomePage::HomePage(QWidget* parent, const Skin& skin) : QWidget(parent), skin_(s
     retry_[i]->setGeometry(u.rect(3000, 1440 + row, 525, 210));
     retry_[i]->setToolTip(QStringLiteral("Try paper %1 again").arg(k));
     for (Picture* button : {take_[i], retry_[i]}) {
-      button->setFace(skin.picture(QStringLiteral("loadbutton_off.bmp")));
+      button->setFaces(skin.picture(QStringLiteral("loadbutton_off.bmp")),
+                       skin.picture(QStringLiteral("loadbutton_on.bmp")));
       button->setCursor(Qt::PointingHandCursor);
     }
     connect(take_[i], &Picture::clicked, this, [this, k] { emit paperChosen(k - 1, 1); });
@@ -181,14 +181,6 @@ void HomePage::LayoutPaperScores() {
     QLabel* second = secondScores_[k];
     second->move(second->text().isEmpty() ? percentLeft : percentLeft - second->width() - gap,
                  second->y());
-  }
-}
-
-void HomePage::UpdateHoverFaces(const QPoint& cursor) {
-  const QPixmap& off = skin_.picture(QStringLiteral("loadbutton_off.bmp"));
-  const QPixmap& on = skin_.picture(QStringLiteral("loadbutton_on.bmp"));
-  for (std::size_t k = 0; k < 5; ++k) {
-    for (Picture* button : {take_[k], retry_[k]}) SetHoverFace(button, cursor, off, on);
   }
 }
 

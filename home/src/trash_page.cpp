@@ -1,7 +1,6 @@
 #include "quillory/home/trash_page.h"
 
 #include "quillory/platform/screen_units.h"
-#include "quillory/shell/button_faces.h"
 #include "quillory/shell/fonts.h"
 
 namespace quillory {
@@ -52,7 +51,8 @@ TrashPage::TrashPage(QWidget* parent, const Skin& skin) : QWidget(parent), skin_
 Picture* TrashPage::MakeButton(const QString& name, const QString& caption, double left) {
   const ScreenUnits u = ScreenUnits::ForWidget(parentWidget());
   auto* button = new Picture(this, name);
-  button->setFace(skin_.picture(QStringLiteral("button_off.bmp")));
+  button->setFaces(skin_.picture(QStringLiteral("button_off.bmp")),
+                   skin_.picture(QStringLiteral("button_on.bmp")));
   button->setGeometry(u.rect(left, 1920, 1200, 375));
   button->setCursor(Qt::PointingHandCursor);
   auto* text = new QLabel(caption, button);
@@ -87,12 +87,6 @@ void TrashPage::ShowDone() {
   no_->hide();
   question_->hide();
   done_->show();
-}
-
-void TrashPage::UpdateHoverFaces(const QPoint& cursor) {
-  const QPixmap& off = skin_.picture(QStringLiteral("button_off.bmp"));
-  const QPixmap& on = skin_.picture(QStringLiteral("button_on.bmp"));
-  for (Picture* button : {trash_, yes_, no_}) SetHoverFace(button, cursor, off, on);
 }
 
 }  // namespace quillory

@@ -1,6 +1,6 @@
 #include "quillory/practice/answer_sheet.h"
 
-#include <QToolTip>
+#include <QTimer>
 #include <QValidator>
 
 #include "quillory/marking/answer_check.h"
@@ -115,9 +115,25 @@ AnswerSheet::AnswerSheet(QWidget* parent, const Skin& skin) : QWidget(parent), s
   instruction_->setScaledContents(true);
   instruction_->resize(u.size(3975, 1335));
   instruction_->hide();
-  connect(this, &AnswerSheet::characterRefused, this, [](QLineEdit* box) {
-    QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())),
-                       QStringLiteral("That character cannot be used in an answer."), box);
+  // The note is a line at the foot of the sheet that lets every click through, so it never stands
+  // between the pupil and the next answer box; it goes after a few seconds.
+  auto* note = new QLabel(QStringLiteral("That character cannot be used in an answer."), this);
+  note->setObjectName(QStringLiteral("lblRefused"));
+  note->setFont(WindowFont(8.25));
+  note->setAlignment(Qt::AlignCenter);
+  note->setAutoFillBackground(true);
+  note->setAttribute(Qt::WA_TransparentForMouseEvents);
+  note->hide();
+  auto* noteTime = new QTimer(this);
+  noteTime->setSingleShot(true);
+  noteTime->setInterval(4000);
+  connect(noteTime, &QTimer::timeout, note, &QWidget::hide);
+  connect(this, &AnswerSheet::characterRefused, this, [this, note, noteTime] {
+    const int lineHeight = note->fontMetrics().height() + 4;
+    note->setGeometry(0, height() - lineHeight, width(), lineHeight);
+    note->show();
+    note->raise();
+    noteTime->start();
   });
 }
 

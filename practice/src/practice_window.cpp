@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCursor>
 #include <QDateTime>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -12,10 +11,10 @@
 #include "quillory/content/paper_tables.h"
 #include "quillory/marking/paper_marking.h"
 #include "quillory/platform/screen_units.h"
+#include "quillory/platform/window_system.h"
 #include "quillory/platform/windows1252.h"
 #include "quillory/practice/page_view.h"
 #include "quillory/results/number_text.h"
-#include "quillory/shell/button_faces.h"
 #include "quillory/shell/fonts.h"
 #include "quillory/shell/pop_up.h"
 #include "quillory/shell/toolbar_button.h"
@@ -65,6 +64,12 @@ bool IsInput(QEvent::Type type) {
     default:
       return false;
   }
+}
+
+// Which of the six toolbar buttons can be used: Save and Mark until the paper is marked, Back
+// off the first page, Next off the last.
+std::array<bool, 6> ToolbarEnabled(bool marked, int page, int pageCount) {
+  return {!marked, !marked, true, true, page != 1, page != pageCount};
 }
 
 }  // namespace
@@ -270,8 +275,7 @@ bool PracticeWindow::Form_Load(const PaperChoice& choice) {
   PaperSum->setFace(skin().picture(QStringLiteral("pen.bmp")));
   Sizer->setFace(skin().picture(QStringLiteral("statusgrabber.bmp")));
   Sizer->resize(PictureSize(Sizer->pixmap()));
-  imgProgMax->setFace(skin().picture(QStringLiteral("prog_blueoff_max.bmp")));
-  imgProgMax->resize(PictureSize(imgProgMax->pixmap()));
+  SetMaximiseButton(imgProgMax);
   const QRect screen = QGuiApplication::primaryScreen() != nullptr
                            ? QGuiApplication::primaryScreen()->availableGeometry()
                            : QRect(0, 0, 1024, 768);
@@ -305,6 +309,7 @@ bool PracticeWindow::Form_Load(const PaperChoice& choice) {
   if (paper_.marked) ShowMarkedDisplay();
   sheetShown_ = true;
   startTime_ = QDateTime::currentSecsSinceEpoch();
+  UpdateToolbar();
   lblTotalQ->setText(QString::number(paper_.blankCount()));
   lblAnsweredQ->setText(QString::number(paper_.AnsweredCount()));
   if (lblDate != nullptr) lblDate->setText(Today());
@@ -357,6 +362,7 @@ void PracticeWindow::GoToPage(int page) {
   SetUpSheet();
   ShowCurrentPage();
   RebuildRemainingList();
+  UpdateToolbar();
 }
 
 void PracticeWindow::NextQuestion() {
@@ -438,7 +444,7 @@ void PracticeWindow::RunMarkingAnimation() {
 
 bool PracticeWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Sizer && event->type() == QEvent::MouseButtonPress) {
-    ResizeFromCorner();
+    if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) ResizeFromCorner(Sizer);
     return true;
   }
   if (watched != Sizer && IsInput(event->type()) && fmeMark->isVisible()) {
@@ -453,6 +459,7 @@ void PracticeWindow::ShowMarkedDisplay() {
   TxtRem->hide();
   SetUpSheet();
   ShowMarkedStatus();
+  UpdateToolbar();
 }
 
 void PracticeWindow::ShowMarkedStatus() {
@@ -507,41 +514,25 @@ void PracticeWindow::UpdateClock() {
       QString::fromStdString(TimeTakenText(QDateTime::currentSecsSinceEpoch() - startTime_)));
 }
 
-void PracticeWindow::UpdateToolbar(const QPoint& cursor) {
-  const bool pressHeld = QGuiApplication::mouseButtons() & Qt::LeftButton;
+void PracticeWindow::UpdateToolbar() {
+  const std::array<bool, 6> enabled =
+      ToolbarEnabled(paper_.marked, currentPage_, paper_.pageCount());
   for (std::size_t i = 0; i < kButtons.size(); ++i) {
     Picture* button = toolbar_[i];
     const QString face = QString::fromLatin1(kButtons[i].face);
-    bool enabled = true;
-    if (i <= 1) enabled = !paper_.marked;
-    if (i == 4) enabled = currentPage_ != 1;
-    if (i == 5) enabled = currentPage_ != paper_.pageCount();
-    button->setEnabled(enabled);
-    if (!enabled) {
-      button->setFace(skin().picture(face + QStringLiteral("_disabled.bmp")));
-      continue;
-    }
-    SetButtonFace(button, cursor, pressHeld && button->underMouse(),
-                  skin().picture(face + QStringLiteral("_off.bmp")),
-                  skin().picture(face + QStringLiteral("_on.bmp")),
-                  skin().picture(face + QStringLiteral("_pressed.bmp")));
+    // Print and Close are never disabled and have no disabled face.
+    button->setFaces(
+        skin().picture(face + QStringLiteral("_off.bmp")),
+        skin().picture(face + QStringLiteral("_on.bmp")),
+        skin().picture(face + QStringLiteral("_pressed.bmp")),
+        enabled[i] ? QPixmap() : skin().picture(face + QStringLiteral("_disabled.bmp")));
+    button->setEnabled(enabled[i]);
   }
 }
 
 void PracticeWindow::PracticeTick() {
-  const QPoint cursor = QCursor::pos();
-  UpdateToolbar(cursor);
   UpdateClock();
   lblAnsweredQ->setText(QString::number(paper_.AnsweredCount()));
-  UpdateTitleButtonHover(cursor);
-  if (focusFlag() && !isMinimized()) {
-    const QString kind = isMaximized() ? QStringLiteral("norm") : QStringLiteral("max");
-    SetHoverFace(imgProgMax, cursor,
-                 skin().picture(QStringLiteral("prog_blueoff_%1.bmp").arg(kind)),
-                 skin().picture(QStringLiteral("prog_blue_%1.bmp").arg(kind)));
-  } else if (!focusFlag()) {
-    imgProgMax->setFace(skin().picture(QStringLiteral("prog_white_max.bmp")));
-  }
 }
 
 void PracticeWindow::ToggleAnswerSheet() {
@@ -630,21 +621,8 @@ void PracticeWindow::Form_Resize() {
   pRoundCorners();
 }
 
-void PracticeWindow::ResizeFromCorner() {
-  // The window follows the mouse until the button is released, never below its least size.
-  const QPoint origin = pos();
-  QEventLoop loop;
-  QTimer follow;
-  connect(&follow, &QTimer::timeout, &loop, [&] {
-    if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
-      loop.quit();
-      return;
-    }
-    const QPoint cursor = QCursor::pos() - origin;
-    resize(std::max(cursor.x(), minimumWidth()), std::max(cursor.y(), minimumHeight()));
-  });
-  follow.start(15);
-  loop.exec();
+void PracticeWindow::ResizeFromCorner(QWidget* pressedOn) {
+  ResizeFromBottomRight(this, pressedOn);
 }
 
 void PracticeWindow::mousePressEvent(QMouseEvent* event) {
@@ -652,7 +630,7 @@ void PracticeWindow::mousePressEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   if (event->button() == Qt::LeftButton && at.x() > width() - margin &&
       at.y() > height() - margin) {
-    ResizeFromCorner();
+    ResizeFromCorner(this);
     return;
   }
   SkinnedWindow::mousePressEvent(event);

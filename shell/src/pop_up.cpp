@@ -1,16 +1,13 @@
 #include "quillory/shell/pop_up.h"
 
-#include <QCursor>
 #include <QEventLoop>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QScreen>
-#include <QTimer>
 #include <algorithm>
 
-#include "quillory/shell/button_faces.h"
 #include "quillory/shell/fonts.h"
 
 namespace quillory {
@@ -116,9 +113,6 @@ frmPopUp::frmPopUp(const Skin& skin, QWidget* parent)
   connect(But1, &Picture::clicked, this, [this] { Answer(true); });
   connect(But2, &Picture::clicked, this, [this] { Answer(false); });
   Title->setFont(BoxFont(QStringLiteral("Trebuchet MS"), 9.75, true));
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName(QStringLiteral("Timer1"));
-  connect(Timer1, &QTimer::timeout, this, &frmPopUp::Timer1_Timer);
   Form_Load();
 }
 
@@ -129,7 +123,7 @@ void frmPopUp::Form_Load() {
   ImgInfo->resize(PictureSize(icon));
   const QPixmap& off = skin().picture(QStringLiteral("button_off.bmp"));
   for (Picture* button : {But1, But2}) {
-    button->setFace(off);
+    button->setFaces(off, skin().picture(QStringLiteral("button_on.bmp")));
     button->resize(PictureSize(off));
   }
   for (QLabel* caption : {But1_lbl, But2_lbl}) caption->setGeometry(But1->rect());
@@ -148,7 +142,6 @@ void frmPopUp::Form_Load() {
   But1->move(But1->x(), buttonTop);
   But2->move(But2->x(), buttonTop);
 
-  Timer1->start(100);
   pRoundCorners();
 }
 
@@ -240,14 +233,6 @@ QPolygon frmPopUp::Outline() const {
   return QPolygon(points);
 }
 
-void frmPopUp::Timer1_Timer() {
-  const QPoint cursor = QCursor::pos();
-  for (Picture* button : {But1, But2}) {
-    SetHoverFace(button, cursor, skin().picture(QStringLiteral("button_off.bmp")),
-                 skin().picture(QStringLiteral("button_on.bmp")));
-  }
-}
-
 void frmPopUp::Answer(bool yes) {
   PopUpResponse_ = yes ? QStringLiteral("True") : QStringLiteral("False");
   close();
@@ -271,26 +256,45 @@ void frmPopUp::keyPressEvent(QKeyEvent* event) {
 void frmPopUp::hideEvent(QHideEvent* event) {
   SkinnedWindow::hideEvent(event);
   if (event->spontaneous()) return;
-  Timer1->stop();
   emit unloaded();
+}
+
+frmPopUp* ShowPopUp(const Skin& skin, QWidget* master, const QString& title, const QString& message,
+                    int buttons) {
+  auto* box = new frmPopUp(skin, master);
+  box->CallPop(title, message, buttons, master);
+  box->setWindowModality(master != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
+  box->show();
+  box->activateWindow();
+  return box;
+}
+
+void AskPopUpThen(const Skin& skin, QWidget* master, const QString& title, const QString& message,
+                  int buttons, std::function<void(bool)> answered) {
+  frmPopUp* box = ShowPopUp(skin, master, title, message, buttons);
+  // The box is the master's child: should the master go, the box and this connection go too,
+  // and the answer is never delivered to a window that is no more.
+  QObject::connect(box, &frmPopUp::unloaded, box, [box, answered = std::move(answered)] {
+    box->deleteLater();
+    if (answered) answered(box->PopUpResponse() == QStringLiteral("True"));
+  });
 }
 
 bool AskPopUp(const Skin& skin, QWidget* master, const QString& title, const QString& message,
               int buttons, QString* popUpResponse) {
-  QPointer<frmPopUp> box = new frmPopUp(skin, master);
-  box->CallPop(title, message, buttons, master);
-  box->setWindowModality(master != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
+  const QPointer<QWidget> masterAlive = master;
+  QPointer<frmPopUp> box = ShowPopUp(skin, master, title, message, buttons);
 
   QEventLoop loop;
   QObject::connect(box, &frmPopUp::unloaded, &loop, &QEventLoop::quit);
   // Should the master go away with the box, the box goes with it and the question is off.
   QObject::connect(box, &QObject::destroyed, &loop, &QEventLoop::quit);
-  box->show();
-  box->activateWindow();
   loop.exec(QEventLoop::DialogExec);
 
   const QString answer = box != nullptr ? box->PopUpResponse() : QStringLiteral("False");
   delete box;
+  // A master closed meanwhile is told nothing: what the response points into may have gone too.
+  if (master != nullptr && masterAlive == nullptr) return false;
   if (popUpResponse != nullptr) *popUpResponse = answer;
   return answer == QStringLiteral("True");
 }

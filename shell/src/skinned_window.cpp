@@ -3,7 +3,6 @@
 #include <QEvent>
 
 #include "quillory/platform/window_system.h"
-#include "quillory/shell/button_faces.h"
 #include "quillory/shell/fonts.h"
 
 namespace quillory {
@@ -31,9 +30,7 @@ SkinnedWindow::SkinnedWindow(const Skin& skin, const FrameSkin& frame, QWidget* 
   Title->setObjectName(frame_.titleName);
   Title->setFont(WindowFont(9.75, true, QStringLiteral("Trebuchet MS")));
   // Any button on the title bar moves the window.
-  for (Picture* piece : {BTopLeft, BTopCentre, BTopRight}) {
-    connect(piece, &Picture::pressed, this, &SkinnedWindow::MoveForm);
-  }
+  for (Picture* piece : {BTopLeft, BTopCentre, BTopRight}) MakeTitleBar(piece);
   // A press on the title text lands on the title bar beneath it.
   Title->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -69,22 +66,37 @@ void SkinnedWindow::SetTitleBarFaces(bool active) {
                                       : PictureSize(pixmap));
   }
   if (frame_.titleButtons) {
-    const QString face = active ? QStringLiteral("prog_blueoff_") : QStringLiteral("prog_white_");
     for (auto [button, name] : {std::pair{imgProgMin, "min"}, std::pair{imgProgClose, "close"}}) {
-      const QPixmap& pixmap = skin_.picture(face + name + QStringLiteral(".bmp"));
-      button->setFace(pixmap);
-      button->resize(PictureSize(pixmap));
+      const QString kind = QLatin1String(name);
+      // An inactive window's buttons keep their white faces under the cursor.
+      if (active) {
+        button->setFaces(skin_.picture(QStringLiteral("prog_blueoff_%1.bmp").arg(kind)),
+                         skin_.picture(QStringLiteral("prog_blue_%1.bmp").arg(kind)));
+      } else {
+        button->setFaces(skin_.picture(QStringLiteral("prog_white_%1.bmp").arg(kind)));
+      }
+      button->resize(PictureSize(button->pixmap()));
     }
   }
+  SetMaximiseFaces();
 }
 
-void SkinnedWindow::UpdateTitleButtonHover(const QPoint& cursor) {
-  if (!frame_.titleButtons || !focusFlag_) return;
-  for (auto [button, name] : {std::pair{imgProgClose, "close"}, std::pair{imgProgMin, "min"}}) {
-    SetHoverFace(button, cursor,
-                 skin_.picture(QStringLiteral("prog_blueoff_%1.bmp").arg(QLatin1String(name))),
-                 skin_.picture(QStringLiteral("prog_blue_%1.bmp").arg(QLatin1String(name))));
+void SkinnedWindow::SetMaximiseButton(Picture* button) {
+  maximise_ = button;
+  SetMaximiseFaces();
+  maximise_->resize(PictureSize(maximise_->pixmap()));
+}
+
+void SkinnedWindow::SetMaximiseFaces() {
+  // A minimised window keeps the faces it had.
+  if (maximise_ == nullptr || isMinimized()) return;
+  if (!focusFlag_) {
+    maximise_->setFaces(skin_.picture(QStringLiteral("prog_white_max.bmp")));
+    return;
   }
+  const QString kind = isMaximized() ? QStringLiteral("norm") : QStringLiteral("max");
+  maximise_->setFaces(skin_.picture(QStringLiteral("prog_blueoff_%1.bmp").arg(kind)),
+                      skin_.picture(QStringLiteral("prog_blue_%1.bmp").arg(kind)));
 }
 
 void SkinnedWindow::LayoutFrame() {
@@ -128,8 +140,6 @@ QPolygon SkinnedWindow::Outline() const {
 
 void SkinnedWindow::pRoundCorners() { SetWindowRgn(this, Outline()); }
 
-void SkinnedWindow::MoveForm() { StartWindowMove(this); }
-
 void SkinnedWindow::ShowActiveChrome() {
   focusFlag_ = true;
   Title->setStyleSheet(QStringLiteral("color: rgb(255, 255, 255);"));
@@ -150,6 +160,7 @@ void SkinnedWindow::changeEvent(QEvent* event) {
       ShowInactiveChrome();
     }
   }
+  if (event->type() == QEvent::WindowStateChange) SetMaximiseFaces();
   QWidget::changeEvent(event);
 }
 

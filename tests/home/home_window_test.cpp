@@ -234,18 +234,18 @@ class HomeWindowTest : public QObject {
 
   void pressingAToolbarButtonShowsItsPressedFace() {
     Picture* home = Find<Picture>("ToolBar01");
-    QCursor::setPos(home->mapToGlobal(home->rect().center()));
-    contents_->HomeTick();
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), home->mapToGlobal(QPointF(5, 5)));
+    QApplication::sendEvent(home, &enter);
     QCOMPARE(home->pixmap().cacheKey(), skin_->picture("home_on.bmp").cacheKey());
     QTest::mousePress(home, Qt::LeftButton);
     QCOMPARE(contents_->state().txtPressTrack, 1);
-    contents_->HomeTick();
     QCOMPARE(home->pixmap().cacheKey(), skin_->picture("home_pressed.bmp").cacheKey());
     QTest::mouseRelease(home, Qt::LeftButton, {}, QPoint(-5, -5));
     QCOMPARE(contents_->state().txtPressTrack, 0);
-    QCursor::setPos(contents_->mapToGlobal(QPoint(200, 300)));
-    contents_->HomeTick();
     QCOMPARE(home->pixmap().cacheKey(), skin_->picture("home_off.bmp").cacheKey());
+    // The Help tab's captions and faces follow the tab at once.
+    contents_->TabClick(4);
+    QCOMPARE(home->pixmap().cacheKey(), skin_->picture("about_off.bmp").cacheKey());
   }
 
   void trashThenNoKeepsEveryResult() {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QScreen>
 #include <QTextLayout>
 #include <QWindow>
@@ -223,30 +224,28 @@ class PopUpTest : public QObject {
     QCOMPARE(box->mask(), QRegion(QPolygon(expected), Qt::WindingFill));
   }
 
-  void hoverFaces_data() {
-    QTest::addColumn<QPoint>("offset");  // from the top-left pixel of But2
-    QTest::addColumn<bool>("over");
-    QTest::newRow("top-left pixel") << QPoint(0, 0) << true;
-    QTest::newRow("middle") << QPoint(40, 12) << true;
-    QTest::newRow("right edge") << QPoint(80, 12) << false;
-    QTest::newRow("bottom edge") << QPoint(40, 25) << false;
-    QTest::newRow("gap between the buttons") << QPoint(-1, 12) << false;
-  }
-
   void hoverFaces() {
-    QFETCH(QPoint, offset);
-    QFETCH(bool, over);
     auto box = Prepared(QStringLiteral("Confirm?"), 2);
     box->show();
     QVERIFY(QTest::qWaitForWindowExposed(box.get()));
     const qint64 on = skin_.picture(QStringLiteral("button_on.bmp")).cacheKey();
     const qint64 off = skin_.picture(QStringLiteral("button_off.bmp")).cacheKey();
-    QCursor::setPos(Part(box.get(), "But2")->mapToGlobal(offset));
-    QTRY_COMPARE(Face(box.get(), "But2"), over ? on : off);
-    QTRY_COMPARE(Face(box.get(), "But1"), off);
-    QCursor::setPos(Part(box.get(), "But1")->mapToGlobal(QPoint(5, 5)));
-    QTRY_COMPARE(Face(box.get(), "But1"), on);
-    QTRY_COMPARE(Face(box.get(), "But2"), off);
+    auto enter = [&](const char* name) {
+      QEnterEvent event(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+      QApplication::sendEvent(Part(box.get(), name), &event);
+    };
+    auto leave = [&](const char* name) {
+      QEvent event(QEvent::Leave);
+      QApplication::sendEvent(Part(box.get(), name), &event);
+    };
+    QCOMPARE(Face(box.get(), "But1"), off);
+    enter("But2");
+    QCOMPARE(Face(box.get(), "But2"), on);
+    QCOMPARE(Face(box.get(), "But1"), off);
+    leave("But2");
+    enter("But1");
+    QCOMPARE(Face(box.get(), "But1"), on);
+    QCOMPARE(Face(box.get(), "But2"), off);
   }
 
   void titleBarDrags_data() {
@@ -269,8 +268,10 @@ class PopUpTest : public QObject {
     QVERIFY(pressed->objectName().startsWith(QStringLiteral("BTop")));
     QCursor::setPos(box->mapToGlobal(at));
     QTest::mousePress(pressed, Qt::LeftButton, {}, pressed->mapFrom(box.get(), at));
-    QTest::mouseMove(box.get(), at + QPoint(30, 20));
-    QTest::mouseRelease(box.get(), Qt::LeftButton, {}, at + QPoint(30, 20));
+    // The pressed piece keeps the mouse until the release.
+    const QPoint to = pressed->mapFrom(box.get(), at + QPoint(30, 20));
+    QTest::mouseMove(pressed, to);
+    QTest::mouseRelease(pressed, Qt::LeftButton, {}, to);
     QCOMPARE(box->pos(), start + QPoint(30, 20));
   }
 
@@ -319,6 +320,50 @@ class PopUpTest : public QObject {
     QVERIFY(askedModally_);
     QCOMPARE(response, yes ? QStringLiteral("True") : QStringLiteral("False"));
     QVERIFY(master_->findChildren<frmPopUp*>().isEmpty());
+  }
+
+  void aCallerDestroyedDuringTheQuestionIsToldNothing() {
+    master_->show();
+    WhenAsked([this](QWidget*) { master_.reset(); });
+    QString response = QStringLiteral("True");
+    QVERIFY(!AskPopUp(skin_, master_.get(), QStringLiteral("Close Practice"),
+                      QStringLiteral("Confirm?"), 2, &response));
+    QVERIFY(askedModally_);
+    QCOMPARE(response, QStringLiteral("True"));
+  }
+
+  void aQuestionWithACallbackReturnsAtOnceAndAnswersLater_data() {
+    QTest::addColumn<bool>("callerGoes");
+    QTest::newRow("answered") << false;
+    QTest::newRow("caller destroyed first") << true;
+  }
+  void aQuestionWithACallbackReturnsAtOnceAndAnswersLater() {
+    QFETCH(bool, callerGoes);
+    QPointer<QWidget> caller = new QWidget;
+    caller->setGeometry(60, 40, 300, 220);
+    caller->show();
+    int answers = 0;
+    bool yes = false;
+    AskPopUpThen(skin_, caller, QStringLiteral("Marking"),
+                 QStringLiteral("Do you want to mark your practice now?"), 2, [&](bool answer) {
+                   ++answers;
+                   yes = answer;
+                 });
+    auto* box = caller->findChild<frmPopUp*>();
+    QVERIFY(box);
+    QVERIFY(box->isVisible());
+    QCOMPARE(answers, 0);
+    if (callerGoes) {
+      delete caller;
+      QTest::qWait(0);
+      QCOMPARE(answers, 0);
+      return;
+    }
+    QTest::mouseClick(Part(box, "But1"), Qt::LeftButton);
+    QCOMPARE(answers, 1);
+    QVERIFY(yes);
+    QTRY_VERIFY(caller->findChildren<frmPopUp*>().isEmpty());
+    delete caller;
   }
 
   void enterDoesNotAnswerQuestion() {

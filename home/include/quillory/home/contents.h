@@ -12,7 +12,6 @@
 #include "quillory/shell/skinned_window.h"
 
 class QPrinter;
-class QTimer;
 
 namespace quillory {
 
@@ -100,8 +99,6 @@ class Contents : public SkinnedWindow {
   // True once the program is ending, also when that began during start-up (a signal that came
   // while a start-up notice was open).
   bool exiting() const { return exiting_; }
-  // The 100 ms tick: hover and pressed faces of every picture button.
-  void HomeTick();
 
  protected:
   void CloseButtonClicked() override { ExitProgram(); }
@@ -119,8 +116,10 @@ class Contents : public SkinnedWindow {
   void SetCaptions();
   void LayoutTabs();
   void BringPageForward(QWidget* page);
-  void SetTabFace(int n, const QPoint& cursor);
-  void SetHomeButtonFace(int n, const QPoint& cursor);
+  // The faces a tab or a toolbar button shows, set when the chosen tab changes; the buttons
+  // follow the cursor and presses themselves.
+  void SetTabFace(int n);
+  void SetHomeButtonFace(int n);
   void ShowReport();
   void PrintResults();
   void SetUpPrinter();
@@ -148,7 +147,6 @@ class Contents : public SkinnedWindow {
   ReportPage* Body_Report = nullptr;
   AboutPage* Body_About = nullptr;
   TrashPage* Body_Trash = nullptr;
-  QTimer* Timer1 = nullptr;
 };
 
 }  // namespace quillory

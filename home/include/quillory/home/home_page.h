@@ -29,9 +29,6 @@ class HomePage : public QWidget {
   // paper whose first attempt scored 99 or less.
   void LayoutPaperScores();
 
-  // Sets the take and retry buttons' faces by the cursor (screen pixels).
-  void UpdateHoverFaces(const QPoint& cursor);
-
   QLabel* topicLabel(int i) const { return topics_[static_cast<std::size_t>(i - 1)]; }
   Picture* takeButton(int k) const { return take_[static_cast<std::size_t>(k - 1)]; }
   Picture* retryButton(int k) const { return retry_[static_cast<std::size_t>(k - 1)]; }

@@ -18,8 +18,6 @@ class TrashPage : public QWidget {
 
   // The offer state: the explanation and the Trash button.
   void Offer();
-  // Sets the three buttons' faces by the cursor (screen pixels).
-  void UpdateHoverFaces(const QPoint& cursor);
 
  signals:
   // Yes was chosen: the home window erases the results, then calls ShowDone.

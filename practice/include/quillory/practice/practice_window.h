@@ -47,7 +47,7 @@ class PracticeWindow : public SkinnedWindow {
   void ClosePaper();
   void PrintQuestion();
   void ToggleAnswerSheet();
-  // The 100 ms tick: toolbar states and faces, the clock, the answered count, hover faces.
+  // The 100 ms tick: the clock and the answered count.
   void PracticeTick();
   // Closes the window without a question, as the home window does before opening another paper
   // or when the program ends; the answers typed on the current page are stored first.
@@ -86,8 +86,10 @@ class PracticeWindow : public SkinnedWindow {
   void UnloadWindow();
   void RunMarkingAnimation();
   void ShowMarkedDisplay();
-  void UpdateToolbar(const QPoint& cursor);
-  void ResizeFromCorner();
+  // The toolbar's faces and enabled states, for the current page and status.
+  void UpdateToolbar();
+  // Resizes the window from its bottom-right corner for a left press on `pressedOn`.
+  void ResizeFromCorner(QWidget* pressedOn);
   QLabel* StatusPanel(const QString& name, const QString& picture, double left, double width);
   QLabel* StatusText(QWidget* panel, const QString& name, const QString& tooltip);
 

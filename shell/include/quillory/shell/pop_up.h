@@ -2,10 +2,9 @@
 
 #include <QLabel>
 #include <QString>
+#include <functional>
 
 #include "quillory/shell/skinned_window.h"
-
-class QTimer;
 
 namespace quillory {
 
@@ -37,7 +36,6 @@ class frmPopUp : public SkinnedWindow {
 
  private:
   void Form_Load();
-  void Timer1_Timer();
   void Answer(bool yes);
   // A length given in pixels of a 96-dpi screen, in this screen's pixels.
   int px(int pixels) const { return units().x(pixels * 15.0); }
@@ -49,13 +47,18 @@ class frmPopUp : public SkinnedWindow {
   Picture* But2;
   QLabel* But1_lbl;
   QLabel* But2_lbl;
-  QTimer* Timer1;
   QString PopUpResponse_ = QStringLiteral("False");
   bool twoButtons_ = false;
 };
 
+// Asks the pupil a question in a fresh box shown modally over `master` and returns at once;
+// `answered` is called with the answer once the box is closed, unless `master` has gone by then.
+void AskPopUpThen(const Skin& skin, QWidget* master, const QString& title, const QString& message,
+                  int buttons, std::function<void(bool)> answered);
+
 // Asks the pupil a question in a fresh box shown modally over `master`, waits for the answer,
-// writes it ("True" or "False") into `*popUpResponse` and returns it as a truth value.
+// writes it ("True" or "False") into `*popUpResponse` and returns it as a truth value. Should
+// `master` be destroyed meanwhile, the question is off: false, and nothing is written.
 bool AskPopUp(const Skin& skin, QWidget* master, const QString& title, const QString& message,
               int buttons, QString* popUpResponse);
 

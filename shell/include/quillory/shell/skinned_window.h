@@ -36,14 +36,13 @@ class SkinnedWindow : public QWidget {
   void pRoundCorners();
   // The window's outline in its own pixels, for pRoundCorners.
   virtual QPolygon Outline() const;
-  // Starts moving the window with the mouse, as a drag on its title bar does.
-  void MoveForm();
 
   virtual void ShowActiveChrome();
   virtual void ShowInactiveChrome();
   bool focusFlag() const { return focusFlag_; }
-  // Lights the title-bar button under the cursor (screen pixels) while the window is active.
-  void UpdateTitleButtonHover(const QPoint& cursor);
+  // Gives the window a maximise button on its title bar, whose faces follow activation and
+  // whether the window is maximised.
+  void SetMaximiseButton(Picture* button);
 
   ScreenUnits units() const { return ScreenUnits::ForWidget(this); }
   // The size, in this screen's pixels, of a picture drawn for 96 dots per inch.
@@ -70,10 +69,12 @@ class SkinnedWindow : public QWidget {
 
  private:
   void SetTitleBarFaces(bool active);
+  void SetMaximiseFaces();
 
   const Skin& skin_;
   FrameSkin frame_;
   bool focusFlag_ = true;
+  Picture* maximise_ = nullptr;
 };
 
 }  // namespace quillory
