@@ -1,6 +1,8 @@
 // quillory-screenshots OUTDIR: the program's two pictures for its AppStream metadata, taken of the
 // real windows over a data folder of its own: the home window, and a practice window with a
 // marked page. Meant to run under Xvfb (xcb), where a screen grab also holds the web view.
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -45,6 +47,10 @@ int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: quillory-screenshots OUTDIR\n");
     return 2;
+  }
+  // Chromium will not start its sandbox as root, as in a build; the pages run no script.
+  if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
   }
   quillory::RegisterPageScheme();
   QApplication app(argc, argv);
