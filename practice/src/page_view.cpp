@@ -1,12 +1,17 @@
 #include "quillory/practice/page_view.h"
 
+#include <QApplication>
 #include <QChildEvent>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -38,12 +43,31 @@ PageView::PageView(QWidget* parent) : QWebEngineView(parent) {
   };
   printSetup_ = [this](QPrinter& printer, QWidget* over) {
     QPrintDialog dialog(&printer, over != nullptr ? over : this);
+    // The dialog would propose the current or the home folder, and "print.pdf" there when the
+    // document has no name; its file field has no other way in.
+    if (auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"))) {
+      file->setText(ProposedPrintFile(printer.docName()));
+    }
     return dialog.exec() == QDialog::Accepted;
   };
-  connect(this, &QWebEngineView::printFinished, this, [this] { printer_.reset(); });
+  printFailed_ = [this] {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Print"),
+                    QStringLiteral("The question could not be printed."), QMessageBox::Ok,
+                    window());
+    box.exec();
+  };
+  connect(this, &QWebEngineView::printFinished, this, &PageView::PrintingEnded);
+
+  printingNote_ = new QLabel(QStringLiteral("Printing the question\u2026"), this);
+  printingNote_->setObjectName(QStringLiteral("printingNote"));
+  printingNote_->setStyleSheet(QStringLiteral(
+      "background: #fff8c0; color: black; border: 1px solid #808080; padding: 4px 8px;"));
+  printingNote_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  printingNote_->hide();
 }
 
 PageView::~PageView() {
+  if (printing()) QApplication::restoreOverrideCursor();
   // A profile must outlive its pages.
   delete page_;
   delete profile_;
@@ -75,6 +99,8 @@ void PageView::EnsurePage() {
   // The answer box keeps the keyboard when the next page comes up.
   settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
   setPage(page_);
+  connect(page_, &QWebEnginePage::pdfPrintingFinished, this,
+          [this](const QString&, bool ok) { PrintingEnded(ok); });
 }
 
 bool PageView::ShowPageFile(const QString& path) {
@@ -103,18 +129,58 @@ void PageView::ShowUnavailable() {
 
 void PageView::ShowNote() { page_->setHtml(QString::fromLatin1(kNote)); }
 
-void PageView::PrintQuestion(QWidget* parent) {
-  if (page_ == nullptr || printer_ != nullptr) return;
+void PageView::PrintQuestion(QWidget* parent, const QString& name) {
+  if (page_ == nullptr || printing()) return;
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  if (!name.isEmpty()) printer->setDocName(name);
   if (!printSetup_(*printer, parent)) return;
   printer_ = std::move(printer);
-  print(printer_.get());
+
+  printingNote_->adjustSize();
+  printingNote_->move(width() - printingNote_->width() - 8, 8);
+  printingNote_->show();
+  printingNote_->raise();
+  QApplication::setOverrideCursor(Qt::BusyCursor);
+
+  if (printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty()) {
+    // The engine writes the file itself, its words as text; through a printer device each page
+    // would become one picture at the printer's resolution.
+    page_->printToPdf(printer_->outputFileName(), printer_->pageLayout(), printer_->pageRanges());
+  } else {
+    print(printer_.get());
+  }
+}
+
+void PageView::PrintingEnded(bool ok) {
+  if (!printing()) return;
+  printer_.reset();
+  printingNote_->hide();
+  QApplication::restoreOverrideCursor();
+  if (!ok) printFailed_();
+  emit questionPrinted(ok);
+}
+
+QString PageView::ProposedPrintFile(const QString& name) {
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+  QString file = name.trimmed();
+  // A name is one file name: no folder separators, and not hidden.
+  for (QChar& c : file) {
+    if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control) c = u'-';
+  }
+  while (file.startsWith(u'.')) file.remove(0, 1);
+  if (file.isEmpty()) file = QStringLiteral("Question");
+  return QDir(folder).filePath(file + QStringLiteral(".pdf"));
 }
 
 void PageView::setGuardNotice(std::function<void()> notice) { notice_ = std::move(notice); }
 
 void PageView::setPrintSetup(std::function<bool(QPrinter&, QWidget*)> setup) {
   printSetup_ = std::move(setup);
+}
+
+void PageView::setPrintFailedNotice(std::function<void()> notice) {
+  printFailed_ = std::move(notice);
 }
 
 int PageView::refusedCount() const { return guard_ != nullptr ? guard_->refusedCount() : 0; }

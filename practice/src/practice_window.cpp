@@ -475,7 +475,9 @@ void PracticeWindow::ClosePaper() {
   if (ask_(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2)) UnloadWindow();
 }
 
-void PracticeWindow::PrintQuestion() { brwWebBrowser->PrintQuestion(this); }
+void PracticeWindow::PrintQuestion() {
+  brwWebBrowser->PrintQuestion(this, windowTitle() + QStringLiteral(" - ") + QnTitle->text());
+}
 
 void PracticeWindow::Unload() {
   if (unloading_) return;

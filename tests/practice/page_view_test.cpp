@@ -4,14 +4,21 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUdpSocket>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
@@ -423,28 +430,138 @@ class PageViewTest : public QObject {
     for (QWidget* widget : menus) QVERIFY(!(qobject_cast<QMenu*>(widget) && widget->isVisible()));
   }
 
-  void printsTheQuestionAfterTheDialog() {
-    QVERIFY(Show(Extract(22012)));
-    const QString pdf = folder_.filePath(QStringLiteral("question.pdf"));
-    QSignalSpy finished(&View(), &QWebEngineView::printFinished);
+  // The print dialog proposes a file named after the question in the documents folder, or in
+  // the home folder when there is none; never "print.pdf".
+  void proposesAFileInTheDocumentsFolder_data() {
+    QTest::addColumn<bool>("documents");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("documents folder") << true << "Grammar - Paper 1 - Question 2"
+                                      << "Grammar - Paper 1 - Question 2.pdf";
+    QTest::newRow("no documents folder") << false << "Fractions - Paper 3 - Question 10"
+                                         << "Fractions - Paper 3 - Question 10.pdf";
+    QTest::newRow("separators and dots") << true << "../Shapes/Lines - Paper 1"
+                                         << "-Shapes-Lines - Paper 1.pdf";
+  }
+
+  void proposesAFileInTheDocumentsFolder() {
+    QFETCH(bool, documents);
+    QFETCH(QString, name);
+    QFETCH(QString, file);
+    QTemporaryDir home;
+    const QString docs = home.filePath(QStringLiteral("Schoolwork"));
+    if (documents) QVERIFY(QDir().mkpath(docs));
+    QVERIFY(QDir().mkpath(home.filePath(QStringLiteral(".config"))));
+    QFile dirs(home.filePath(QStringLiteral(".config/user-dirs.dirs")));
+    QVERIFY(dirs.open(QIODevice::WriteOnly));
+    dirs.write("XDG_DOCUMENTS_DIR=\"$HOME/Schoolwork\"\n");
+    dirs.close();
+    const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral(".config")).toLocal8Bit());
+
+    PageView view;
+    view.resize(600, 400);
+    view.show();
+    QSignalSpy loaded(&view, &QWebEngineView::loadFinished);
+    view.ShowPageFile(Extract(12002));
+    QVERIFY(loaded.wait(kLoadTimeout));
+    QString proposed;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, [&] {
+      auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return;
+      if (auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("filename"))) {
+        proposed = field->text();
+      }
+      dialog->reject();
+    });
+    poll.start(50);
+    view.PrintQuestion(&view, name);
+    poll.stop();
+    qputenv("HOME", oldHome);
+    qputenv("XDG_CONFIG_HOME", oldConfig);
+
+    QCOMPARE(proposed, QDir(documents ? docs : home.path()).filePath(file));
+    QVERIFY(!view.printing());
+  }
+
+  // A question printed to a file keeps its words as text: a small file whose words a PDF reader
+  // finds. While it prints, the page says so and the cursor shows the program is busy.
+  void printsTheQuestionToAFileAsText_data() {
+    QTest::addColumn<int>("page");
+    QTest::newRow("English") << 12002;
+    QTest::newRow("Mathematics") << 22012;
+    QTest::newRow("Science") << 18001;
+  }
+
+  void printsTheQuestionToAFileAsText() {
+    QFETCH(int, page);
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
+    QVERIFY(Show(Extract(page)));
+    const QString pdf = folder_.filePath(QStringLiteral("question %1.pdf").arg(page));
+    QSignalSpy printed(&View(), &PageView::questionPrinted);
+    int failures = 0;
+    View().setPrintFailedNotice([&] { ++failures; });
 
     View().setPrintSetup([](QPrinter&, QWidget*) { return false; });
-    View().PrintQuestion(&View());
-    QTest::qWait(200);
-    QCOMPARE(finished.count(), 0);
+    View().PrintQuestion(&View(), QStringLiteral("Question"));
+    QVERIFY(!View().printing());
+    QVERIFY(QApplication::overrideCursor() == nullptr);
 
+    QString docName;
     View().setPrintSetup([&](QPrinter& printer, QWidget*) {
+      docName = printer.docName();
       printer.setOutputFormat(QPrinter::PdfFormat);
       printer.setOutputFileName(pdf);
       return true;
     });
+    View().PrintQuestion(&View(), QStringLiteral("Grammar - Paper 1 - Question 2"));
+    QCOMPARE(docName, QStringLiteral("Grammar - Paper 1 - Question 2"));
+    QVERIFY(View().printing());
+    QVERIFY(View().findChild<QLabel*>(QStringLiteral("printingNote"))->isVisible());
+    QVERIFY(QApplication::overrideCursor() != nullptr);
+    QCOMPARE(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
+    View().PrintQuestion(&View(), QStringLiteral("again"));  // refused while the first prints
+
+    QVERIFY(printed.wait(kLoadTimeout));
+    QCOMPARE(printed.count(), 1);
+    QVERIFY(printed.last().at(0).toBool());
+    QCOMPARE(failures, 0);
+    QVERIFY(!View().printing());
+    QVERIFY(!View().findChild<QLabel*>(QStringLiteral("printingNote"))->isVisible());
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(5) == "%PDF-");
+    QVERIFY2(file.size() < 500 * 1024, qPrintable(QString::number(file.size())));
+    QProcess reader;
+    reader.start(pdftotext, {pdf, QStringLiteral("-")});
+    QVERIFY(reader.waitForFinished(30000));
+    const QString words = QString::fromUtf8(reader.readAllStandardOutput()).simplified();
+    const QStringList shown = Text().simplified().split(u' ', Qt::SkipEmptyParts);
+    QVERIFY(shown.size() >= 3);
+    QVERIFY2(words.contains(shown.mid(0, 3).join(u' ')), qPrintable(words));
+  }
+
+  void tellsThePupilWhenTheQuestionCannotBePrinted() {
+    QVERIFY(Show(Extract(22012)));
+    QSignalSpy printed(&View(), &PageView::questionPrinted);
+    int failures = 0;
+    View().setPrintFailedNotice([&] { ++failures; });
+    View().setPrintSetup([&](QPrinter& printer, QWidget*) {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(folder_.filePath(QStringLiteral("no such folder/question.pdf")));
+      return true;
+    });
     View().PrintQuestion(&View());
-    QVERIFY(finished.wait(kLoadTimeout));
-    QVERIFY(finished.last().at(0).toBool());
-    QFile printed(pdf);
-    QVERIFY(printed.open(QIODevice::ReadOnly));
-    QVERIFY(printed.read(5) == "%PDF-");
-    QVERIFY(printed.size() > 1000);
+    QVERIFY(printed.wait(kLoadTimeout));
+    QVERIFY(!printed.last().at(0).toBool());
+    QCOMPARE(failures, 1);
+    QVERIFY(!View().printing());
+    QVERIFY(QApplication::overrideCursor() == nullptr);
   }
 
   void cleanupTestCase() { view_.reset(); }

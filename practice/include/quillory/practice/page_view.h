@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+class QLabel;
 class QPrinter;
 class QWebEngineProfile;
 
@@ -39,17 +40,30 @@ class PageView : public QWebEngineView {
   // Shows the short note that the question cannot be shown, in place of whatever was on show.
   void ShowUnavailable();
 
-  // Asks for a printer with the print dialog over `parent`, then prints the page on show.
-  void PrintQuestion(QWidget* parent);
+  // Asks for a printer with the print dialog over `parent`, then prints the page on show as
+  // `name` (the job's title, and the file the dialog proposes). Printing goes on after the call:
+  // until questionPrinted, printing() is true, a note on the page and the busy cursor say so,
+  // and a second print is refused.
+  void PrintQuestion(QWidget* parent, const QString& name = {});
+  bool printing() const { return printer_ != nullptr; }
+  // The file the print dialog proposes for `name`: in the user's documents folder, or the home
+  // folder when there is none.
+  static QString ProposedPrintFile(const QString& name);
 
   // Replaces the message box of the page guards (tests use a counter).
   void setGuardNotice(std::function<void()> notice);
   // Replaces the print dialog: fills in the printer and says whether to print.
   void setPrintSetup(std::function<bool(QPrinter&, QWidget*)> setup);
+  // Replaces the message box that tells the pupil the question could not be printed.
+  void setPrintFailedNotice(std::function<void()> notice);
 
   // Requests the view refused since it was made, and the last few of their addresses.
   int refusedCount() const;
   QList<QUrl> lastRefused() const;
+
+ signals:
+  // Printing the question ended, well or not.
+  void questionPrinted(bool ok);
 
  protected:
   // The web engine's own handlers make a page, and with it start the engine, when the view is
@@ -64,6 +78,7 @@ class PageView : public QWebEngineView {
   void EnsurePage();
   void ShowNote();
   void NoticeLater();
+  void PrintingEnded(bool ok);
 
   QWebEngineProfile* profile_ = nullptr;
   QWebEnginePage* page_ = nullptr;
@@ -73,6 +88,8 @@ class PageView : public QWebEngineView {
   bool noticeQueued_ = false;
   std::function<bool(QPrinter&, QWidget*)> printSetup_;
   std::unique_ptr<QPrinter> printer_;  // until the engine has finished printing
+  QLabel* printingNote_ = nullptr;
+  std::function<void()> printFailed_;
 };
 
 }  // namespace quillory

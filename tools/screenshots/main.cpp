@@ -1,0 +1,114 @@
+// quillory-screenshots OUTDIR: the program's two pictures for its AppStream metadata, taken of the
+// real windows over a data folder of its own: the home window, and a practice window with a
+// marked page. Meant to run under Xvfb (xcb), where a screen grab also holds the web view.
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWebEngineView>
+#include <cstdio>
+#include <functional>
+
+#include "quillory/assets/embedded_package.h"
+#include "quillory/content/content_package.h"
+#include "quillory/home/contents.h"
+#include "quillory/practice/page_scheme.h"
+#include "quillory/practice/page_view.h"
+#include "quillory/practice/practice_windows.h"
+
+namespace {
+
+bool Save(QWidget* window, const QString& path) {
+  const QPixmap picture = window->screen()->grabWindow(window->winId());
+  if (picture.isNull() || !picture.save(path, "PNG")) {
+    std::fprintf(stderr, "quillory-screenshots: cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  return true;
+}
+
+// Runs `next` once the view has loaded the page asked for after this call, and has drawn it.
+void AfterLoad(QWebEngineView* view, std::function<void()> next) {
+  auto* once = new QObject(view);
+  QObject::connect(view, &QWebEngineView::loadFinished, once, [once, next](bool) {
+    once->deleteLater();
+    // The engine draws the loaded page in its next frames.
+    QTimer::singleShot(300, next);
+  });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: quillory-screenshots OUTDIR\n");
+    return 2;
+  }
+  // Chromium will not start its sandbox as root, as in a build; the pages run no script.
+  if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  }
+  quillory::RegisterPageScheme();
+  QApplication app(argc, argv);
+  const QDir out(QString::fromLocal8Bit(argv[1]));
+  if (!QDir().mkpath(out.path())) return 1;
+  QTemporaryDir data;
+  if (!data.isValid()) return 1;
+
+  auto package = quillory::ContentPackage::FromBytes(quillory::EmbeddedPackageBytes());
+  if (!package) return 1;
+  const std::filesystem::path folder = data.path().toStdString();
+  const quillory::Skin skin(QString::fromStdString(quillory::GraphicsFolder(folder).string()));
+  quillory::Contents contents(*package, folder, skin);
+  quillory::PracticeWindow::Services services{};
+  services.package = &*package;
+  services.dataFolder = folder;
+  services.popUpResponse = &contents.state().PopUpResponse;
+  services.refreshHome = [&contents] { contents.RefreshContents(); };
+  services.ask = [](const QString&, const QString&, int) { return true; };
+  services.animationStep = 1;
+  quillory::PracticeWindows practice(skin, services);
+  if (!contents.Form_Load()) return 1;
+  contents.move(0, 0);
+  contents.show();
+
+  int status = 0;
+  quillory::PracticeWindow* window = nullptr;
+  const auto finish = [&] {
+    if (!Save(window, out.filePath(QStringLiteral("practice.png")))) status = 1;
+    practice.CloseAll();
+    QApplication::exit(status);
+  };
+  const auto mark = [&] {
+    // Two right answers and a wrong one, then the first page again, marked.
+    quillory::AnswerSheet* sheet = window->answerSheet();
+    window->GoToPage(1);
+    sheet->slot(1).answer->setText(QStringLiteral("2"));
+    window->GoToPage(2);
+    sheet->slot(1).answer->setText(QStringLiteral("4"));
+    window->GoToPage(3);
+    sheet->slot(1).answer->setText(QStringLiteral("1"));
+    window->MarkPaper();
+    AfterLoad(window->pageView(), finish);
+    window->GoToPage(1);
+  };
+  const auto open = [&] {
+    if (!Save(&contents, out.filePath(QStringLiteral("home.png")))) status = 1;
+    const quillory::HomeState& state = contents.state();
+    window = practice.Open({state.LChose, state.lblCOD.toStdString(), state.TtPapersCon,
+                            state.TopicCount, state.SubH1.toStdString(), "101", 1});
+    if (window == nullptr) {
+      QApplication::exit(1);
+      return;
+    }
+    window->move(0, 0);
+    AfterLoad(window->pageView(), mark);
+  };
+  // The home window has no web view: it is drawn once the events of showing it are handled.
+  QTimer::singleShot(300, open);
+  return QApplication::exec();
+}
