@@ -104,6 +104,7 @@ struct Stored {
   std::vector<int> remaining;
   int answered;
 };
+void PrintTo(const Stored& stored, std::ostream* out) { *out << '"' << stored.line << '"'; }
 
 class RemainingPages : public PracticeSessionTest, public ::testing::WithParamInterface<Stored> {};
 
@@ -161,6 +162,7 @@ struct Question {
   RecordList lastPage;  // typed on page 3, pages 1 and 2 answered
   const char* asks;
 };
+void PrintTo(const Question& question, std::ostream* out) { *out << question.asks; }
 
 class MarkingQuestion : public PracticeSessionTest,
                         public ::testing::WithParamInterface<Question> {};
@@ -287,17 +289,19 @@ TEST_F(PracticeSessionTest, AWrongGroupAnswerExpectsTheFirstAlternative) {
 
 struct Refused {
   int key;
+  int paperCount;
   const char* says;
 };
+void PrintTo(const Refused& refused, std::ostream* out) { *out << "paper " << refused.key; }
 
 class AnOpeningThatFails : public PracticeSessionTest,
                            public ::testing::WithParamInterface<Refused> {};
 
 TEST_P(AnOpeningThatFails, SaysWhyAndWritesNothing) {
   const auto before = Snapshot();
-  auto session =
-      PracticeSession::Open(*package_, folder_.path(),
-                            {1, "QP", 2, 1, "Grammar", PaperKey::AtIndex(GetParam().key), 1}, 0);
+  auto session = PracticeSession::Open(
+      *package_, folder_.path(),
+      {1, "QP", GetParam().paperCount, 1, "Grammar", PaperKey::AtIndex(GetParam().key), 1}, 0);
   ASSERT_FALSE(session.ok());
   EXPECT_NE(session.error().message.find(GetParam().says), std::string::npos)
       << session.error().message;
@@ -305,7 +309,8 @@ TEST_P(AnOpeningThatFails, SaysWhyAndWritesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Papers, AnOpeningThatFails,
-                         ::testing::Values(Refused{0, "no place"}, Refused{3, "no place"}));
+                         ::testing::Values(Refused{3, 2, "not ready"},   // not in the paper list
+                                           Refused{2, 1, "no place"}));  // past the result files
 
 TEST(PaperKey, IsReadFromItsTextOnce) {
   EXPECT_EQ(PaperKey::FromText("101").index(), 1);
