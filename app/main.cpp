@@ -65,7 +65,8 @@ int main(int argc, char** argv) {
   contents.setPracticeOpener([&] {
     const quillory::HomeState& state = contents.state();
     practice.Open({state.LChose, state.lblCOD.toStdString(), state.TtPapersCon, state.TopicCount,
-                   state.SubH1.toStdString(), state.PaperNum.toStdString(), state.TakeNum});
+                   state.SubH1.toStdString(),
+                   quillory::PaperKey::FromText(state.PaperNum.toStdString()), state.TakeNum});
   });
   contents.setPracticeCloser([&] { practice.CloseAll(); });
   // A logout, `kill` or Ctrl+C ends the program as its Close button does, keeping the answers.

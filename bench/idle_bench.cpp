@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
   PracticeWindows windows(
       skin, PracticeWindow::Services{&package, folder, &response, [] {},
                                      [](const QString&, const QString&, int) { return true; }, 1});
-  const PaperChoice paper{1, "QP", 30, 1, "Grammar", "101", 1};
+  const PaperChoice paper{1, "QP", 30, 1, "Grammar", PaperKey::FromText("101"), 1};
   PracticeWindow* window = windows.Open(paper);
   if (window == nullptr) return 1;
   const std::string firstPage = window->paper().pages.front();

@@ -22,8 +22,6 @@ struct Paper {
         {"M", ";PQ;QP", "qp", "PR"},
         {"G", ";Sand;Wood", "Wood", "Iron"},
         {"G", " ", "Sand", "Wood"}};
-    attempt.paperKey = "101";
-    attempt.paperCount = 35;
     for (int i = 0; i < 80; ++i) {
       const auto& blank = blanks[static_cast<std::size_t>(i) % blanks.size()];
       attempt.types.push_back(blank[0]);

@@ -201,15 +201,14 @@ void AnswerSheet::ArrangeAnswerSlots(const OpenPaper& paper, int page) {
   slots_[0].label->setVisible(count >= 2);
 }
 
-void AnswerSheet::StoreAnswers(OpenPaper& paper, int page) const {
-  const int offset = paper.BlankOffset(page);
+RecordList AnswerSheet::PageAnswers(const OpenPaper& paper, int page) const {
   const int count = std::min(paper.BlanksOn(page), kSlots);
+  RecordList answers;
+  answers.reserve(static_cast<std::size_t>(count));
   for (int k = 1; k <= count; ++k) {
-    const auto at = static_cast<std::size_t>(offset + k - 1);
-    if (at < paper.answers.size()) {
-      paper.answers[at] = ToWindows1252(slots_[static_cast<std::size_t>(k - 1)].answer->text());
-    }
+    answers.push_back(ToWindows1252(slots_[static_cast<std::size_t>(k - 1)].answer->text()));
   }
+  return answers;
 }
 
 void AnswerSheet::ShowMarked() {
@@ -234,7 +233,7 @@ SecondAttemptSheet::SecondAttemptSheet(QWidget* parent, const Skin& skin)
 
 void SecondAttemptSheet::FillAnswerSlot(const OpenPaper& paper, int n, int blank) {
   AnswerSlot& s = slots_[static_cast<std::size_t>(n - 1)];
-  ShowGlyph(s.firstGlyph, Entry(paper.firstResults, blank));
+  ShowGlyph(s.firstGlyph, Entry(paper.attempt.firstResults, blank));
   ShowGlyph(s.secondGlyph, Entry(paper.results, blank));
   s.model->setText(FromWindows1252(
       ExpectedAnswer(paper.answers, paper.attempt.keys, paper.attempt.types, blank)));

@@ -6,15 +6,15 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScreen>
 
+#include "quillory/content/number_text.h"
 #include "quillory/content/paper_tables.h"
-#include "quillory/marking/paper_marking.h"
 #include "quillory/platform/screen_units.h"
 #include "quillory/platform/window_system.h"
 #include "quillory/platform/windows1252.h"
 #include "quillory/practice/page_view.h"
-#include "quillory/results/number_text.h"
 #include "quillory/shell/fonts.h"
 #include "quillory/shell/pop_up.h"
 #include "quillory/shell/toolbar_button.h"
@@ -66,18 +66,15 @@ bool IsInput(QEvent::Type type) {
   }
 }
 
-// Which of the six toolbar buttons can be used: Save and Mark until the paper is marked, Back
-// off the first page, Next off the last.
-std::array<bool, 6> ToolbarEnabled(bool marked, int page, int pageCount) {
-  return {!marked, !marked, true, true, page != 1, page != pageCount};
+// Which of the six toolbar buttons can be used, as the session says; Print and Close always.
+std::array<bool, 6> ToolbarEnabled(bool save, bool mark, bool back, bool next) {
+  return {save, mark, true, true, back, next};
 }
 
 }  // namespace
 
-PracticeWindow::PracticeWindow(const Skin& skin, Services services, int attempt)
-    : SkinnedWindow(skin, FrameSkin{QStringLiteral("pencil.ico")}),
-      services_(std::move(services)),
-      attempt_(attempt) {
+PracticeWindow::PracticeWindow(const Skin& skin, Services services)
+    : SkinnedWindow(skin, FrameSkin{QStringLiteral("pencil.ico")}), services_(std::move(services)) {
   setAttribute(Qt::WA_DeleteOnClose);
   ask_ = services_.ask
              ? services_.ask
@@ -89,17 +86,17 @@ PracticeWindow::PracticeWindow(const Skin& skin, Services services, int attempt)
                };
 }
 
-PracticeWindow::~PracticeWindow() = default;
+PracticeWindow::~PracticeWindow() { qApp->removeEventFilter(this); }
 
 FirstAttemptWindow::FirstAttemptWindow(const Skin& skin, Services services)
-    : PracticeWindow(skin, std::move(services), 1) {
+    : PracticeWindow(skin, std::move(services)) {
   setObjectName(QStringLiteral("Test1"));
   setWindowTitle(QStringLiteral("Practice"));
   BuildControls();
 }
 
 SecondAttemptWindow::SecondAttemptWindow(const Skin& skin, Services services)
-    : PracticeWindow(skin, std::move(services), 2) {
+    : PracticeWindow(skin, std::move(services)) {
   setObjectName(QStringLiteral("Test2"));
   setWindowTitle(QStringLiteral("Try Again"));
   BuildControls();
@@ -152,13 +149,13 @@ void PracticeWindow::BuildControls() {
   PicHideAns = new QWidget(this);
   PicHideAns->setObjectName(QStringLiteral("PicHideAns"));
   FillBand(PicHideAns);
-  PicHideAns->resize(u.x(attempt_ == 1 ? 100 : 120), 10);
+  PicHideAns->resize(u.x(HandleWidth()), 10);
   ImgHandle = new Picture(PicHideAns, QStringLiteral("ImgHandle"));
   ImgHandle->setToolTip(QStringLiteral("Hide answer sheet"));
   ImgHandle->setCursor(Qt::PointingHandCursor);
   connect(ImgHandle, &Picture::clicked, this, &PracticeWindow::ToggleAnswerSheet);
 
-  AnsBox = attempt_ == 1 ? new AnswerSheet(this, skin()) : new SecondAttemptSheet(this, skin());
+  AnsBox = MakeAnswerSheet();
 
   RemQnsBG = new QWidget(this);
   RemQnsBG->setObjectName(QStringLiteral("RemQnsBG"));
@@ -183,7 +180,13 @@ void PracticeWindow::BuildControls() {
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
   connect(Timer1, &QTimer::timeout, this, &PracticeWindow::PracticeTick);
+  markingStep_ = new QTimer(this);
+  connect(markingStep_, &QTimer::timeout, this, &PracticeWindow::MarkingStep);
 }
+
+AnswerSheet* PracticeWindow::MakeAnswerSheet() { return new AnswerSheet(this, skin()); }
+
+AnswerSheet* SecondAttemptWindow::MakeAnswerSheet() { return new SecondAttemptSheet(this, skin()); }
 
 QLabel* PracticeWindow::StatusPanel(const QString& name, const QString& picture, double left,
                                     double width) {
@@ -284,48 +287,51 @@ bool PracticeWindow::Form_Load(const PaperChoice& choice) {
               screen.width() * 8 / 10, screen.height() * 8 / 10);
   AnsBox->DrawBorders();
 
-  auto paper = LoadOpenPaper(*services_.package, services_.dataFolder, choice);
-  if (!paper) {
-    ask_(QStringLiteral("Quillory"), QString::fromStdString(paper.error().message), 1);
+  auto session = PracticeSession::Open(*services_.package, services_.dataFolder, choice,
+                                       QDateTime::currentSecsSinceEpoch());
+  if (!session) {
+    ask_(QStringLiteral("Quillory"), QString::fromStdString(session.error().message), 1);
     return false;
   }
-  paper_ = std::move(paper).value();
+  session_ = std::move(session).value();
   const QString caption = QStringLiteral("%1 - Paper %2")
                               .arg(QString::fromStdString(choice.topicName))
-                              .arg(paper_.PaperInTopic());
+                              .arg(paper().PaperInTopic());
   setWindowTitle(caption);
   Title->setText(caption);
   Title->adjustSize();
-  currentPage_ = 1;
   QnTitle->setText(QStringLiteral("Question 1"));
   QnTitle->adjustSize();
   Form_Resize();
   ShowCurrentPage();
-  if (LTime != nullptr) LTime->setText(FromWindows1252(paper_.timeTaken));
-  if (ETime != nullptr) ETime->setText(FromWindows1252(paper_.dateDone));
-  PScoring->setText(FromWindows1252(paper_.score));
+  ShowTimes();
+  PScoring->setText(FromWindows1252(paper().score));
   SetUpSheet();
   RebuildRemainingList();
-  if (paper_.marked) ShowMarkedDisplay();
+  if (paper().marked) ShowMarkedDisplay();
   sheetShown_ = true;
-  startTime_ = QDateTime::currentSecsSinceEpoch();
   UpdateToolbar();
-  lblTotalQ->setText(QString::number(paper_.blankCount()));
-  lblAnsweredQ->setText(QString::number(paper_.AnsweredCount()));
-  if (lblDate != nullptr) lblDate->setText(Today());
+  lblTotalQ->setText(QString::number(paper().blankCount()));
+  lblAnsweredQ->setText(QString::number(session_->answeredCount()));
   Timer1->start(100);
   return true;
 }
 
+void PracticeWindow::ShowTimes() {
+  LTime->setText(FromWindows1252(paper().timeTaken));
+  ETime->setText(FromWindows1252(paper().dateDone));
+  lblDate->setText(Today());
+}
+
 void PracticeWindow::SetUpSheet() {
-  AnsBox->SetUpAnswerSheet(paper_, currentPage_);
-  AnsBox->ArrangeAnswerSlots(paper_, currentPage_);
+  AnsBox->SetUpAnswerSheet(paper(), currentPage());
+  AnsBox->ArrangeAnswerSlots(paper(), currentPage());
 }
 
 void PracticeWindow::ShowCurrentPage() {
   std::error_code ec;
   if (!pageFile_.empty()) std::filesystem::remove(pageFile_, ec);
-  const std::string& id = paper_.pages[static_cast<std::size_t>(currentPage_ - 1)];
+  const std::string& id = session_->currentQuestion();
   pageFile_ = QuestionPagePath(services_.dataFolder, id);
   if (ExtractResource(*services_.package, static_cast<std::uint16_t>(std::stoi(id)), pageFile_) ==
       0) {
@@ -338,108 +344,127 @@ void PracticeWindow::ShowCurrentPage() {
 
 void PracticeWindow::RebuildRemainingList() {
   RemQns->clear();
-  for (int page : paper_.RemainingPages()) RemQns->addItem(QString::number(page));
+  for (int page : session_->remainingPages()) RemQns->addItem(QString::number(page));
+}
+
+RecordList PracticeWindow::PageAnswers() const {
+  return AnsBox->PageAnswers(paper(), currentPage());
+}
+
+bool PracticeWindow::Ask(const QString& title, const QString& message, int buttons, bool* yes) {
+  // The home window may unload this window, or have it deleted, while the pupil is asked.
+  const QPointer<PracticeWindow> alive(this);
+  const bool answer = ask_(title, message, buttons);
+  if (yes != nullptr) *yes = answer;
+  return alive && !unloading_;
+}
+
+bool PracticeWindow::TellNotSaved(const Status& stored) {
+  return Ask(QStringLiteral("Quillory"),
+             QStringLiteral("Your answers could not be saved: %1")
+                 .arg(QString::fromStdString(stored.error().message)),
+             1);
 }
 
 bool PracticeWindow::StoreAndWrite() {
-  AnsBox->StoreAnswers(paper_, currentPage_);
-  if (Status stored = StoreAttemptAnswers(paper_.attempt, paper_.answers); !stored) {
-    ask_(QStringLiteral("Quillory"),
-         QStringLiteral("Your answers could not be saved: %1")
-             .arg(QString::fromStdString(stored.error().message)),
-         1);
+  if (Status stored = session_->StoreCurrentAnswers(PageAnswers()); !stored) {
+    TellNotSaved(stored);
     return false;
   }
   return true;
 }
 
 void PracticeWindow::GoToPage(int page) {
-  if (page < 1 || page > paper_.pageCount()) return;
-  StoreAndWrite();
-  currentPage_ = page;
+  if (unloading_ || page < 1 || page > session_->pageCount()) return;
+  const Status stored = session_->GoToPage(page, PageAnswers());
   QnTitle->setText(QStringLiteral("Question %1").arg(page));
   QnTitle->adjustSize();
   SetUpSheet();
   ShowCurrentPage();
   RebuildRemainingList();
   UpdateToolbar();
+  if (!stored) TellNotSaved(stored);
 }
 
 void PracticeWindow::NextQuestion() {
-  GoToPage(currentPage_ + 1);
-  AnsBox->slot(1).answer->setFocus();
+  const QPointer<PracticeWindow> alive(this);
+  GoToPage(currentPage() + 1);
+  if (alive && !unloading_) AnsBox->slot(1).answer->setFocus();
 }
 
 void PracticeWindow::PreviousQuestion() {
-  GoToPage(currentPage_ - 1);
-  AnsBox->slot(1).answer->setFocus();
+  const QPointer<PracticeWindow> alive(this);
+  GoToPage(currentPage() - 1);
+  if (alive && !unloading_) AnsBox->slot(1).answer->setFocus();
 }
 
 void PracticeWindow::SavePaper() {
-  if (paper_.marked) return;
-  if (StoreAndWrite()) ask_(QStringLiteral("Quillory"), QStringLiteral("Paper saved"), 1);
+  if (unloading_ || !session_->canSave()) return;
+  if (Status stored = session_->Save(PageAnswers()); !stored) {
+    TellNotSaved(stored);
+    return;
+  }
+  Ask(QStringLiteral("Quillory"), QStringLiteral("Paper saved"), 1);
 }
 
 void PracticeWindow::MarkPaper() {
-  if (paper_.marked) {
+  if (unloading_ || markingUnderWay()) return;
+  if (session_->marked()) {
     ShowMarkedDisplay();
     return;
   }
   // The answers are stored before the question, so they stay stored if the pupil says No.
-  if (!StoreAndWrite()) return;
-  const QString question =
-      HasUnansweredBlanks(paper_.attempt, paper_.answers)
-          ? QStringLiteral(
-                "You have not answered all the questions.  Do you still want to mark "
-                "your practice?")
-          : QStringLiteral("Do you want to mark your practice now?");
-  if (!ask_(QStringLiteral("Marking"), question, 2)) return;
-  RunMarkingAnimation();
-  // The home window may have closed this paper meanwhile (to erase every result, or to end the
-  // program): then nothing more is written.
-  if (unloading_) return;
-  const QDate today = QDate::currentDate();
-  auto marked =
-      MarkAttempt(paper_.attempt, paper_.answers, QDateTime::currentSecsSinceEpoch() - startTime_,
-                  MarkingDay{today.day(), today.month(), today.year()});
-  if (!marked) {
-    ask_(QStringLiteral("Marking"),
-         QStringLiteral("Your paper could not be marked: %1\n\nYour answers are kept, and you "
-                        "can still change them and press Mark again.")
-             .arg(QString::fromStdString(marked.error().message)),
-         1);
+  auto question = session_->MarkingQuestion(PageAnswers());
+  if (!question) {
+    TellNotSaved(question.error());
     return;
   }
-  paper_.results = marked->glyphs;
-  paper_.marked = true;
-  paper_.score = marked->percentText;
-  paper_.timeTaken = marked->timeTaken;
-  paper_.dateDone = marked->dateText;
-  PScoring->setText(FromWindows1252(marked->percentText));
-  if (LTime != nullptr) LTime->setText(FromWindows1252(marked->timeTaken));
-  if (ETime != nullptr) ETime->setText(FromWindows1252(marked->dateText));
-  ShowMarkedDisplay();
+  bool yes = false;
+  if (!Ask(QStringLiteral("Marking"), QString::fromStdString(*question), 2, &yes) || !yes) return;
+  StartMarkingAnimation();
 }
 
-void PracticeWindow::RunMarkingAnimation() {
+void PracticeWindow::StartMarkingAnimation() {
   fmeMark->show();
   for (QLabel* bar : bars_) bar->hide();
+  barsShown_ = 0;
+  marking_ = true;
   // The pupil's clicks and keys are held off while the bars fill; the window still repaints.
   qApp->installEventFilter(this);
-  QEventLoop loop;
-  QTimer step;
-  int shown = 0;
-  connect(&step, &QTimer::timeout, &loop, [&] {
-    if (shown == static_cast<int>(bars_.size())) {
-      loop.quit();
-      return;
-    }
-    bars_[static_cast<std::size_t>(shown++)]->show();
-  });
-  step.start(services_.animationStep);
-  loop.exec();
+  markingStep_->start(services_.animationStep);
+}
+
+void PracticeWindow::MarkingStep() {
+  if (barsShown_ == static_cast<int>(bars_.size())) {
+    FinishMarking();
+    return;
+  }
+  bars_[static_cast<std::size_t>(barsShown_++)]->show();
+}
+
+void PracticeWindow::StopMarkingAnimation() {
+  marking_ = false;
+  markingStep_->stop();
   qApp->removeEventFilter(this);
   fmeMark->hide();
+}
+
+void PracticeWindow::FinishMarking() {
+  StopMarkingAnimation();
+  const QDate today = QDate::currentDate();
+  auto marked = session_->Mark(QDateTime::currentSecsSinceEpoch(),
+                               MarkingDay{today.day(), today.month(), today.year()});
+  if (!marked) {
+    Ask(QStringLiteral("Marking"),
+        QStringLiteral("Your paper could not be marked: %1\n\nYour answers are kept, and you "
+                       "can still change them and press Mark again.")
+            .arg(QString::fromStdString(marked.error().message)),
+        1);
+    return;
+  }
+  PScoring->setText(FromWindows1252(paper().score));
+  ShowTimes();
+  ShowMarkedDisplay();
 }
 
 bool PracticeWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -447,7 +472,7 @@ bool PracticeWindow::eventFilter(QObject* watched, QEvent* event) {
     if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) ResizeFromCorner(Sizer);
     return true;
   }
-  if (watched != Sizer && IsInput(event->type()) && fmeMark->isVisible()) {
+  if (watched != Sizer && IsInput(event->type()) && marking_) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget != nullptr && widget->window() == this) return true;
   }
@@ -469,10 +494,18 @@ void PracticeWindow::ShowMarkedStatus() {
   ETime->show();
 }
 
-void SecondAttemptWindow::ShowMarkedStatus() {}
-
 void PracticeWindow::ClosePaper() {
-  if (ask_(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2)) UnloadWindow();
+  if (unloading_) return;
+  // The bars stand still while the pupil decides: a Yes closes the paper unmarked.
+  const bool wasMarking = markingUnderWay();
+  if (wasMarking) markingStep_->stop();
+  bool yes = false;
+  if (!Ask(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2, &yes)) return;
+  if (yes) {
+    UnloadWindow();
+  } else if (wasMarking) {
+    markingStep_->start(services_.animationStep);
+  }
 }
 
 void PracticeWindow::PrintQuestion() {
@@ -488,13 +521,15 @@ void PracticeWindow::Unload() {
 }
 
 void PracticeWindow::StoreCurrentAnswers() {
-  if (!paper_.marked && !unloading_) StoreAndWrite();
+  if (!unloading_ && session_->canSave()) StoreAndWrite();
 }
 
 void PracticeWindow::UnloadWindow() {
   if (unloading_) return;
   unloading_ = true;
   Timer1->stop();
+  StopMarkingAnimation();
+  if (session_) session_->Close();
   std::error_code ec;
   if (!pageFile_.empty()) std::filesystem::remove(pageFile_, ec);
   close();
@@ -506,6 +541,8 @@ void PracticeWindow::closeEvent(QCloseEvent* event) {
   if (!unloading_) {
     event->ignore();
     ClosePaper();
+    // A Yes unloaded the window: this close goes ahead.
+    if (unloading_) event->accept();
     return;
   }
   SkinnedWindow::closeEvent(event);
@@ -513,12 +550,12 @@ void PracticeWindow::closeEvent(QCloseEvent* event) {
 
 void PracticeWindow::UpdateClock() {
   lblClock->setText(
-      QString::fromStdString(TimeTakenText(QDateTime::currentSecsSinceEpoch() - startTime_)));
+      QString::fromStdString(session_->clockText(QDateTime::currentSecsSinceEpoch())));
 }
 
 void PracticeWindow::UpdateToolbar() {
-  const std::array<bool, 6> enabled =
-      ToolbarEnabled(paper_.marked, currentPage_, paper_.pageCount());
+  const std::array<bool, 6> enabled = ToolbarEnabled(session_->canSave(), session_->canMark(),
+                                                     session_->canGoBack(), session_->canGoNext());
   for (std::size_t i = 0; i < kButtons.size(); ++i) {
     Picture* button = toolbar_[i];
     const QString face = QString::fromLatin1(kButtons[i].face);
@@ -534,7 +571,7 @@ void PracticeWindow::UpdateToolbar() {
 
 void PracticeWindow::PracticeTick() {
   UpdateClock();
-  lblAnsweredQ->setText(QString::number(paper_.AnsweredCount()));
+  lblAnsweredQ->setText(QString::number(session_->answeredCount()));
 }
 
 void PracticeWindow::ToggleAnswerSheet() {

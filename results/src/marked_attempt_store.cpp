@@ -34,12 +34,12 @@ JointWriteResult StoreMarkedAttempt(const MarkedAttemptEntries& entries, const F
   };
   const int n = static_cast<int>(entries.glyphs.size());
   Status made = add(entries.answersFile, [&](const std::string& bytes) {
-    return WithRecordLine(bytes, entries.paperKey, entries.answers,
+    return WithRecordLine(bytes, entries.key.text(), entries.answers,
                           static_cast<int>(entries.answers.size()));
   });
   if (made) {
     made = add(entries.resultsFile, [&](const std::string& bytes) {
-      return WithRecordLine(bytes, entries.paperKey, entries.glyphs, n);
+      return WithRecordLine(bytes, entries.key.text(), entries.glyphs, n);
     });
   }
   if (made && !entries.trendValue.empty()) {
@@ -49,11 +49,16 @@ JointWriteResult StoreMarkedAttempt(const MarkedAttemptEntries& entries, const F
   }
   if (made) {
     made = add(entries.marksFile, [&](const std::string& bytes) {
-      return WithMarksEntries(bytes, entries.paperIndex, entries.paperCount, entries.marks);
+      return WithMarksEntries(bytes, entries.key.index(), entries.paperCount, entries.marks);
     });
   }
   if (!made) return Refused(made.error());
   return ReplaceFilesTogether(journal, files, write);
+}
+
+Status StoreAttemptAnswers(const std::filesystem::path& answersFile, PaperKey key,
+                           const RecordList& answers) {
+  return UpdateRecordLine(answersFile, key.text(), answers, static_cast<int>(answers.size()));
 }
 
 }  // namespace quillory

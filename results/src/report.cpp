@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "quillory/results/number_text.h"
+#include "quillory/content/number_text.h"
 
 namespace quillory {
 namespace {

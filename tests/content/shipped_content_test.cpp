@@ -177,7 +177,6 @@ TEST_F(ShippedContent, RightAnswersScoreFullMarksInEveryPaper) {
       const PaperTables paper = Paper(s, key);
       if (paper.blankCount() == 0) continue;  // reported by the test above
       PaperAttempt attempt;
-      attempt.paperKey = key;
       attempt.keys = paper.answerKeys;
       attempt.types = paper.answerTypes;
       attempt.marks = paper.marks;

@@ -235,8 +235,7 @@ class StartupTest : public QObject {
     // Killed after the glyphs of paper 101 were written, before its marks: no write reaches the
     // disk after the third (journal, answers, results).
     MarkedAttemptEntries entries;
-    entries.paperKey = "101";
-    entries.paperIndex = 1;
+    entries.key = PaperKey::AtIndex(1);
     entries.paperCount = 35;
     entries.answers = {"7"};
     entries.glyphs = {"\xFC"};  // a tick

@@ -27,7 +27,9 @@ class PracticeChromeTest : public QObject {
 
   std::filesystem::path folder() const { return dir_.path().toStdString(); }
 
-  PracticeWindow* Open() { return windows_->Open({1, "QP", 30, 1, "Grammar", "101", 1}); }
+  PracticeWindow* Open() {
+    return windows_->Open({1, "QP", 30, 1, "Grammar", PaperKey::FromText("101"), 1});
+  }
 
   qint64 Face(PracticeWindow* window, const char* name) {
     return window->findChild<Picture*>(QLatin1String(name))->pixmap().cacheKey();

@@ -11,6 +11,7 @@
 #include "quillory/platform/screen_units.h"
 #include "quillory/practice/page_view.h"
 #include "quillory/practice/practice_windows.h"
+#include "quillory/results/result_erasing.h"
 #include "quillory/results/result_file_check.h"
 #include "quillory/results/result_files.h"
 
@@ -29,6 +30,7 @@ class PracticeWindowTest : public QObject {
   int refreshed_ = 0;
   QStringList asked_;
   bool answerYes_ = true;
+  std::function<void()> whileAsked_;  // what happens while the pupil is being asked
   std::unique_ptr<PracticeWindows> windows_;
 
   std::filesystem::path folder() const { return dir_.path().toStdString(); }
@@ -37,8 +39,8 @@ class PracticeWindowTest : public QObject {
     const char* topic = subject == 1   ? "Grammar"
                         : subject == 2 ? "Whole Numbers"
                                        : "The Three States of Matter";
-    PracticeWindow* window =
-        windows_->Open({subject, "QP", subject == 1 ? 30 : 35, 1, topic, key, attempt});
+    PracticeWindow* window = windows_->Open(
+        {subject, "QP", subject == 1 ? 30 : 35, 1, topic, PaperKey::FromText(key), attempt});
     return window;
   }
 
@@ -71,6 +73,11 @@ class PracticeWindowTest : public QObject {
     [&] { QTRY_VERIFY_WITH_TIMEOUT(done, 30000); }();
     return text;
   }
+  // Marks the paper as the pupil does, saying Yes, and waits for the bars to fill.
+  static void Mark(PracticeWindow* window) {
+    window->MarkPaper();
+    QTRY_VERIFY_WITH_TIMEOUT(!window->markingUnderWay(), 10000);
+  }
   int PageFiles() {
     int count = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder())) {
@@ -92,11 +99,13 @@ class PracticeWindowTest : public QObject {
         *skin_, PracticeWindow::Services{&package_, folder(), &response_, [this] { ++refreshed_; },
                                          [this](const QString& title, const QString& message, int) {
                                            asked_ << title + ": " + message;
+                                           if (whileAsked_) std::exchange(whileAsked_, nullptr)();
                                            return answerYes_;
                                          },
                                          1});
     asked_.clear();
     answerYes_ = true;
+    whileAsked_ = nullptr;
     refreshed_ = 0;
   }
 
@@ -205,7 +214,7 @@ class PracticeWindowTest : public QObject {
     QTest::keyClicks(Box(window, 1), "2");  // 12001's key is 2
     window->NextQuestion();
     QTest::keyClicks(Box(window, 1), "9");
-    window->MarkPaper();
+    Mark(window);
     QVERIFY(window->paper().marked);
     QCOMPARE(window->findChild<QLabel*>("PScoring")->text(), QStringLiteral("3.3"));
     QVERIFY(Box(window, 1)->isReadOnly());
@@ -229,7 +238,7 @@ class PracticeWindowTest : public QObject {
     std::filesystem::remove(folder() / "trend1QP.txt");
     std::filesystem::create_directory(folder() / "trend1QP.txt");
     const std::string results = Line("fresults1QP.txt", "101");
-    window->MarkPaper();
+    Mark(window);
     QVERIFY(asked_.last().startsWith("Marking: Your paper could not be marked: "));
     QVERIFY(asked_.last().contains("trend1QP.txt"));
     QVERIFY(asked_.last().contains("Nothing was marked"));
@@ -252,7 +261,7 @@ class PracticeWindowTest : public QObject {
     QTest::keyClicks(Box(first, 1), "2");
     first->NextQuestion();
     QTest::keyClicks(Box(first, 1), "9");
-    first->MarkPaper();
+    Mark(first);
     PracticeWindow* second = Open("101", 2);
     QCOMPARE(second->objectName(), QStringLiteral("Test2"));
     QCOMPARE(second->findChild<QLabel*>("Label1")->text(), QStringLiteral("Second Attempt"));
@@ -263,7 +272,7 @@ class PracticeWindowTest : public QObject {
     second->GoToPage(2);
     QVERIFY(!Box(second, 1)->isReadOnly());
     QCOMPARE(Box(second, 1)->text(), QString());
-    second->MarkPaper();
+    Mark(second);
     QVERIFY(second->paper().marked);
     QVERIFY(second->findChild<QLineEdit*>("M1")->isVisible());  // still wrong: the key is shown
     QVERIFY(!second->findChild<QLineEdit*>("M1")->text().isEmpty());
@@ -275,7 +284,7 @@ class PracticeWindowTest : public QObject {
   void aPageOfSeveralBlanksStacksItsSlots() {
     PracticeWindow* window = Open("104", 1, 3);
     const PaperChoice& choice = window->paper().choice;
-    QCOMPARE(choice.paperKey, std::string("104"));
+    QCOMPARE(choice.paperKey.text(), std::string("104"));
     int page = 0;
     for (int p = 1; p <= window->paper().pageCount(); ++p) {
       if (window->paper().pages[static_cast<std::size_t>(p - 1)] == "18064") page = p;
@@ -319,6 +328,95 @@ class PracticeWindowTest : public QObject {
     window->NextQuestion();
     QTRY_VERIFY_WITH_TIMEOUT(!PageText(window).contains("cannot be shown"), 30000);
     QVERIFY(!PageText(window).isEmpty());
+  }
+
+  // Whatever ends the paper while the bars fill ends the marking with it: the program goes on,
+  // the window goes, and nothing is marked or written afterwards.
+  void endingThePaperWhileItIsMarkedEndsTheMarking_data() {
+    QTest::addColumn<QString>("how");
+    for (const char* how :
+         {"erase", "another paper", "own close", "window manager close", "home window close"}) {
+      QTest::newRow(how) << QString::fromLatin1(how);
+    }
+  }
+
+  void endingThePaperWhileItIsMarkedEndsTheMarking() {
+    QFETCH(QString, how);
+    windows_->CloseAll();
+    PracticeWindow::Services services{&package_,
+                                      folder(),
+                                      &response_,
+                                      [this] { ++refreshed_; },
+                                      [this](const QString& title, const QString& message, int) {
+                                        asked_ << title + ": " + message;
+                                        return answerYes_;
+                                      },
+                                      40};
+    windows_ = std::make_unique<PracticeWindows>(*skin_, services);
+    QPointer<PracticeWindow> window = Open("101");
+    QTest::keyClicks(Box(window, 1), "2");
+    window->MarkPaper();
+    QVERIFY(window->markingUnderWay());
+    if (how == "erase") {
+      windows_->CloseAll();
+      const SubjectCatalogue catalogue = *LoadProductHeader(package_, folder());
+      QCOMPARE(EraseAllResults(package_, folder(), catalogue, "2026-12-09-101500").outcome,
+               JointWriteOutcome::Written);
+    } else if (how == "another paper") {
+      QVERIFY(Open("102"));
+    } else if (how == "own close") {
+      window->ClosePaper();
+    } else if (how == "window manager close") {
+      window->close();
+    } else {
+      windows_->CloseAll();
+    }
+    QTRY_VERIFY(window.isNull());
+    const std::string answers = how == "erase" ? "#101#>>" : "#101#>2>";
+    QVERIFY(Line("first1QP.txt", "101").rfind(answers, 0) == 0);
+    // The window and its timer are gone: nothing is left to mark the paper.
+    QVERIFY(Line("marks1QP.txt", "FST").rfind("#FST#>0>", 0) == 0);
+    QVERIFY(Line("marks1QP.txt", "FSE").rfind("#FSE#>>", 0) == 0);
+    QVERIFY(Line("fresults1QP.txt", "101").rfind("#101#>>", 0) == 0);
+    QCOMPARE(*ReadWholeFile(folder() / "trend1QP.txt"), std::string("#TRD#\r\n"));
+    QVERIFY(!asked_.contains(QStringLiteral("Marking: Your paper could not be marked: ")));
+  }
+
+  // Saying No to the close question while the bars fill lets the marking finish.
+  void keepingThePaperOpenWhileItIsMarkedLetsTheMarkingFinish() {
+    PracticeWindow* window = Open("101");
+    QTest::keyClicks(Box(window, 1), "2");
+    window->MarkPaper();
+    answerYes_ = false;
+    window->ClosePaper();
+    QTRY_VERIFY(window->paper().marked);
+    QVERIFY(Line("marks1QP.txt", "FST").rfind("#FST#>1>", 0) == 0);
+  }
+
+  // The home window may have the paper unloaded and deleted while the pupil is asked something.
+  void aWindowDeletedWhileThePupilIsAskedDoesNothingMore_data() {
+    QTest::addColumn<bool>("marking");
+    QTest::newRow("asked to mark") << true;
+    QTest::newRow("told it is saved") << false;
+  }
+
+  void aWindowDeletedWhileThePupilIsAskedDoesNothingMore() {
+    QFETCH(bool, marking);
+    QPointer<PracticeWindow> window = Open("101");
+    QTest::keyClicks(Box(window, 1), "2");
+    whileAsked_ = [this] {
+      windows_->CloseAll();
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    if (marking) {
+      window->MarkPaper();
+    } else {
+      window->SavePaper();
+    }
+    QVERIFY(window.isNull());
+    QVERIFY(Line("first1QP.txt", "101").rfind("#101#>2>", 0) == 0);
+    QVERIFY(Line("marks1QP.txt", "FST").rfind("#FST#>0>", 0) == 0);
+    QVERIFY(Open("102"));
   }
 
   // A paper the tables do not list (one not yet written) opens to a message, never a window.

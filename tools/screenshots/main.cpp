@@ -93,14 +93,23 @@ int main(int argc, char** argv) {
     window->GoToPage(3);
     sheet->slot(1).answer->setText(QStringLiteral("1"));
     window->MarkPaper();
-    AfterLoad(window->pageView(), finish);
-    window->GoToPage(1);
+    // The bars of the marking run first; page 1 is taken once the window shows it marked.
+    auto* marked = new QTimer(window);
+    QObject::connect(marked, &QTimer::timeout, window, [&, marked] {
+      if (!window->paper().marked) return;
+      marked->stop();
+      marked->deleteLater();
+      AfterLoad(window->pageView(), finish);
+      window->GoToPage(1);
+    });
+    marked->start(20);
   };
   const auto open = [&] {
     if (!Save(&contents, out.filePath(QStringLiteral("home.png")))) status = 1;
     const quillory::HomeState& state = contents.state();
     window = practice.Open({state.LChose, state.lblCOD.toStdString(), state.TtPapersCon,
-                            state.TopicCount, state.SubH1.toStdString(), "101", 1});
+                            state.TopicCount, state.SubH1.toStdString(),
+                            quillory::PaperKey::FromText("101"), 1});
     if (window == nullptr) {
       QApplication::exit(1);
       return;

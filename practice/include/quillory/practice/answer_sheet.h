@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <array>
 
-#include "quillory/practice/open_paper.h"
+#include "quillory/session/open_paper.h"
 #include "quillory/shell/border_canvas.h"
 #include "quillory/shell/skin.h"
 
@@ -37,8 +37,8 @@ class AnswerSheet : public QWidget {
   void SetUpAnswerSheet(const OpenPaper& paper, int page);
   // Stacks the slots and shows exactly those of the page.
   void ArrangeAnswerSlots(const OpenPaper& paper, int page);
-  // Copies the page's answer boxes into the paper's answers, as typed.
-  void StoreAnswers(OpenPaper& paper, int page) const;
+  // The page's answer boxes, as typed, one per blank of the page.
+  RecordList PageAnswers(const OpenPaper& paper, int page) const;
   // The marked display: boxes locked, glyphs shown.
   virtual void ShowMarked();
   // Draws every answer box's frame, once when the window opens.

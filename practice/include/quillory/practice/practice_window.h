@@ -6,20 +6,26 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "quillory/content/content_package.h"
 #include "quillory/practice/answer_sheet.h"
-#include "quillory/practice/open_paper.h"
+#include "quillory/session/practice_session.h"
 #include "quillory/shell/skinned_window.h"
 
 namespace quillory {
 
 class PageView;
 
-// A paper being taken: its question pages one at a time, the answer sheet beside them, the
-// toolbar (Save, Mark, Print, Close, Back, Next), the status bar, and marking. The first attempt
-// ("Practice", Test1) and the second ("Try Again", Test2) share all of it; the second attempt's
-// differences live in SecondAttemptWindow.
+// A paper being taken, as a view of its practice session: its question pages one at a time, the
+// answer sheet beside them, the toolbar (Save, Mark, Print, Close, Back, Next), the status bar,
+// and the marking animation. The first attempt ("Practice", Test1) and the second ("Try Again",
+// Test2) share all of it; the second attempt's differences live in SecondAttemptWindow.
+//
+// Whatever the pupil is asked may end with the window unloaded, or deleted (the home window
+// erases the results or opens another paper meanwhile): every flow checks for that after asking.
+// Marking fills the bars on a timer of the window's own, the pupil's input held off meanwhile;
+// unloading the window stops it, and nothing is marked or written afterwards.
 class PracticeWindow : public SkinnedWindow {
   Q_OBJECT
 
@@ -55,14 +61,17 @@ class PracticeWindow : public SkinnedWindow {
   // Stores the answers typed on the current page, unless the paper is marked.
   void StoreCurrentAnswers();
 
-  const OpenPaper& paper() const { return paper_; }
-  int currentPage() const { return currentPage_; }
+  const OpenPaper& paper() const { return session_->paper(); }
+  const PracticeSession& session() const { return *session_; }
+  int currentPage() const { return session_->currentPage(); }
+  // True while the marking bars fill.
+  bool markingUnderWay() const { return marking_; }
   bool sheetShown() const { return sheetShown_; }
   AnswerSheet* answerSheet() const { return AnsBox; }
   PageView* pageView() const { return brwWebBrowser; }
 
  protected:
-  PracticeWindow(const Skin& skin, Services services, int attempt);
+  PracticeWindow(const Skin& skin, Services services);
 
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -72,7 +81,10 @@ class PracticeWindow : public SkinnedWindow {
   void CloseButtonClicked() override { ClosePaper(); }
 
   // What the second attempt does differently.
+  virtual AnswerSheet* MakeAnswerSheet();
+  virtual double HandleWidth() const { return 100; }
   virtual void BuildStatusPanels();
+  virtual void ShowTimes();
   virtual void ShowMarkedStatus();
   virtual void UpdateClock();
 
@@ -81,10 +93,22 @@ class PracticeWindow : public SkinnedWindow {
   void ShowCurrentPage();
   void RebuildRemainingList();
   void SetUpSheet();
+  // Stores the page's answers; tells the pupil when they could not be written. False then, or
+  // when the window was unloaded while the pupil was told.
   bool StoreAndWrite();
+  // Tells the pupil why the answers could not be saved. False when the window was unloaded
+  // meanwhile.
+  bool TellNotSaved(const Status& stored);
+  // Asks the pupil; false when the window was unloaded or deleted meanwhile, so the caller must
+  // return at once without touching the window.
+  bool Ask(const QString& title, const QString& message, int buttons, bool* yes = nullptr);
+  RecordList PageAnswers() const;
   // Deletes the page file, closes the window and refreshes the home window; stores nothing.
   void UnloadWindow();
-  void RunMarkingAnimation();
+  void StartMarkingAnimation();
+  void MarkingStep();
+  void StopMarkingAnimation();
+  void FinishMarking();
   void ShowMarkedDisplay();
   // The toolbar's faces and enabled states, for the current page and status.
   void UpdateToolbar();
@@ -94,12 +118,11 @@ class PracticeWindow : public SkinnedWindow {
   QLabel* StatusText(QWidget* panel, const QString& name, const QString& tooltip);
 
   Services services_;
-  int attempt_;
-  OpenPaper paper_;
-  int currentPage_ = 1;
+  std::optional<PracticeSession> session_;
   bool sheetShown_ = true;
   bool unloading_ = false;
-  qint64 startTime_ = 0;
+  bool marking_ = false;
+  int barsShown_ = 0;
   std::filesystem::path pageFile_;
   std::function<bool(const QString&, const QString&, int)> ask_;
 
@@ -128,6 +151,7 @@ class PracticeWindow : public SkinnedWindow {
   Picture* imgProgMax = nullptr;
   Picture* Sizer = nullptr;
   QTimer* Timer1 = nullptr;
+  QTimer* markingStep_ = nullptr;
 };
 
 // Test1, "Practice": the first attempt, with its clock and date.
@@ -144,8 +168,11 @@ class SecondAttemptWindow : public PracticeWindow {
   SecondAttemptWindow(const Skin& skin, Services services);
 
  protected:
+  AnswerSheet* MakeAnswerSheet() override;
+  double HandleWidth() const override { return 120; }
   void BuildStatusPanels() override;
-  void ShowMarkedStatus() override;
+  void ShowTimes() override {}
+  void ShowMarkedStatus() override {}
   void UpdateClock() override {}
 };
 

@@ -5,15 +5,16 @@
 #include <utility>
 #include <vector>
 
+#include "quillory/content/paper_key.h"
 #include "quillory/content/record_file.h"
+#include "quillory/content/result.h"
 #include "quillory/results/joint_write.h"
 
 namespace quillory {
 
 // What marking one attempt of a paper changes in the result files of its subject.
 struct MarkedAttemptEntries {
-  std::string paperKey;  // "101" to "150": the key of the paper's line
-  int paperIndex = 0;    // its value in each marks list, 1-based
+  PaperKey key;
   int paperCount = 0;
   RecordList answers;                                      // the attempt's answers file line
   RecordList glyphs;                                       // the attempt's results file line
@@ -31,5 +32,10 @@ struct MarkedAttemptEntries {
 // kept as they are on disk. An earlier change left unfinished is finished or undone first.
 JointWriteResult StoreMarkedAttempt(const MarkedAttemptEntries& entries,
                                     const FileWriter& write = AtomicFileWriter());
+
+// Stores the typed answers of an attempt not yet marked, changing only the paper's line of its
+// answers file as it is on disk.
+Status StoreAttemptAnswers(const std::filesystem::path& answersFile, PaperKey key,
+                           const RecordList& answers);
 
 }  // namespace quillory

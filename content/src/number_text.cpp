@@ -1,4 +1,4 @@
-#include "quillory/results/number_text.h"
+#include "quillory/content/number_text.h"
 
 #include <cmath>
 #include <cstdio>

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "quillory/content/content_package.h"
+#include "quillory/content/paper_key.h"
 #include "quillory/content/record_file.h"
 #include "quillory/content/result.h"
 #include "quillory/marking/paper_marking.h"
@@ -18,8 +19,16 @@ struct PaperChoice {
   int paperCount = 0;  // papers of the subject
   int topicStart = 1;  // first paper of the chosen topic
   std::string topicName;
-  std::string paperKey;  // "101" to "150"
-  int attempt = 1;       // 1 or 2
+  PaperKey paperKey;
+  int attempt = 1;  // 1 or 2
+};
+
+// The result files an attempt reads and writes.
+struct AttemptFiles {
+  std::filesystem::path answersFile;
+  std::filesystem::path resultsFile;
+  std::filesystem::path marksFile;
+  std::filesystem::path trendFile;  // written by the first attempt only
 };
 
 // The paper open in a practice window: its pages, every blank's key, type and marks, and the
@@ -28,16 +37,18 @@ struct OpenPaper {
   PaperChoice choice;
   std::vector<std::string> pages;  // question ids in order
   std::vector<int> blanksPerPage;
-  RecordList answers;                     // of this attempt, as last stored
-  RecordList results;                     // glyphs of this attempt
-  RecordList firstAnswers, firstResults;  // the first attempt's, for the second
+  RecordList answers;       // of this attempt, as last stored
+  RecordList results;       // glyphs of this attempt
+  RecordList firstAnswers;  // the first attempt's, for the second
   bool marked = false;
   std::string score;                // FSE (first attempt) or SSE (second)
   std::string timeTaken, dateDone;  // LTM and CDD, first attempt
-  PaperAttempt attempt;             // keys, types, marks and the files marking writes
+  PaperAttempt attempt;             // keys, types, marks and the first attempt's glyphs
+  AttemptFiles files;
 
+  bool secondAttempt() const { return choice.attempt == 2; }
   int pageCount() const { return static_cast<int>(pages.size()); }
-  int blankCount() const { return static_cast<int>(attempt.keys.size()); }
+  int blankCount() const { return attempt.blankCount(); }
   // Blanks on the pages before page `page` (1-based).
   int BlankOffset(int page) const;
   int BlanksOn(int page) const;

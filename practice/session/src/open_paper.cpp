@@ -1,4 +1,4 @@
-#include "quillory/practice/open_paper.h"
+#include "quillory/session/open_paper.h"
 
 #include <algorithm>
 
@@ -20,9 +20,10 @@ std::string_view TrimSpaces(std::string_view text) {
 Result<RecordList> PaperLine(const std::filesystem::path& file, const PaperChoice& choice, int n) {
   auto lines = ReadNumberedLines(file, choice.paperCount);
   if (!lines) return lines.error();
-  const int index = std::stoi(choice.paperKey) - 100;
+  const int index = choice.paperKey.index();
   if (index < 1 || index > static_cast<int>(lines->size())) {
-    return Error{0, "Paper " + choice.paperKey + " has no line in \"" + file.string() + "\"."};
+    return Error{0,
+                 "Paper " + choice.paperKey.text() + " has no line in \"" + file.string() + "\"."};
   }
   const std::string& line = (*lines)[static_cast<std::size_t>(index - 1)];
   const int available =
@@ -82,23 +83,22 @@ int OpenPaper::AnsweredCount() const {
                                         [](const std::string& a) { return !a.empty(); }));
 }
 
-int OpenPaper::PaperInTopic() const {
-  return std::stoi(choice.paperKey) - 100 - choice.topicStart + 1;
-}
+int OpenPaper::PaperInTopic() const { return choice.paperKey.index() - choice.topicStart + 1; }
 
 Result<OpenPaper> LoadOpenPaper(const ContentPackage& package,
                                 const std::filesystem::path& dataFolder,
                                 const PaperChoice& choice) {
-  auto tables = LoadPaperTables(package, dataFolder, choice.subject, choice.paperKey);
+  auto tables = LoadPaperTables(package, dataFolder, choice.subject, choice.paperKey.text());
   if (!tables) return tables.error();
+  if (!choice.paperKey.valid(choice.paperCount)) {
+    return Error{0, "Paper " + choice.paperKey.text() +
+                        " has no place in the result files, so it cannot be opened."};
+  }
   OpenPaper paper;
   paper.choice = choice;
   paper.pages = tables->questionIds;
   paper.blanksPerPage = tables->blanksPerPage;
   PaperAttempt& attempt = paper.attempt;
-  attempt.attempt = choice.attempt;
-  attempt.paperKey = choice.paperKey;
-  attempt.paperCount = choice.paperCount;
   attempt.keys = tables->answerKeys;
   attempt.types = tables->answerTypes;
   attempt.marks = tables->marks;
@@ -106,14 +106,15 @@ Result<OpenPaper> LoadOpenPaper(const ContentPackage& package,
   auto path = [&](ResultFile file) {
     return ResultFilePath(dataFolder, choice.subject, file, choice.productCode);
   };
-  attempt.answersFile = path(first ? ResultFile::FirstAnswers : ResultFile::SecondAnswers);
-  attempt.resultsFile = path(first ? ResultFile::FirstResults : ResultFile::SecondResults);
-  attempt.marksFile = path(ResultFile::Marks);
-  attempt.trendFile = path(ResultFile::Trend);
+  AttemptFiles& files = paper.files;
+  files.answersFile = path(first ? ResultFile::FirstAnswers : ResultFile::SecondAnswers);
+  files.resultsFile = path(first ? ResultFile::FirstResults : ResultFile::SecondResults);
+  files.marksFile = path(ResultFile::Marks);
+  files.trendFile = path(ResultFile::Trend);
 
   const int n = attempt.blankCount();
-  auto answers = PaperLine(attempt.answersFile, choice, n);
-  auto results = PaperLine(attempt.resultsFile, choice, n);
+  auto answers = PaperLine(files.answersFile, choice, n);
+  auto results = PaperLine(files.resultsFile, choice, n);
   if (!answers) return answers.error();
   if (!results) return results.error();
   paper.answers = std::move(answers).value();
@@ -124,23 +125,22 @@ Result<OpenPaper> LoadOpenPaper(const ContentPackage& package,
     if (!firstAnswers) return firstAnswers.error();
     if (!firstResults) return firstResults.error();
     paper.firstAnswers = std::move(firstAnswers).value();
-    paper.firstResults = std::move(firstResults).value();
-    attempt.firstResults = paper.firstResults;
+    attempt.firstResults = std::move(firstResults).value();
     for (int i = 1; i <= n; ++i) {
       const auto at = static_cast<std::size_t>(i - 1);
-      if (paper.firstResults[at] == kTick) {
+      if (attempt.firstResults[at] == kTick) {
         paper.answers[at] = paper.firstAnswers[at];
         paper.results[at] = std::string(kTick);
       }
     }
   }
-  const int index = attempt.paperIndex();
+  const int index = choice.paperKey.index();
   paper.marked =
-      MarksValue(attempt.marksFile, first ? "FST" : "SST", choice.paperCount, index) == "1";
-  paper.score = MarksValue(attempt.marksFile, first ? "FSE" : "SSE", choice.paperCount, index);
+      MarksValue(files.marksFile, first ? "FST" : "SST", choice.paperCount, index) == "1";
+  paper.score = MarksValue(files.marksFile, first ? "FSE" : "SSE", choice.paperCount, index);
   if (first) {
-    paper.timeTaken = MarksValue(attempt.marksFile, "LTM", choice.paperCount, index);
-    paper.dateDone = MarksValue(attempt.marksFile, "CDD", choice.paperCount, index);
+    paper.timeTaken = MarksValue(files.marksFile, "LTM", choice.paperCount, index);
+    paper.dateDone = MarksValue(files.marksFile, "CDD", choice.paperCount, index);
   }
   return paper;
 }
