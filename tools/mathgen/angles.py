@@ -18,6 +18,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+from registry import by_name  # noqa: E402
 from paperlib import (  # noqa: E402
     build_topic,
     run_generator,
@@ -26,7 +27,8 @@ from paperlib import (  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SUBJECT = os.path.join("assets", "subjects", "2-mathematics")
-FIRST_ID, LAST_ID = 22231, 22360
+TOPIC = by_name("angles")
+FIRST_ID, LAST_ID = TOPIC.first_id, TOPIC.last_id
 
 INSTRUCTION = ("In the answer sheet, write an angle as a number only, without the "
                "° sign (for 45°, write 45). Name a line or a side with its two "
@@ -1274,15 +1276,15 @@ FIXED = {22245: [("M", 1, ";PQ;QP"), ("M", 1, ";PQ;QP"), ("T", 1, "Parallelogram
 
 
 def build() -> dict[str, str]:
-    papers, files, by_id = build_topic(PAPERS, 2002, SUBJECT, ROOT, FIRST_ID, LAST_ID)
+    papers, files, by_id = build_topic(PAPERS, TOPIC.seed, SUBJECT, ROOT, FIRST_ID, LAST_ID)
     for pid, want in FIXED.items():
         assert [(b.type, b.marks, b.key) for b in by_id[pid]] == want, pid
     assert papers[0].first_id <= 22245 <= papers[0].last_id
     return files
 
 
-def main() -> int:
-    return run_generator(__doc__.splitlines()[0], build, ROOT)
+def main(argv: list[str] | None = None) -> int:
+    return run_generator(__doc__.splitlines()[0], build, ROOT, argv=argv)
 
 
 if __name__ == "__main__":

@@ -20,6 +20,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+from registry import by_name  # noqa: E402
 from paperlib import (  # noqa: E402
     build_topic,
     run_generator,
@@ -29,7 +30,8 @@ from paperlib import (  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SUBJECT = os.path.join("assets", "subjects", "2-mathematics")
-FIRST_ID, LAST_ID = 22521, 22680
+TOPIC = by_name("area_perimeter")
+FIRST_ID, LAST_ID = TOPIC.first_id, TOPIC.last_id
 
 INSTRUCTION = ("In the answer sheet, write every answer as a number only, with no "
                "units and no £ sign (for 24 cm², write 24). For a multiple-choice "
@@ -1123,11 +1125,11 @@ PAPERS = [paper121, paper122, paper123, paper124, paper125]
 
 
 def build() -> dict[str, str]:
-    return build_topic(PAPERS, 2005, SUBJECT, ROOT, FIRST_ID, LAST_ID)[1]
+    return build_topic(PAPERS, TOPIC.seed, SUBJECT, ROOT, FIRST_ID, LAST_ID)[1]
 
 
-def main() -> int:
-    return run_generator(__doc__.splitlines()[0], build, ROOT)
+def main(argv: list[str] | None = None) -> int:
+    return run_generator(__doc__.splitlines()[0], build, ROOT, argv=argv)
 
 
 if __name__ == "__main__":

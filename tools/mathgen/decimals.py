@@ -21,6 +21,7 @@ from decimal import Decimal
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 # paperlib loads the standard fractions module, which fractions.py hides.
+from registry import by_name  # noqa: E402
 from paperlib import (  # noqa: E402
     run_generator,
     build_topic,
@@ -30,7 +31,8 @@ from paperlib import (  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SUBJECT = os.path.join("assets", "subjects", "2-mathematics")
-FIRST_ID, LAST_ID = 22361, 22520
+TOPIC = by_name("decimals")
+FIRST_ID, LAST_ID = TOPIC.first_id, TOPIC.last_id
 
 NBSP = "\u00a0"
 MINUS = "\u2212"
@@ -1045,11 +1047,11 @@ PAPERS = [paper116, paper117, paper118, paper119, paper120]
 
 
 def build() -> dict[str, str]:
-    return build_topic(PAPERS, 2004, SUBJECT, ROOT, FIRST_ID, LAST_ID)[1]
+    return build_topic(PAPERS, TOPIC.seed, SUBJECT, ROOT, FIRST_ID, LAST_ID)[1]
 
 
-def main() -> int:
-    return run_generator(__doc__.splitlines()[0], build, ROOT)
+def main(argv: list[str] | None = None) -> int:
+    return run_generator(__doc__.splitlines()[0], build, ROOT, argv=argv)
 
 
 if __name__ == "__main__":

@@ -29,6 +29,7 @@ from decimal import Decimal
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+from registry import by_name  # noqa: E402
 from paperlib import (  # noqa: E402
     assemble_topic, run_generator, evaluate, fmt, words, parse_words,
     factors, is_prime, is_square, round_to, check_rounded, form_note, show,
@@ -51,7 +52,8 @@ IDS = {
     134: list(range(28014, 28071)),
     135: list(range(28071, 28128)),
 }
-FIRST_ID, LAST_ID = 22842, 28127
+TOPIC = by_name("mock")
+FIRST_ID, LAST_ID = TOPIC.first_id, TOPIC.last_id
 
 NBSP = "\u00a0"
 SQ, CU = "\u00b2", "\u00b3"
@@ -1551,7 +1553,7 @@ def build() -> dict[str, str]:
     check_nets()
     for shape, (pts, expected) in SHAPES.items():
         assert lines_of_symmetry(pts) == expected, shape
-    dealer = PositionDealer(seed=2007)
+    dealer = PositionDealer(seed=TOPIC.seed)
     papers = [make_paper(k, dealer) for k in PAPERS]
     assert [p.ids for p in papers] == [IDS[k] for k in PAPERS]
     files, _ = assemble_topic(papers, SUBJECT, os.path.join(ROOT, SUBJECT),
@@ -1559,8 +1561,8 @@ def build() -> dict[str, str]:
     return files
 
 
-def main() -> int:
-    return run_generator(__doc__.splitlines()[0], build, ROOT)
+def main(argv: list[str] | None = None) -> int:
+    return run_generator(__doc__.splitlines()[0], build, ROOT, argv=argv)
 
 
 if __name__ == "__main__":

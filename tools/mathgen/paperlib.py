@@ -15,15 +15,7 @@ import re
 import sys
 from dataclasses import dataclass, field
 
-# The Fractions generator in this folder is named fractions.py and would hide
-# the standard module of that name, so this folder is left out while it loads.
-_HERE = os.path.dirname(os.path.abspath(__file__))
-_SAVED_PATH = sys.path[:]
-sys.path[:] = [p for p in sys.path if os.path.abspath(p or os.curdir) != _HERE]
-try:
-    from fractions import Fraction
-finally:
-    sys.path[:] = _SAVED_PATH
+from fractions import Fraction
 
 # ---------------------------------------------------------------------------
 # Numbers as pupils see them
@@ -541,7 +533,8 @@ def paper_summary(files: dict[str, str]) -> str:
     return "\n".join(out)
 
 
-def run_generator(description: str, build, root: str, summary=paper_summary) -> int:
+def run_generator(description: str, build, root: str, summary=paper_summary,
+                  argv: list[str] | None = None) -> int:
     """The command line every topic generator shares: write the papers, or with --check
     regenerate them into a temporary folder and report any committed file that differs."""
     import argparse
@@ -550,7 +543,7 @@ def run_generator(description: str, build, root: str, summary=paper_summary) -> 
     ap.add_argument("--check", action="store_true",
                     help="regenerate into a temporary folder and compare")
     ap.add_argument("--root", default=root, help="repository root to write into")
-    args = ap.parse_args()
+    args = ap.parse_args(argv)
     files = build()
     if args.check:
         with tempfile.TemporaryDirectory() as tmp:

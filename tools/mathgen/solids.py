@@ -36,6 +36,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+from registry import by_name  # noqa: E402
 from paperlib import (  # noqa: E402
     build_topic,
     run_generator,
@@ -50,7 +51,8 @@ NOT_NETS = [s for s in HEXOMINOES if s not in CUBE_NETS]
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SUBJECT = os.path.join("assets", "subjects", "2-mathematics")
-FIRST_ID, LAST_ID = 22681, 22841
+TOPIC = by_name("solids")
+FIRST_ID, LAST_ID = TOPIC.first_id, TOPIC.last_id
 
 INSTRUCTION = ("In the answer sheet, write every answer as a number only, with no "
                "units (for 24 cm³, write 24), unless the question asks for a letter. "
@@ -1820,11 +1822,11 @@ PAPERS = [paper126, paper127, paper128, paper129, paper130]
 
 
 def build() -> dict[str, str]:
-    return build_topic(PAPERS, 2006, SUBJECT, ROOT, FIRST_ID, LAST_ID)[1]
+    return build_topic(PAPERS, TOPIC.seed, SUBJECT, ROOT, FIRST_ID, LAST_ID)[1]
 
 
-def main() -> int:
-    return run_generator(__doc__.splitlines()[0], build, ROOT)
+def main(argv: list[str] | None = None) -> int:
+    return run_generator(__doc__.splitlines()[0], build, ROOT, argv=argv)
 
 
 if __name__ == "__main__":

@@ -17,6 +17,7 @@ from itertools import permutations
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+from registry import by_name  # noqa: E402
 from paperlib import (  # noqa: E402
     assemble_topic,
     run_generator,
@@ -27,6 +28,8 @@ from paperlib import (  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SUBJECT = os.path.join("assets", "subjects", "2-mathematics")
+TOPIC = by_name("whole_numbers")
+FIRST_ID, LAST_ID = TOPIC.first_id, TOPIC.last_id
 
 PLACES = ["ones", "tens", "hundreds", "thousands", "ten thousands",
           "hundred thousands", "millions"]
@@ -1179,22 +1182,22 @@ def paper105(dealer: PositionDealer) -> Builder:
 # ---------------------------------------------------------------------------
 
 PAPERS = [paper101, paper102, paper103, paper104, paper105]
-LAST_ID = 22130
 
 
 def build() -> dict[str, str]:
     """All files of the topic, keyed by path relative to the repository."""
-    dealer = PositionDealer(seed=2001)
+    dealer = PositionDealer(seed=TOPIC.seed)
     papers = [make(dealer) for make in PAPERS]
-    files, by_id = assemble_topic(papers, SUBJECT, os.path.join(ROOT, SUBJECT), 22001, LAST_ID)
+    files, by_id = assemble_topic(papers, SUBJECT, os.path.join(ROOT, SUBJECT), FIRST_ID,
+                                  LAST_ID)
     assert papers[0].last_id == 22030
     # Page 22031 is a fixed point other parts of the product rely on.
     assert [(b.type, b.marks, b.key) for b in by_id[22031]] == [("N", 1, "1500109")]
     return files
 
 
-def main() -> int:
-    return run_generator(__doc__.splitlines()[0], build, ROOT)
+def main(argv: list[str] | None = None) -> int:
+    return run_generator(__doc__.splitlines()[0], build, ROOT, argv=argv)
 
 
 if __name__ == "__main__":
