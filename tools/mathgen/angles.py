@@ -20,6 +20,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from registry import by_name  # noqa: E402
 from paperlib import (  # noqa: E402
+    PUPILS,
     build_topic,
     run_generator,
     Blank, Page, Paper, PositionDealer,
@@ -48,10 +49,7 @@ COMPASS = ["north", "north-east", "east", "south-east", "south", "south-west",
            "west", "north-west"]
 ABBR = ["N", "NE", "E", "SE", "S", "SW", "W", "NW"]
 
-NAMES = [("Amira", "she"), ("Leo", "he"), ("Priya", "she"), ("Jack", "he"),
-         ("Sophie", "she"), ("Oliver", "he"), ("Zara", "she"), ("Kwame", "he"),
-         ("Ellie", "she"), ("Harry", "he"), ("Ruby", "she"), ("Yusuf", "he"),
-         ("Chloe", "she"), ("Ethan", "he"), ("Isla", "she"), ("Noah", "he")]
+NAMES = PUPILS[:16]
 
 
 # ---------------------------------------------------------------------------

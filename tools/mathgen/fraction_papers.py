@@ -19,6 +19,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from registry import by_name  # noqa: E402
 from paperlib import (  # noqa: E402
+    PUPILS,
     assemble_topic,
     run_generator,
     Blank, Fraction, Paper, PositionDealer, form_note,
@@ -33,11 +34,7 @@ NBSP = "\u00a0"
 MINUS = "\u2212"
 TIMES = "\u00d7"
 
-NAMES = [("Amira", "she"), ("Leo", "he"), ("Priya", "she"), ("Jack", "he"),
-         ("Sophie", "she"), ("Oliver", "he"), ("Zara", "she"), ("Kwame", "he"),
-         ("Ellie", "she"), ("Harry", "he"), ("Ruby", "she"), ("Yusuf", "he"),
-         ("Chloe", "she"), ("Ethan", "he"), ("Isla", "she"), ("Noah", "he"),
-         ("Freya", "she"), ("Arjun", "he"), ("Grace", "she"), ("Callum", "he")]
+NAMES = PUPILS[:20]
 
 # Above the first question of every paper: how to type each kind of answer
 # so that a pupil who knows it is marked right.

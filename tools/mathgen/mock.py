@@ -31,6 +31,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from registry import by_name  # noqa: E402
 from paperlib import (  # noqa: E402
+    PUPILS,
     assemble_topic, run_generator, evaluate, fmt, words, parse_words,
     factors, is_prime, is_square, round_to, check_rounded, form_note, show,
     Blank, Fraction, Page, Paper, PositionDealer, CHOICE_NOTE, MINUS, TIMES, DIVIDE,
@@ -71,14 +72,7 @@ NO_DEG = "Write the number only, without °."
 DEC = "Give your answer as a decimal."
 FRAC, MIXED, IMPROPER = form_note("F"), form_note("X"), form_note("I")
 
-NAMES = [("Amira", "she"), ("Leo", "he"), ("Priya", "she"), ("Jack", "he"),
-         ("Sophie", "she"), ("Oliver", "he"), ("Zara", "she"), ("Kwame", "he"),
-         ("Ellie", "she"), ("Harry", "he"), ("Ruby", "she"), ("Yusuf", "he"),
-         ("Chloe", "she"), ("Ethan", "he"), ("Isla", "she"), ("Noah", "he"),
-         ("Freya", "she"), ("Arjun", "he"), ("Grace", "she"), ("Callum", "he"),
-         ("Maya", "she"), ("Tomasz", "he"), ("Hana", "she"), ("Finn", "he"),
-         ("Layla", "she"), ("Samir", "he"), ("Erin", "she"), ("Dev", "he"),
-         ("Niamh", "she"), ("Reuben", "he"), ("Aisha", "she"), ("Owen", "he")]
+NAMES = PUPILS
 
 FONT = 'font-family="DejaVu Sans"'
 BLACK, BLUE, RED, GREY = "#000000", "#1d4f91", "#c00000", "#b8c4d0"

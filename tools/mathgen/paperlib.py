@@ -17,6 +17,17 @@ from dataclasses import dataclass, field
 
 from fractions import Fraction
 
+# (name, pronoun) pairs in the order papers deal them out; a topic that needs fewer
+# takes the first so many, which keeps its papers as they were.
+PUPILS = [("Amira", "she"), ("Leo", "he"), ("Priya", "she"), ("Jack", "he"),
+          ("Sophie", "she"), ("Oliver", "he"), ("Zara", "she"), ("Kwame", "he"),
+          ("Ellie", "she"), ("Harry", "he"), ("Ruby", "she"), ("Yusuf", "he"),
+          ("Chloe", "she"), ("Ethan", "he"), ("Isla", "she"), ("Noah", "he"),
+          ("Freya", "she"), ("Arjun", "he"), ("Grace", "she"), ("Callum", "he"),
+          ("Maya", "she"), ("Tomasz", "he"), ("Hana", "she"), ("Finn", "he"),
+          ("Layla", "she"), ("Samir", "he"), ("Erin", "she"), ("Dev", "he"),
+          ("Niamh", "she"), ("Reuben", "he"), ("Aisha", "she"), ("Owen", "he")]
+
 # ---------------------------------------------------------------------------
 # Numbers as pupils see them
 
