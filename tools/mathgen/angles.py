@@ -20,10 +20,11 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from registry import by_name  # noqa: E402
 from paperlib import (  # noqa: E402
+    TopicPaper,
     PUPILS,
     build_topic,
     run_generator,
-    Blank, Page, Paper, PositionDealer,
+    Blank, Page, PositionDealer,
 )
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
@@ -297,22 +298,13 @@ def compass_figure() -> str:
 # ---------------------------------------------------------------------------
 # Papers
 
-class Builder(Paper):
+class Builder(TopicPaper):
     def __init__(self, key: int, first_id: int, dealer: PositionDealer):
-        super().__init__(key, first_id, seed=key * 7919, dealer=dealer,
-                         instruction=INSTRUCTION)
-        self.figures: dict[str, str] = {}
-        self.names = list(NAMES)
-        self.rng.shuffle(self.names)
-
-    def name(self):
-        return self.names.pop()
+        super().__init__(TOPIC, key, first_id, dealer, seed_factor=7919,
+                         instruction=INSTRUCTION, names=NAMES)
 
     def draw(self, page: Page, svg: str, w: int, h: int, alt: str) -> Page:
-        name = f"angles-{self.first_id + len(self.pages) - 1}.svg"
-        self.figures[name] = svg
-        page.figure = (name, w, h, alt)
-        return page
+        return self.attach_figure(page, svg, w, h, alt)
 
 
 def n_(key) -> Blank:

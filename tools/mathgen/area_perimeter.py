@@ -22,10 +22,11 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from registry import by_name  # noqa: E402
 from paperlib import (  # noqa: E402
+    TopicPaper,
     build_topic,
     run_generator,
     factors, fmt, words,
-    Blank, Fraction, NUMBER_ONLY, Page, Paper, PositionDealer,
+    Blank, Fraction, NUMBER_ONLY, Page, PositionDealer,
 )
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
@@ -190,18 +191,14 @@ def grid_perimeter(rows) -> int:
 # ---------------------------------------------------------------------------
 # Papers
 
-class Builder(Paper):
+class Builder(TopicPaper):
     def __init__(self, key: int, first_id: int, dealer: PositionDealer):
-        super().__init__(key, first_id, seed=key * 4483, dealer=dealer,
+        super().__init__(TOPIC, key, first_id, dealer, seed_factor=4483,
                          instruction=INSTRUCTION)
-        self.figures: dict[str, str] = {}
 
     def draw(self, page: Page, svg: str, alt: str) -> Page:
-        name = f"area-{self.first_id + len(self.pages) - 1}.svg"
-        self.figures[name] = svg
         m = re.search(r'<svg[^>]* width="(\d+)" height="(\d+)"', svg)
-        page.figure = (name, int(m[1]), int(m[2]), alt)
-        return page
+        return self.attach_figure(page, svg, int(m[1]), int(m[2]), alt)
 
 
 def n_(key) -> Blank:

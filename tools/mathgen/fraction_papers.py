@@ -19,10 +19,11 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from registry import by_name  # noqa: E402
 from paperlib import (  # noqa: E402
+    TopicPaper,
     PUPILS,
     assemble_topic,
     run_generator,
-    Blank, Fraction, Paper, PositionDealer, form_note,
+    Blank, Fraction, PositionDealer, form_note,
 )
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
@@ -217,15 +218,10 @@ def in_order(terms: list[str], ascending: bool = True) -> list[str]:
 # ---------------------------------------------------------------------------
 # Papers
 
-class Builder(Paper):
+class Builder(TopicPaper):
     def __init__(self, key: int, first_id: int, dealer: PositionDealer):
-        super().__init__(key, first_id, seed=key * 6007, dealer=dealer,
-                         instruction=INSTRUCTION)
-        self.names = list(NAMES)
-        self.rng.shuffle(self.names)
-
-    def name(self) -> tuple[str, str]:
-        return self.names.pop()
+        super().__init__(TOPIC, key, first_id, dealer, seed_factor=6007,
+                         instruction=INSTRUCTION, names=NAMES)
 
     # -- templates ------------------------------------------------------------
 

@@ -31,10 +31,11 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from registry import by_name  # noqa: E402
 from paperlib import (  # noqa: E402
+    TopicPaper,
     PUPILS,
     assemble_topic, run_generator, evaluate, fmt, words, parse_words,
     factors, is_prime, is_square, round_to, check_rounded, form_note, show,
-    Blank, Fraction, Page, Paper, PositionDealer, CHOICE_NOTE, MINUS, TIMES, DIVIDE,
+    Blank, Fraction, Page, PositionDealer, CHOICE_NOTE, MINUS, TIMES, DIVIDE,
 )
 from cube_nets import HEXOMINOES, folds_to_cube  # noqa: E402
 import angles as AN  # noqa: E402
@@ -281,24 +282,14 @@ def mirror_grid_svg(cells: set, nx: int, ny: int, axis: str, at: int, cell=28) -
 # ---------------------------------------------------------------------------
 # The paper
 
-class Builder(Paper):
+class Builder(TopicPaper):
     def __init__(self, key: int, dealer: PositionDealer):
-        super().__init__(key, IDS[key][0], seed=key * 7727, dealer=dealer,
-                         instruction=INSTRUCTION, ids=IDS[key])
+        super().__init__(TOPIC, key, IDS[key][0], dealer, seed_factor=7727,
+                         instruction=INSTRUCTION, names=NAMES, ids=IDS[key])
         self.level = key - 131
-        self.figures: dict[str, str] = {}
-        self.names = list(NAMES)
-        self.rng.shuffle(self.names)
-
-    def name(self) -> tuple[str, str]:
-        return self.names.pop()
 
     def draw(self, page: Page, svg: str, alt: str) -> Page:
-        name = f"mock-{self.page_id(len(self.pages))}.svg"
-        self.figures[name] = svg
-        w, h = svg_size(svg)
-        page.figure = (name, w, h, alt)
-        return page
+        return self.attach_figure(page, svg, *svg_size(svg), alt)
 
     def one(self, stem: str, key: Blank, answer: str = "Ans: ______") -> Page:
         return self.single(stem, key.key, answer, key.type, key.marks)

@@ -478,6 +478,35 @@ def number_line_svg(start: int, step: int, count: int, target_index: int,
 # ---------------------------------------------------------------------------
 # Writing and checking
 
+class TopicPaper(Paper):
+    """The page builder every topic's papers start from: a paper seeded by its key, the
+    topic's instruction, pupils' names dealt without repeats, and figures named after the
+    topic's prefix and the page id."""
+
+    def __init__(self, topic, key: int, first_id: int, dealer: PositionDealer, *,
+                 seed_factor: int, instruction: str, names=None,
+                 ids: list[int] | None = None):
+        super().__init__(key, first_id, seed=key * seed_factor, dealer=dealer,
+                         instruction=instruction, ids=ids)
+        self.figure_prefix = topic.figure_prefix
+        self.figures: dict[str, str] = {}
+        # A topic without names must not shuffle: that would move every later number.
+        if names is not None:
+            self.names = list(names)
+            self.rng.shuffle(self.names)
+
+    def name(self):
+        return self.names.pop()
+
+    def attach_figure(self, page: Page, svg: str, w: int, h: int, alt: str) -> Page:
+        """Attaches a figure to the page just added, named by its page id."""
+        assert page is self.pages[-1] and self.figure_prefix
+        name = f"{self.figure_prefix}{self.page_id(len(self.pages))}.svg"
+        self.figures[name] = svg
+        page.figure = (name, w, h, alt)
+        return page
+
+
 def papers_in_sequence(makers: list, dealer: PositionDealer, first_id: int) -> list:
     """A topic's papers made in order, each starting at the id after the last page of the one
     before, all sharing one multiple-choice dealer."""

@@ -38,9 +38,10 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from registry import by_name  # noqa: E402
 from paperlib import (  # noqa: E402
+    TopicPaper,
     build_topic,
     run_generator,
-    Blank, Fraction, Page, Paper, PositionDealer, CHOICE_NOTE, fmt,
+    Blank, Fraction, Page, PositionDealer, CHOICE_NOTE, fmt,
 )
 from cube_nets import (  # noqa: E402
     CUBE_NETS, HEXOMINOES, fold, normal_form, opposite_cell,
@@ -696,23 +697,14 @@ def hidden_cubes(cubes) -> int:
 # ---------------------------------------------------------------------------
 # Papers
 
-class Builder(Paper):
+class Builder(TopicPaper):
     def __init__(self, key: int, first_id: int, dealer: PositionDealer):
-        super().__init__(key, first_id, seed=key * 5273, dealer=dealer,
-                         instruction=INSTRUCTION)
-        self.figures: dict[str, str] = {}
-        self.names = list(NAMES)
-        self.rng.shuffle(self.names)
-
-    def name(self) -> str:
-        return self.names.pop()
+        super().__init__(TOPIC, key, first_id, dealer, seed_factor=5273,
+                         instruction=INSTRUCTION, names=NAMES)
 
     def draw(self, page: Page, svg: str, alt: str) -> Page:
-        name = f"solid-{self.first_id + len(self.pages) - 1}.svg"
-        self.figures[name] = svg
         m = re.search(r'<svg[^>]* width="(\d+)" height="(\d+)"', svg)
-        page.figure = (name, int(m[1]), int(m[2]), alt)
-        return page
+        return self.attach_figure(page, svg, int(m[1]), int(m[2]), alt)
 
     def fixed_choice(self, stem: str, options: list[str], pos: int) -> Page:
         """Options in a fixed order (A to D in a picture): the picture is

@@ -19,9 +19,10 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from registry import by_name  # noqa: E402
 from paperlib import (  # noqa: E402
+    TopicPaper,
     assemble_topic,
     run_generator,
-    Blank, DIVIDE, MINUS, TIMES, Paper, PositionDealer, check_expr,
+    Blank, DIVIDE, MINUS, TIMES, PositionDealer, check_expr,
     check_rounded, evaluate, factors, fmt, is_prime, is_square,
     number_line_svg, parse_words, round_to, show, words,
 )
@@ -52,16 +53,10 @@ INSTRUCTION = ("In the answer sheet, write only the number: no units and no £ o
                "write the number of the correct option (1, 2, 3 or 4).")
 
 
-class Builder(Paper):
+class Builder(TopicPaper):
     def __init__(self, key: int, first_id: int, dealer: PositionDealer):
-        super().__init__(key, first_id, seed=key * 7919, dealer=dealer,
-                         instruction=INSTRUCTION)
-        self.names = list(NAMES)
-        self.rng.shuffle(self.names)
-        self.figures: dict[str, str] = {}
-
-    def name(self) -> tuple[str, str]:
-        return self.names.pop()
+        super().__init__(TOPIC, key, first_id, dealer, seed_factor=7919,
+                         instruction=INSTRUCTION, names=NAMES)
 
 
 def n_(key: int | str) -> Blank:
