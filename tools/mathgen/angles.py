@@ -18,6 +18,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+from figures import FONT, Svg, r1  # noqa: E402
 from registry import by_name  # noqa: E402
 from paperlib import (  # noqa: E402
     TopicPaper,
@@ -41,7 +42,6 @@ NO_DEG = "Write the number only, without °."
 NO_DEGS = "Write each answer as a number only, without °."
 TWO_LETTERS = "Name each side with two letters."
 
-FONT = 'font-family="DejaVu Sans"'
 BLACK, BLUE, RED, GREY = "#000000", "#1d4f91", "#c00000", "#b8c4d0"
 
 TYPES = ["Acute angle", "Right angle", "Obtuse angle", "Reflex angle"]
@@ -55,51 +55,6 @@ NAMES = PUPILS[:16]
 
 # ---------------------------------------------------------------------------
 # Drawing
-
-def r1(v: float) -> str:
-    return f"{round(v, 1):g}"
-
-
-class Svg:
-    def __init__(self, w: int, h: int):
-        self.w, self.h = w, h
-        self.items: list[str] = []
-
-    def line(self, a, b, width=2, colour=BLACK):
-        self.items.append(f'<line x1="{r1(a[0])}" y1="{r1(a[1])}" x2="{r1(b[0])}" '
-                          f'y2="{r1(b[1])}" stroke="{colour}" stroke-width="{width}"/>')
-
-    def text(self, p, s, size=16, anchor="middle", colour=BLACK, italic=False):
-        style = ' font-style="italic"' if italic else ""
-        self.items.append(f'<text x="{r1(p[0])}" y="{r1(p[1] + size * 0.35)}" {FONT} '
-                          f'font-size="{size}" text-anchor="{anchor}" '
-                          f'fill="{colour}"{style}>{s}</text>')
-
-    def path(self, d, colour=BLACK, width=2, fill="none"):
-        self.items.append(f'<path d="{d}" fill="{fill}" stroke="{colour}" '
-                          f'stroke-width="{width}"/>')
-
-    def polygon(self, pts, fill="none", colour=BLACK, width=2):
-        p = " ".join(f"{r1(x)},{r1(y)}" for x, y in pts)
-        self.items.append(f'<polygon points="{p}" fill="{fill}" stroke="{colour}" '
-                          f'stroke-width="{width}"/>')
-
-    def rect(self, x, y, w, h, fill, colour=BLACK, width=1):
-        self.items.append(f'<rect x="{r1(x)}" y="{r1(y)}" width="{r1(w)}" '
-                          f'height="{r1(h)}" fill="{fill}" stroke="{colour}" '
-                          f'stroke-width="{width}"/>')
-
-    def dot(self, p, r=3.5, colour=BLACK):
-        self.items.append(f'<circle cx="{r1(p[0])}" cy="{r1(p[1])}" r="{r}" '
-                          f'fill="{colour}"/>')
-
-    def render(self) -> str:
-        head = ['<?xml version="1.0" encoding="UTF-8"?>',
-                f'<svg xmlns="http://www.w3.org/2000/svg" version="1.1" '
-                f'width="{self.w}" height="{self.h}" viewBox="0 0 {self.w} {self.h}">',
-                f'<rect x="0" y="0" width="{self.w}" height="{self.h}" fill="#ffffff"/>']
-        return "\n".join(head + self.items + ["</svg>"]) + "\n"
-
 
 def at(c, r, deg):
     """The point r from c in direction deg, measured anticlockwise from east

@@ -20,6 +20,8 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+import figures  # noqa: E402
+from figures import r1  # noqa: E402
 from registry import by_name  # noqa: E402
 from paperlib import (  # noqa: E402
     TopicPaper,
@@ -38,7 +40,6 @@ INSTRUCTION = ("In the answer sheet, write every answer as a number only, with n
                "units and no £ sign (for 24 cm², write 24). For a multiple-choice "
                "question, write the number of the correct option (1, 2, 3 or 4).")
 
-FONT = 'font-family="DejaVu Sans"'
 BLACK, BLUE, GREY, FILL = "#000000", "#1d4f91", "#b8c4d0", "#eef3fa"
 SQ = "\u00b2"
 
@@ -46,42 +47,9 @@ SQ = "\u00b2"
 # ---------------------------------------------------------------------------
 # Drawing
 
-def r1(v: float) -> str:
-    return f"{round(v, 1):g}"
-
-
-class Svg:
-    def __init__(self, w: int, h: int):
-        self.w, self.h = w, h
-        self.items: list[str] = []
-
-    def line(self, a, b, width=2, colour=BLACK, dash=False):
-        d = ' stroke-dasharray="6,4"' if dash else ""
-        self.items.append(f'<line x1="{r1(a[0])}" y1="{r1(a[1])}" x2="{r1(b[0])}" '
-                          f'y2="{r1(b[1])}" stroke="{colour}" stroke-width="{width}"{d}/>')
-
-    def text(self, p, s, size=16, anchor="middle", colour=BLACK):
-        self.items.append(f'<text x="{r1(p[0])}" y="{r1(p[1] + size * 0.35)}" {FONT} '
-                          f'font-size="{size}" text-anchor="{anchor}" '
-                          f'fill="{colour}">{s}</text>')
-
-    def polygon(self, pts, fill=FILL, colour=BLACK, width=2, dash=False):
-        p = " ".join(f"{r1(x)},{r1(y)}" for x, y in pts)
-        d = ' stroke-dasharray="8,6"' if dash else ""
-        self.items.append(f'<polygon points="{p}" fill="{fill}" stroke="{colour}" '
-                          f'stroke-width="{width}"{d}/>')
-
-    def rect(self, x, y, w, h, fill, colour=BLACK, width=1):
-        self.items.append(f'<rect x="{r1(x)}" y="{r1(y)}" width="{r1(w)}" '
-                          f'height="{r1(h)}" fill="{fill}" stroke="{colour}" '
-                          f'stroke-width="{width}"/>')
-
-    def render(self) -> str:
-        head = ['<?xml version="1.0" encoding="UTF-8"?>',
-                f'<svg xmlns="http://www.w3.org/2000/svg" version="1.1" '
-                f'width="{self.w}" height="{self.h}" viewBox="0 0 {self.w} {self.h}">',
-                f'<rect x="0" y="0" width="{self.w}" height="{self.h}" fill="#ffffff"/>']
-        return "\n".join(head + self.items + ["</svg>"]) + "\n"
+class Svg(figures.Svg):
+    polygon_fill = FILL
+    polygon_dash = "8,6"
 
 
 def shoelace(pts) -> Fraction:
