@@ -40,6 +40,7 @@ import figures  # noqa: E402
 from figures import r1  # noqa: E402
 from registry import by_name  # noqa: E402
 from paperlib import (  # noqa: E402
+    PUPILS,
     TopicPaper,
     build_topic,
     run_generator,
@@ -67,9 +68,7 @@ FILL, SHADE, WATER = "#eef3fa", "#7aa6d8", "#a9cdee"
 CUBE = "\u00b3"
 LETTER = "Write the letter only."
 
-NAMES = ["Amira", "Leo", "Priya", "Jack", "Sophie", "Oliver", "Zara", "Kwame",
-         "Ellie", "Harry", "Ruby", "Yusuf", "Chloe", "Ethan", "Isla", "Noah",
-         "Freya", "Arjun", "Maya", "Tom"]
+NAMES = [name for name, _ in PUPILS[:18]] + ["Maya", "Tom"]
 
 
 # ---------------------------------------------------------------------------
