@@ -31,7 +31,6 @@ from paperlib import (  # noqa: E402
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SUBJECT = os.path.join("assets", "subjects", "2-mathematics")
 TOPIC = by_name("angles")
-FIRST_ID, LAST_ID = TOPIC.first_id, TOPIC.last_id
 
 INSTRUCTION = ("In the answer sheet, write an angle as a number only, without the "
                "° sign (for 45°, write 45). Name a line or a side with its two "
@@ -1221,7 +1220,7 @@ FIXED = {22245: [("M", 1, ";PQ;QP"), ("M", 1, ";PQ;QP"), ("T", 1, "Parallelogram
 
 
 def build() -> dict[str, str]:
-    papers, files, by_id = build_topic(PAPERS, TOPIC.seed, SUBJECT, ROOT, FIRST_ID, LAST_ID)
+    papers, files, by_id = build_topic(TOPIC, PAPERS, SUBJECT, ROOT)
     for pid, want in FIXED.items():
         assert [(b.type, b.marks, b.key) for b in by_id[pid]] == want, pid
     assert papers[0].first_id <= 22245 <= papers[0].last_id

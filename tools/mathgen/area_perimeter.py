@@ -34,7 +34,6 @@ from paperlib import (  # noqa: E402
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SUBJECT = os.path.join("assets", "subjects", "2-mathematics")
 TOPIC = by_name("area_perimeter")
-FIRST_ID, LAST_ID = TOPIC.first_id, TOPIC.last_id
 
 INSTRUCTION = ("In the answer sheet, write every answer as a number only, with no "
                "units and no £ sign (for 24 cm², write 24). For a multiple-choice "
@@ -1090,7 +1089,7 @@ PAPERS = [paper121, paper122, paper123, paper124, paper125]
 
 
 def build() -> dict[str, str]:
-    return build_topic(PAPERS, TOPIC.seed, SUBJECT, ROOT, FIRST_ID, LAST_ID)[1]
+    return build_topic(TOPIC, PAPERS, SUBJECT, ROOT)[1]
 
 
 def main(argv: list[str] | None = None) -> int:

@@ -33,7 +33,6 @@ from paperlib import (  # noqa: E402
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SUBJECT = os.path.join("assets", "subjects", "2-mathematics")
 TOPIC = by_name("decimals")
-FIRST_ID, LAST_ID = TOPIC.first_id, TOPIC.last_id
 
 NBSP = "\u00a0"
 MINUS = "\u2212"
@@ -1042,7 +1041,7 @@ PAPERS = [paper116, paper117, paper118, paper119, paper120]
 
 
 def build() -> dict[str, str]:
-    return build_topic(PAPERS, TOPIC.seed, SUBJECT, ROOT, FIRST_ID, LAST_ID)[1]
+    return build_topic(TOPIC, PAPERS, SUBJECT, ROOT)[1]
 
 
 def main(argv: list[str] | None = None) -> int:

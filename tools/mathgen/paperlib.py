@@ -518,13 +518,14 @@ def papers_in_sequence(makers: list, dealer: PositionDealer, first_id: int) -> l
     return papers
 
 
-def build_topic(makers: list, dealer_seed: int, subject: str, root: str, first_id: int,
-                last_id: int) -> tuple[list, dict[str, str], dict[int, list]]:
-    """A whole topic: its papers made in sequence with one shared dealer, then assembled and
-    checked. Returns the papers, their files and every page's blanks by id."""
-    papers = papers_in_sequence(makers, PositionDealer(seed=dealer_seed), first_id)
-    files, by_id = assemble_topic(papers, subject, os.path.join(root, subject), first_id,
-                                  last_id)
+def build_topic(topic, makers: list, subject: str,
+                root: str) -> tuple[list, dict[str, str], dict[int, list]]:
+    """A whole topic: its papers made in sequence with one dealer seeded from the registry,
+    then assembled and checked against the topic's id range. Returns the papers, their
+    files and every page's blanks by id."""
+    papers = papers_in_sequence(makers, PositionDealer(seed=topic.seed), topic.first_id)
+    files, by_id = assemble_topic(papers, subject, os.path.join(root, subject),
+                                  topic.first_id, topic.last_id)
     return papers, files, by_id
 
 

@@ -56,7 +56,6 @@ NOT_NETS = [s for s in HEXOMINOES if s not in CUBE_NETS]
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SUBJECT = os.path.join("assets", "subjects", "2-mathematics")
 TOPIC = by_name("solids")
-FIRST_ID, LAST_ID = TOPIC.first_id, TOPIC.last_id
 
 INSTRUCTION = ("In the answer sheet, write every answer as a number only, with no "
                "units (for 24 cm³, write 24), unless the question asks for a letter. "
@@ -1766,7 +1765,7 @@ PAPERS = [paper126, paper127, paper128, paper129, paper130]
 
 
 def build() -> dict[str, str]:
-    return build_topic(PAPERS, TOPIC.seed, SUBJECT, ROOT, FIRST_ID, LAST_ID)[1]
+    return build_topic(TOPIC, PAPERS, SUBJECT, ROOT)[1]
 
 
 def main(argv: list[str] | None = None) -> int:
