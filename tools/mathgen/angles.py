@@ -18,15 +18,19 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+from figures import FONT, Svg, r1  # noqa: E402
+from registry import by_name  # noqa: E402
 from paperlib import (  # noqa: E402
+    TopicPaper,
+    PUPILS,
     build_topic,
     run_generator,
-    Blank, Page, Paper, PositionDealer,
+    Blank, Page, PositionDealer,
 )
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SUBJECT = os.path.join("assets", "subjects", "2-mathematics")
-FIRST_ID, LAST_ID = 22231, 22360
+TOPIC = by_name("angles")
 
 INSTRUCTION = ("In the answer sheet, write an angle as a number only, without the "
                "° sign (for 45°, write 45). Name a line or a side with its two "
@@ -37,7 +41,6 @@ NO_DEG = "Write the number only, without °."
 NO_DEGS = "Write each answer as a number only, without °."
 TWO_LETTERS = "Name each side with two letters."
 
-FONT = 'font-family="DejaVu Sans"'
 BLACK, BLUE, RED, GREY = "#000000", "#1d4f91", "#c00000", "#b8c4d0"
 
 TYPES = ["Acute angle", "Right angle", "Obtuse angle", "Reflex angle"]
@@ -46,59 +49,11 @@ COMPASS = ["north", "north-east", "east", "south-east", "south", "south-west",
            "west", "north-west"]
 ABBR = ["N", "NE", "E", "SE", "S", "SW", "W", "NW"]
 
-NAMES = [("Amira", "she"), ("Leo", "he"), ("Priya", "she"), ("Jack", "he"),
-         ("Sophie", "she"), ("Oliver", "he"), ("Zara", "she"), ("Kwame", "he"),
-         ("Ellie", "she"), ("Harry", "he"), ("Ruby", "she"), ("Yusuf", "he"),
-         ("Chloe", "she"), ("Ethan", "he"), ("Isla", "she"), ("Noah", "he")]
+NAMES = PUPILS[:16]
 
 
 # ---------------------------------------------------------------------------
 # Drawing
-
-def r1(v: float) -> str:
-    return f"{round(v, 1):g}"
-
-
-class Svg:
-    def __init__(self, w: int, h: int):
-        self.w, self.h = w, h
-        self.items: list[str] = []
-
-    def line(self, a, b, width=2, colour=BLACK):
-        self.items.append(f'<line x1="{r1(a[0])}" y1="{r1(a[1])}" x2="{r1(b[0])}" '
-                          f'y2="{r1(b[1])}" stroke="{colour}" stroke-width="{width}"/>')
-
-    def text(self, p, s, size=16, anchor="middle", colour=BLACK, italic=False):
-        style = ' font-style="italic"' if italic else ""
-        self.items.append(f'<text x="{r1(p[0])}" y="{r1(p[1] + size * 0.35)}" {FONT} '
-                          f'font-size="{size}" text-anchor="{anchor}" '
-                          f'fill="{colour}"{style}>{s}</text>')
-
-    def path(self, d, colour=BLACK, width=2, fill="none"):
-        self.items.append(f'<path d="{d}" fill="{fill}" stroke="{colour}" '
-                          f'stroke-width="{width}"/>')
-
-    def polygon(self, pts, fill="none", colour=BLACK, width=2):
-        p = " ".join(f"{r1(x)},{r1(y)}" for x, y in pts)
-        self.items.append(f'<polygon points="{p}" fill="{fill}" stroke="{colour}" '
-                          f'stroke-width="{width}"/>')
-
-    def rect(self, x, y, w, h, fill, colour=BLACK, width=1):
-        self.items.append(f'<rect x="{r1(x)}" y="{r1(y)}" width="{r1(w)}" '
-                          f'height="{r1(h)}" fill="{fill}" stroke="{colour}" '
-                          f'stroke-width="{width}"/>')
-
-    def dot(self, p, r=3.5, colour=BLACK):
-        self.items.append(f'<circle cx="{r1(p[0])}" cy="{r1(p[1])}" r="{r}" '
-                          f'fill="{colour}"/>')
-
-    def render(self) -> str:
-        head = ['<?xml version="1.0" encoding="UTF-8"?>',
-                f'<svg xmlns="http://www.w3.org/2000/svg" version="1.1" '
-                f'width="{self.w}" height="{self.h}" viewBox="0 0 {self.w} {self.h}">',
-                f'<rect x="0" y="0" width="{self.w}" height="{self.h}" fill="#ffffff"/>']
-        return "\n".join(head + self.items + ["</svg>"]) + "\n"
-
 
 def at(c, r, deg):
     """The point r from c in direction deg, measured anticlockwise from east
@@ -297,22 +252,13 @@ def compass_figure() -> str:
 # ---------------------------------------------------------------------------
 # Papers
 
-class Builder(Paper):
+class Builder(TopicPaper):
     def __init__(self, key: int, first_id: int, dealer: PositionDealer):
-        super().__init__(key, first_id, seed=key * 7919, dealer=dealer,
-                         instruction=INSTRUCTION)
-        self.figures: dict[str, str] = {}
-        self.names = list(NAMES)
-        self.rng.shuffle(self.names)
-
-    def name(self):
-        return self.names.pop()
+        super().__init__(TOPIC, key, first_id, dealer, seed_factor=7919,
+                         instruction=INSTRUCTION, names=NAMES)
 
     def draw(self, page: Page, svg: str, w: int, h: int, alt: str) -> Page:
-        name = f"angles-{self.first_id + len(self.pages) - 1}.svg"
-        self.figures[name] = svg
-        page.figure = (name, w, h, alt)
-        return page
+        return self.attach_figure(page, svg, w, h, alt)
 
 
 def n_(key) -> Blank:
@@ -1274,15 +1220,15 @@ FIXED = {22245: [("M", 1, ";PQ;QP"), ("M", 1, ";PQ;QP"), ("T", 1, "Parallelogram
 
 
 def build() -> dict[str, str]:
-    papers, files, by_id = build_topic(PAPERS, 2002, SUBJECT, ROOT, FIRST_ID, LAST_ID)
+    papers, files, by_id = build_topic(TOPIC, PAPERS, SUBJECT, ROOT)
     for pid, want in FIXED.items():
         assert [(b.type, b.marks, b.key) for b in by_id[pid]] == want, pid
     assert papers[0].first_id <= 22245 <= papers[0].last_id
     return files
 
 
-def main() -> int:
-    return run_generator(__doc__.splitlines()[0], build, ROOT)
+def main(argv: list[str] | None = None) -> int:
+    return run_generator(__doc__.splitlines()[0], build, ROOT, argv=argv)
 
 
 if __name__ == "__main__":

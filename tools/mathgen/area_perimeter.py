@@ -20,22 +20,25 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+import figures  # noqa: E402
+from figures import r1  # noqa: E402
+from registry import by_name  # noqa: E402
 from paperlib import (  # noqa: E402
+    TopicPaper,
     build_topic,
     run_generator,
     factors, fmt, words,
-    Blank, Fraction, NUMBER_ONLY, Page, Paper, PositionDealer,
+    Blank, Fraction, NUMBER_ONLY, Page, PositionDealer,
 )
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SUBJECT = os.path.join("assets", "subjects", "2-mathematics")
-FIRST_ID, LAST_ID = 22521, 22680
+TOPIC = by_name("area_perimeter")
 
 INSTRUCTION = ("In the answer sheet, write every answer as a number only, with no "
                "units and no £ sign (for 24 cm², write 24). For a multiple-choice "
                "question, write the number of the correct option (1, 2, 3 or 4).")
 
-FONT = 'font-family="DejaVu Sans"'
 BLACK, BLUE, GREY, FILL = "#000000", "#1d4f91", "#b8c4d0", "#eef3fa"
 SQ = "\u00b2"
 
@@ -43,42 +46,9 @@ SQ = "\u00b2"
 # ---------------------------------------------------------------------------
 # Drawing
 
-def r1(v: float) -> str:
-    return f"{round(v, 1):g}"
-
-
-class Svg:
-    def __init__(self, w: int, h: int):
-        self.w, self.h = w, h
-        self.items: list[str] = []
-
-    def line(self, a, b, width=2, colour=BLACK, dash=False):
-        d = ' stroke-dasharray="6,4"' if dash else ""
-        self.items.append(f'<line x1="{r1(a[0])}" y1="{r1(a[1])}" x2="{r1(b[0])}" '
-                          f'y2="{r1(b[1])}" stroke="{colour}" stroke-width="{width}"{d}/>')
-
-    def text(self, p, s, size=16, anchor="middle", colour=BLACK):
-        self.items.append(f'<text x="{r1(p[0])}" y="{r1(p[1] + size * 0.35)}" {FONT} '
-                          f'font-size="{size}" text-anchor="{anchor}" '
-                          f'fill="{colour}">{s}</text>')
-
-    def polygon(self, pts, fill=FILL, colour=BLACK, width=2, dash=False):
-        p = " ".join(f"{r1(x)},{r1(y)}" for x, y in pts)
-        d = ' stroke-dasharray="8,6"' if dash else ""
-        self.items.append(f'<polygon points="{p}" fill="{fill}" stroke="{colour}" '
-                          f'stroke-width="{width}"{d}/>')
-
-    def rect(self, x, y, w, h, fill, colour=BLACK, width=1):
-        self.items.append(f'<rect x="{r1(x)}" y="{r1(y)}" width="{r1(w)}" '
-                          f'height="{r1(h)}" fill="{fill}" stroke="{colour}" '
-                          f'stroke-width="{width}"/>')
-
-    def render(self) -> str:
-        head = ['<?xml version="1.0" encoding="UTF-8"?>',
-                f'<svg xmlns="http://www.w3.org/2000/svg" version="1.1" '
-                f'width="{self.w}" height="{self.h}" viewBox="0 0 {self.w} {self.h}">',
-                f'<rect x="0" y="0" width="{self.w}" height="{self.h}" fill="#ffffff"/>']
-        return "\n".join(head + self.items + ["</svg>"]) + "\n"
+class Svg(figures.Svg):
+    polygon_fill = FILL
+    polygon_dash = "8,6"
 
 
 def shoelace(pts) -> Fraction:
@@ -188,18 +158,14 @@ def grid_perimeter(rows) -> int:
 # ---------------------------------------------------------------------------
 # Papers
 
-class Builder(Paper):
+class Builder(TopicPaper):
     def __init__(self, key: int, first_id: int, dealer: PositionDealer):
-        super().__init__(key, first_id, seed=key * 4483, dealer=dealer,
+        super().__init__(TOPIC, key, first_id, dealer, seed_factor=4483,
                          instruction=INSTRUCTION)
-        self.figures: dict[str, str] = {}
 
     def draw(self, page: Page, svg: str, alt: str) -> Page:
-        name = f"area-{self.first_id + len(self.pages) - 1}.svg"
-        self.figures[name] = svg
         m = re.search(r'<svg[^>]* width="(\d+)" height="(\d+)"', svg)
-        page.figure = (name, int(m[1]), int(m[2]), alt)
-        return page
+        return self.attach_figure(page, svg, int(m[1]), int(m[2]), alt)
 
 
 def n_(key) -> Blank:
@@ -1123,11 +1089,11 @@ PAPERS = [paper121, paper122, paper123, paper124, paper125]
 
 
 def build() -> dict[str, str]:
-    return build_topic(PAPERS, 2005, SUBJECT, ROOT, FIRST_ID, LAST_ID)[1]
+    return build_topic(TOPIC, PAPERS, SUBJECT, ROOT)[1]
 
 
-def main() -> int:
-    return run_generator(__doc__.splitlines()[0], build, ROOT)
+def main(argv: list[str] | None = None) -> int:
+    return run_generator(__doc__.splitlines()[0], build, ROOT, argv=argv)
 
 
 if __name__ == "__main__":

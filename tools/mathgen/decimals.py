@@ -21,16 +21,18 @@ from decimal import Decimal
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 # paperlib loads the standard fractions module, which fractions.py hides.
+from registry import by_name  # noqa: E402
 from paperlib import (  # noqa: E402
+    TopicPaper,
     run_generator,
     build_topic,
     number_line_svg,
-    Blank, Fraction, Page, Paper, PositionDealer,
+    Blank, Fraction, Page, PositionDealer,
 )
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SUBJECT = os.path.join("assets", "subjects", "2-mathematics")
-FIRST_ID, LAST_ID = 22361, 22520
+TOPIC = by_name("decimals")
 
 NBSP = "\u00a0"
 MINUS = "\u2212"
@@ -204,19 +206,13 @@ def line_reading(svg: str) -> Decimal:
 # ---------------------------------------------------------------------------
 # Papers
 
-class Builder(Paper):
+class Builder(TopicPaper):
     def __init__(self, key_: int, first_id: int, dealer: PositionDealer):
-        super().__init__(key_, first_id, seed=key_ * 6011, dealer=dealer,
+        super().__init__(TOPIC, key_, first_id, dealer, seed_factor=6011,
                          instruction=INSTRUCTION)
 
-        self.figures: dict[str, str] = {}
-
     def draw(self, page: Page, svg: str, w: int, h: int, alt: str) -> None:
-        """Attaches a figure to the page just added, named by its page id."""
-        assert page is self.pages[-1]
-        name = f"decimal-{self.page_id(len(self.pages))}.svg"
-        self.figures[name] = svg
-        page.figure = (name, w, h, alt)
+        self.attach_figure(page, svg, w, h, alt)
 
     def one(self, stem: str, x: Decimal, answer: str = "Ans: ______",
             marks: int = 1) -> Page:
@@ -1045,11 +1041,11 @@ PAPERS = [paper116, paper117, paper118, paper119, paper120]
 
 
 def build() -> dict[str, str]:
-    return build_topic(PAPERS, 2004, SUBJECT, ROOT, FIRST_ID, LAST_ID)[1]
+    return build_topic(TOPIC, PAPERS, SUBJECT, ROOT)[1]
 
 
-def main() -> int:
-    return run_generator(__doc__.splitlines()[0], build, ROOT)
+def main(argv: list[str] | None = None) -> int:
+    return run_generator(__doc__.splitlines()[0], build, ROOT, argv=argv)
 
 
 if __name__ == "__main__":

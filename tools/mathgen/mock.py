@@ -29,10 +29,13 @@ from decimal import Decimal
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+from registry import by_name  # noqa: E402
 from paperlib import (  # noqa: E402
+    TopicPaper,
+    PUPILS,
     assemble_topic, run_generator, evaluate, fmt, words, parse_words,
     factors, is_prime, is_square, round_to, check_rounded, form_note, show,
-    Blank, Fraction, Page, Paper, PositionDealer, CHOICE_NOTE, MINUS, TIMES, DIVIDE,
+    Blank, Fraction, Page, PositionDealer, CHOICE_NOTE, MINUS, TIMES, DIVIDE,
 )
 from cube_nets import HEXOMINOES, folds_to_cube  # noqa: E402
 import angles as AN  # noqa: E402
@@ -51,7 +54,8 @@ IDS = {
     134: list(range(28014, 28071)),
     135: list(range(28071, 28128)),
 }
-FIRST_ID, LAST_ID = 22842, 28127
+TOPIC = by_name("mock")
+FIRST_ID, LAST_ID = TOPIC.first_id, TOPIC.last_id
 
 NBSP = "\u00a0"
 SQ, CU = "\u00b2", "\u00b3"
@@ -69,14 +73,7 @@ NO_DEG = "Write the number only, without °."
 DEC = "Give your answer as a decimal."
 FRAC, MIXED, IMPROPER = form_note("F"), form_note("X"), form_note("I")
 
-NAMES = [("Amira", "she"), ("Leo", "he"), ("Priya", "she"), ("Jack", "he"),
-         ("Sophie", "she"), ("Oliver", "he"), ("Zara", "she"), ("Kwame", "he"),
-         ("Ellie", "she"), ("Harry", "he"), ("Ruby", "she"), ("Yusuf", "he"),
-         ("Chloe", "she"), ("Ethan", "he"), ("Isla", "she"), ("Noah", "he"),
-         ("Freya", "she"), ("Arjun", "he"), ("Grace", "she"), ("Callum", "he"),
-         ("Maya", "she"), ("Tomasz", "he"), ("Hana", "she"), ("Finn", "he"),
-         ("Layla", "she"), ("Samir", "he"), ("Erin", "she"), ("Dev", "he"),
-         ("Niamh", "she"), ("Reuben", "he"), ("Aisha", "she"), ("Owen", "he")]
+NAMES = PUPILS
 
 FONT = 'font-family="DejaVu Sans"'
 BLACK, BLUE, RED, GREY = "#000000", "#1d4f91", "#c00000", "#b8c4d0"
@@ -285,24 +282,14 @@ def mirror_grid_svg(cells: set, nx: int, ny: int, axis: str, at: int, cell=28) -
 # ---------------------------------------------------------------------------
 # The paper
 
-class Builder(Paper):
+class Builder(TopicPaper):
     def __init__(self, key: int, dealer: PositionDealer):
-        super().__init__(key, IDS[key][0], seed=key * 7727, dealer=dealer,
-                         instruction=INSTRUCTION, ids=IDS[key])
+        super().__init__(TOPIC, key, IDS[key][0], dealer, seed_factor=7727,
+                         instruction=INSTRUCTION, names=NAMES, ids=IDS[key])
         self.level = key - 131
-        self.figures: dict[str, str] = {}
-        self.names = list(NAMES)
-        self.rng.shuffle(self.names)
-
-    def name(self) -> tuple[str, str]:
-        return self.names.pop()
 
     def draw(self, page: Page, svg: str, alt: str) -> Page:
-        name = f"mock-{self.page_id(len(self.pages))}.svg"
-        self.figures[name] = svg
-        w, h = svg_size(svg)
-        page.figure = (name, w, h, alt)
-        return page
+        return self.attach_figure(page, svg, *svg_size(svg), alt)
 
     def one(self, stem: str, key: Blank, answer: str = "Ans: ______") -> Page:
         return self.single(stem, key.key, answer, key.type, key.marks)
@@ -1551,7 +1538,7 @@ def build() -> dict[str, str]:
     check_nets()
     for shape, (pts, expected) in SHAPES.items():
         assert lines_of_symmetry(pts) == expected, shape
-    dealer = PositionDealer(seed=2007)
+    dealer = PositionDealer(seed=TOPIC.seed)
     papers = [make_paper(k, dealer) for k in PAPERS]
     assert [p.ids for p in papers] == [IDS[k] for k in PAPERS]
     files, _ = assemble_topic(papers, SUBJECT, os.path.join(ROOT, SUBJECT),
@@ -1559,8 +1546,8 @@ def build() -> dict[str, str]:
     return files
 
 
-def main() -> int:
-    return run_generator(__doc__.splitlines()[0], build, ROOT)
+def main(argv: list[str] | None = None) -> int:
+    return run_generator(__doc__.splitlines()[0], build, ROOT, argv=argv)
 
 
 if __name__ == "__main__":

@@ -15,15 +15,18 @@ import re
 import sys
 from dataclasses import dataclass, field
 
-# The Fractions generator in this folder is named fractions.py and would hide
-# the standard module of that name, so this folder is left out while it loads.
-_HERE = os.path.dirname(os.path.abspath(__file__))
-_SAVED_PATH = sys.path[:]
-sys.path[:] = [p for p in sys.path if os.path.abspath(p or os.curdir) != _HERE]
-try:
-    from fractions import Fraction
-finally:
-    sys.path[:] = _SAVED_PATH
+from fractions import Fraction
+
+# (name, pronoun) pairs in the order papers deal them out; a topic that needs fewer
+# takes the first so many, which keeps its papers as they were.
+PUPILS = [("Amira", "she"), ("Leo", "he"), ("Priya", "she"), ("Jack", "he"),
+          ("Sophie", "she"), ("Oliver", "he"), ("Zara", "she"), ("Kwame", "he"),
+          ("Ellie", "she"), ("Harry", "he"), ("Ruby", "she"), ("Yusuf", "he"),
+          ("Chloe", "she"), ("Ethan", "he"), ("Isla", "she"), ("Noah", "he"),
+          ("Freya", "she"), ("Arjun", "he"), ("Grace", "she"), ("Callum", "he"),
+          ("Maya", "she"), ("Tomasz", "he"), ("Hana", "she"), ("Finn", "he"),
+          ("Layla", "she"), ("Samir", "he"), ("Erin", "she"), ("Dev", "he"),
+          ("Niamh", "she"), ("Reuben", "he"), ("Aisha", "she"), ("Owen", "he")]
 
 # ---------------------------------------------------------------------------
 # Numbers as pupils see them
@@ -475,6 +478,35 @@ def number_line_svg(start: int, step: int, count: int, target_index: int,
 # ---------------------------------------------------------------------------
 # Writing and checking
 
+class TopicPaper(Paper):
+    """The page builder every topic's papers start from: a paper seeded by its key, the
+    topic's instruction, pupils' names dealt without repeats, and figures named after the
+    topic's prefix and the page id."""
+
+    def __init__(self, topic, key: int, first_id: int, dealer: PositionDealer, *,
+                 seed_factor: int, instruction: str, names=None,
+                 ids: list[int] | None = None):
+        super().__init__(key, first_id, seed=key * seed_factor, dealer=dealer,
+                         instruction=instruction, ids=ids)
+        self.figure_prefix = topic.figure_prefix
+        self.figures: dict[str, str] = {}
+        # A topic without names must not shuffle: that would move every later number.
+        if names is not None:
+            self.names = list(names)
+            self.rng.shuffle(self.names)
+
+    def name(self):
+        return self.names.pop()
+
+    def attach_figure(self, page: Page, svg: str, w: int, h: int, alt: str) -> Page:
+        """Attaches a figure to the page just added, named by its page id."""
+        assert page is self.pages[-1] and self.figure_prefix
+        name = f"{self.figure_prefix}{self.page_id(len(self.pages))}.svg"
+        self.figures[name] = svg
+        page.figure = (name, w, h, alt)
+        return page
+
+
 def papers_in_sequence(makers: list, dealer: PositionDealer, first_id: int) -> list:
     """A topic's papers made in order, each starting at the id after the last page of the one
     before, all sharing one multiple-choice dealer."""
@@ -486,13 +518,14 @@ def papers_in_sequence(makers: list, dealer: PositionDealer, first_id: int) -> l
     return papers
 
 
-def build_topic(makers: list, dealer_seed: int, subject: str, root: str, first_id: int,
-                last_id: int) -> tuple[list, dict[str, str], dict[int, list]]:
-    """A whole topic: its papers made in sequence with one shared dealer, then assembled and
-    checked. Returns the papers, their files and every page's blanks by id."""
-    papers = papers_in_sequence(makers, PositionDealer(seed=dealer_seed), first_id)
-    files, by_id = assemble_topic(papers, subject, os.path.join(root, subject), first_id,
-                                  last_id)
+def build_topic(topic, makers: list, subject: str,
+                root: str) -> tuple[list, dict[str, str], dict[int, list]]:
+    """A whole topic: its papers made in sequence with one dealer seeded from the registry,
+    then assembled and checked against the topic's id range. Returns the papers, their
+    files and every page's blanks by id."""
+    papers = papers_in_sequence(makers, PositionDealer(seed=topic.seed), topic.first_id)
+    files, by_id = assemble_topic(papers, subject, os.path.join(root, subject),
+                                  topic.first_id, topic.last_id)
     return papers, files, by_id
 
 
@@ -541,7 +574,8 @@ def paper_summary(files: dict[str, str]) -> str:
     return "\n".join(out)
 
 
-def run_generator(description: str, build, root: str, summary=paper_summary) -> int:
+def run_generator(description: str, build, root: str, summary=paper_summary,
+                  argv: list[str] | None = None) -> int:
     """The command line every topic generator shares: write the papers, or with --check
     regenerate them into a temporary folder and report any committed file that differs."""
     import argparse
@@ -550,7 +584,7 @@ def run_generator(description: str, build, root: str, summary=paper_summary) -> 
     ap.add_argument("--check", action="store_true",
                     help="regenerate into a temporary folder and compare")
     ap.add_argument("--root", default=root, help="repository root to write into")
-    args = ap.parse_args()
+    args = ap.parse_args(argv)
     files = build()
     if args.check:
         with tempfile.TemporaryDirectory() as tmp:

@@ -36,10 +36,15 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+import figures  # noqa: E402
+from figures import r1  # noqa: E402
+from registry import by_name  # noqa: E402
 from paperlib import (  # noqa: E402
+    PUPILS,
+    TopicPaper,
     build_topic,
     run_generator,
-    Blank, Fraction, Page, Paper, PositionDealer, CHOICE_NOTE, fmt,
+    Blank, Fraction, Page, PositionDealer, CHOICE_NOTE, fmt,
 )
 from cube_nets import (  # noqa: E402
     CUBE_NETS, HEXOMINOES, fold, normal_form, opposite_cell,
@@ -50,78 +55,27 @@ NOT_NETS = [s for s in HEXOMINOES if s not in CUBE_NETS]
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SUBJECT = os.path.join("assets", "subjects", "2-mathematics")
-FIRST_ID, LAST_ID = 22681, 22841
+TOPIC = by_name("solids")
 
 INSTRUCTION = ("In the answer sheet, write every answer as a number only, with no "
                "units (for 24 cm³, write 24), unless the question asks for a letter. "
                "For a multiple-choice question, write the number of the correct "
                "option (1, 2, 3 or 4).")
 
-FONT = 'font-family="DejaVu Sans"'
 BLACK, BLUE, RED, GREY = "#000000", "#1d4f91", "#c00000", "#b8c4d0"
 FILL, SHADE, WATER = "#eef3fa", "#7aa6d8", "#a9cdee"
 CUBE = "\u00b3"
 LETTER = "Write the letter only."
 
-NAMES = ["Amira", "Leo", "Priya", "Jack", "Sophie", "Oliver", "Zara", "Kwame",
-         "Ellie", "Harry", "Ruby", "Yusuf", "Chloe", "Ethan", "Isla", "Noah",
-         "Freya", "Arjun", "Maya", "Tom"]
+NAMES = [name for name, _ in PUPILS[:18]] + ["Maya", "Tom"]
 
 
 # ---------------------------------------------------------------------------
 # Drawing
 
-def r1(v: float) -> str:
-    v = round(v, 1)
-    return f"{0.0 if v == 0 else v:g}"
-
-
-class Svg:
-    def __init__(self, w: int, h: int):
-        self.w, self.h = w, h
-        self.items: list[str] = []
-
-    def line(self, a, b, width=2, colour=BLACK, dash=False):
-        d = ' stroke-dasharray="6,4"' if dash else ""
-        self.items.append(f'<line x1="{r1(a[0])}" y1="{r1(a[1])}" x2="{r1(b[0])}" '
-                          f'y2="{r1(b[1])}" stroke="{colour}" stroke-width="{width}"{d}/>')
-
-    def text(self, p, s, size=16, anchor="middle", colour=BLACK, bold=False):
-        b = ' font-weight="bold"' if bold else ""
-        self.items.append(f'<text x="{r1(p[0])}" y="{r1(p[1] + size * 0.35)}" {FONT} '
-                          f'font-size="{size}" text-anchor="{anchor}" '
-                          f'fill="{colour}"{b}>{s}</text>')
-
-    def polygon(self, pts, fill=FILL, colour=BLACK, width=2, dash=False):
-        p = " ".join(f"{r1(x)},{r1(y)}" for x, y in pts)
-        d = ' stroke-dasharray="6,4"' if dash else ""
-        self.items.append(f'<polygon points="{p}" fill="{fill}" stroke="{colour}" '
-                          f'stroke-width="{width}" stroke-linejoin="round"{d}/>')
-
-    def rect(self, x, y, w, h, fill, colour=BLACK, width=1):
-        self.items.append(f'<rect x="{r1(x)}" y="{r1(y)}" width="{r1(w)}" '
-                          f'height="{r1(h)}" fill="{fill}" stroke="{colour}" '
-                          f'stroke-width="{width}"/>')
-
-    def path(self, d, colour=BLACK, width=2, fill="none", dash=False):
-        da = ' stroke-dasharray="6,4"' if dash else ""
-        self.items.append(f'<path d="{d}" fill="{fill}" stroke="{colour}" '
-                          f'stroke-width="{width}"{da}/>')
-
-    def ellipse(self, c, rx, ry, fill="none", colour=BLACK, width=2):
-        self.items.append(f'<ellipse cx="{r1(c[0])}" cy="{r1(c[1])}" rx="{r1(rx)}" '
-                          f'ry="{r1(ry)}" fill="{fill}" stroke="{colour}" '
-                          f'stroke-width="{width}"/>')
-
-    def circle(self, c, r, fill=FILL, colour=BLACK, width=2):
-        self.ellipse(c, r, r, fill, colour, width)
-
-    def render(self) -> str:
-        head = ['<?xml version="1.0" encoding="UTF-8"?>',
-                f'<svg xmlns="http://www.w3.org/2000/svg" version="1.1" '
-                f'width="{self.w}" height="{self.h}" viewBox="0 0 {self.w} {self.h}">',
-                f'<rect x="0" y="0" width="{self.w}" height="{self.h}" fill="#ffffff"/>']
-        return "\n".join(head + self.items + ["</svg>"]) + "\n"
+class Svg(figures.Svg):
+    polygon_fill = FILL
+    round_joins = True
 
 
 def fit(points, w, h, margin=40, scale=None):
@@ -694,23 +648,14 @@ def hidden_cubes(cubes) -> int:
 # ---------------------------------------------------------------------------
 # Papers
 
-class Builder(Paper):
+class Builder(TopicPaper):
     def __init__(self, key: int, first_id: int, dealer: PositionDealer):
-        super().__init__(key, first_id, seed=key * 5273, dealer=dealer,
-                         instruction=INSTRUCTION)
-        self.figures: dict[str, str] = {}
-        self.names = list(NAMES)
-        self.rng.shuffle(self.names)
-
-    def name(self) -> str:
-        return self.names.pop()
+        super().__init__(TOPIC, key, first_id, dealer, seed_factor=5273,
+                         instruction=INSTRUCTION, names=NAMES)
 
     def draw(self, page: Page, svg: str, alt: str) -> Page:
-        name = f"solid-{self.first_id + len(self.pages) - 1}.svg"
-        self.figures[name] = svg
         m = re.search(r'<svg[^>]* width="(\d+)" height="(\d+)"', svg)
-        page.figure = (name, int(m[1]), int(m[2]), alt)
-        return page
+        return self.attach_figure(page, svg, int(m[1]), int(m[2]), alt)
 
     def fixed_choice(self, stem: str, options: list[str], pos: int) -> Page:
         """Options in a fixed order (A to D in a picture): the picture is
@@ -1820,11 +1765,11 @@ PAPERS = [paper126, paper127, paper128, paper129, paper130]
 
 
 def build() -> dict[str, str]:
-    return build_topic(PAPERS, 2006, SUBJECT, ROOT, FIRST_ID, LAST_ID)[1]
+    return build_topic(TOPIC, PAPERS, SUBJECT, ROOT)[1]
 
 
-def main() -> int:
-    return run_generator(__doc__.splitlines()[0], build, ROOT)
+def main(argv: list[str] | None = None) -> int:
+    return run_generator(__doc__.splitlines()[0], build, ROOT, argv=argv)
 
 
 if __name__ == "__main__":

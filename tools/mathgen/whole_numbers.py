@@ -17,29 +17,30 @@ from itertools import permutations
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+from registry import by_name  # noqa: E402
 from paperlib import (  # noqa: E402
+    PUPILS,
+    TopicPaper,
     assemble_topic,
     run_generator,
-    Blank, DIVIDE, MINUS, TIMES, Paper, PositionDealer, check_expr,
+    Blank, DIVIDE, MINUS, TIMES, PositionDealer, check_expr,
     check_rounded, evaluate, factors, fmt, is_prime, is_square,
     number_line_svg, parse_words, round_to, show, words,
 )
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SUBJECT = os.path.join("assets", "subjects", "2-mathematics")
+TOPIC = by_name("whole_numbers")
+FIRST_ID, LAST_ID = TOPIC.first_id, TOPIC.last_id
 
 PLACES = ["ones", "tens", "hundreds", "thousands", "ten thousands",
           "hundred thousands", "millions"]
 
-# (name, pronoun) pairs; each paper deals them out without repeats.
-NAMES = [("Amira", "she"), ("Leo", "he"), ("Priya", "she"), ("Jack", "he"),
-         ("Sophie", "she"), ("Oliver", "he"), ("Zara", "she"), ("Kwame", "he"),
-         ("Ellie", "she"), ("Harry", "he"), ("Ruby", "she"), ("Yusuf", "he"),
-         ("Chloe", "she"), ("Ethan", "he"), ("Isla", "she"), ("Noah", "he"),
-         ("Freya", "she"), ("Arjun", "he"), ("Grace", "she"), ("Callum", "he"),
-         ("Aisha", "she"), ("Finley", "he"), ("Megan", "she"), ("Tomasz", "he"),
-         ("Niamh", "she"), ("Daniel", "he"), ("Hannah", "she"), ("Rhys", "he"),
-         ("Lily", "she"), ("Owen", "he"), ("Mei", "she"), ("Samuel", "he")]
+# The shared names, then twelve of its own in the order its papers were first dealt.
+NAMES = PUPILS[:20] + [
+    ("Aisha", "she"), ("Finley", "he"), ("Megan", "she"), ("Tomasz", "he"), ("Niamh", "she"),
+    ("Daniel", "he"), ("Hannah", "she"), ("Rhys", "he"), ("Lily", "she"), ("Owen", "he"),
+    ("Mei", "she"), ("Samuel", "he")]
 
 
 # Above the first question of every paper: how to type answers so that a pupil
@@ -49,16 +50,10 @@ INSTRUCTION = ("In the answer sheet, write only the number: no units and no £ o
                "write the number of the correct option (1, 2, 3 or 4).")
 
 
-class Builder(Paper):
+class Builder(TopicPaper):
     def __init__(self, key: int, first_id: int, dealer: PositionDealer):
-        super().__init__(key, first_id, seed=key * 7919, dealer=dealer,
-                         instruction=INSTRUCTION)
-        self.names = list(NAMES)
-        self.rng.shuffle(self.names)
-        self.figures: dict[str, str] = {}
-
-    def name(self) -> tuple[str, str]:
-        return self.names.pop()
+        super().__init__(TOPIC, key, first_id, dealer, seed_factor=7919,
+                         instruction=INSTRUCTION, names=NAMES)
 
 
 def n_(key: int | str) -> Blank:
@@ -1179,22 +1174,22 @@ def paper105(dealer: PositionDealer) -> Builder:
 # ---------------------------------------------------------------------------
 
 PAPERS = [paper101, paper102, paper103, paper104, paper105]
-LAST_ID = 22130
 
 
 def build() -> dict[str, str]:
     """All files of the topic, keyed by path relative to the repository."""
-    dealer = PositionDealer(seed=2001)
+    dealer = PositionDealer(seed=TOPIC.seed)
     papers = [make(dealer) for make in PAPERS]
-    files, by_id = assemble_topic(papers, SUBJECT, os.path.join(ROOT, SUBJECT), 22001, LAST_ID)
+    files, by_id = assemble_topic(papers, SUBJECT, os.path.join(ROOT, SUBJECT), FIRST_ID,
+                                  LAST_ID)
     assert papers[0].last_id == 22030
     # Page 22031 is a fixed point other parts of the product rely on.
     assert [(b.type, b.marks, b.key) for b in by_id[22031]] == [("N", 1, "1500109")]
     return files
 
 
-def main() -> int:
-    return run_generator(__doc__.splitlines()[0], build, ROOT)
+def main(argv: list[str] | None = None) -> int:
+    return run_generator(__doc__.splitlines()[0], build, ROOT, argv=argv)
 
 
 if __name__ == "__main__":

@@ -17,26 +17,25 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-# paperlib loads the standard fractions module, which this file's name hides.
+from registry import by_name  # noqa: E402
 from paperlib import (  # noqa: E402
+    TopicPaper,
+    PUPILS,
     assemble_topic,
     run_generator,
-    Blank, Fraction, Paper, PositionDealer, form_note,
+    Blank, Fraction, PositionDealer, form_note,
 )
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SUBJECT = os.path.join("assets", "subjects", "2-mathematics")
-FIRST_ID, LAST_ID = 22131, 22230
+TOPIC = by_name("fractions")
+FIRST_ID, LAST_ID = TOPIC.first_id, TOPIC.last_id
 
 NBSP = "\u00a0"
 MINUS = "\u2212"
 TIMES = "\u00d7"
 
-NAMES = [("Amira", "she"), ("Leo", "he"), ("Priya", "she"), ("Jack", "he"),
-         ("Sophie", "she"), ("Oliver", "he"), ("Zara", "she"), ("Kwame", "he"),
-         ("Ellie", "she"), ("Harry", "he"), ("Ruby", "she"), ("Yusuf", "he"),
-         ("Chloe", "she"), ("Ethan", "he"), ("Isla", "she"), ("Noah", "he"),
-         ("Freya", "she"), ("Arjun", "he"), ("Grace", "she"), ("Callum", "he")]
+NAMES = PUPILS[:20]
 
 # Above the first question of every paper: how to type each kind of answer
 # so that a pupil who knows it is marked right.
@@ -219,15 +218,10 @@ def in_order(terms: list[str], ascending: bool = True) -> list[str]:
 # ---------------------------------------------------------------------------
 # Papers
 
-class Builder(Paper):
+class Builder(TopicPaper):
     def __init__(self, key: int, first_id: int, dealer: PositionDealer):
-        super().__init__(key, first_id, seed=key * 6007, dealer=dealer,
-                         instruction=INSTRUCTION)
-        self.names = list(NAMES)
-        self.rng.shuffle(self.names)
-
-    def name(self) -> tuple[str, str]:
-        return self.names.pop()
+        super().__init__(TOPIC, key, first_id, dealer, seed_factor=6007,
+                         instruction=INSTRUCTION, names=NAMES)
 
     # -- templates ------------------------------------------------------------
 
@@ -782,7 +776,7 @@ PAPERS = [paper111, paper112, paper113, paper114, paper115]
 
 
 def build() -> dict[str, str]:
-    dealer = PositionDealer(seed=2003)
+    dealer = PositionDealer(seed=TOPIC.seed)
     papers = [make(dealer) for make in PAPERS]
     files, by_id = assemble_topic(papers, SUBJECT, os.path.join(ROOT, SUBJECT), FIRST_ID, LAST_ID)
     # Fixed points other parts of the product rely on.
@@ -793,8 +787,8 @@ def build() -> dict[str, str]:
     return files
 
 
-def main() -> int:
-    return run_generator(__doc__.splitlines()[0], build, ROOT)
+def main(argv: list[str] | None = None) -> int:
+    return run_generator(__doc__.splitlines()[0], build, ROOT, argv=argv)
 
 
 if __name__ == "__main__":
