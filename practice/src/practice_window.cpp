@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPointer>
