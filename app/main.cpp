@@ -13,6 +13,7 @@
 #include "quillory/platform/instance_lock.h"
 #include "quillory/platform/running_copy.h"
 #include "quillory/platform/termination_signals.h"
+#include "quillory/platform/windows1252.h"
 #include "quillory/practice/page_scheme.h"
 #include "quillory/practice/practice_windows.h"
 
@@ -64,8 +65,8 @@ int main(int argc, char** argv) {
   quillory::PracticeWindows practice(skin, services);
   contents.setPracticeOpener([&] {
     const quillory::HomeState& state = contents.state();
-    practice.Open({state.LChose, state.lblCOD.toStdString(), state.TtPapersCon, state.TopicCount,
-                   state.SubH1.toStdString(),
+    practice.Open({state.LChose, quillory::ToWindows1252(state.lblCOD), state.TtPapersCon,
+                   state.TopicCount, quillory::ToWindows1252(state.SubH1),
                    quillory::PaperKey::FromText(state.PaperNum.toStdString()), state.TakeNum});
   });
   contents.setPracticeCloser([&] { practice.CloseAll(); });

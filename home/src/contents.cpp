@@ -11,6 +11,7 @@
 #include "quillory/home/report_page.h"
 #include "quillory/home/startup_notices.h"
 #include "quillory/home/trash_page.h"
+#include "quillory/platform/windows1252.h"
 #include "quillory/results/result_erasing.h"
 #include "quillory/results/result_file_check.h"
 #include "quillory/shell/fonts.h"
@@ -40,7 +41,7 @@ class TabBand : public QWidget {
   }
 };
 
-QString Plain(const std::string& text) { return QString::fromStdString(text); }
+QString Plain(const std::string& text) { return FromWindows1252(text); }
 
 }  // namespace
 

@@ -12,6 +12,7 @@
 #include "quillory/home/report_page.h"
 #include "quillory/home/trash_page.h"
 #include "quillory/platform/browser.h"
+#include "quillory/platform/windows1252.h"
 #include "quillory/results/report.h"
 #include "quillory/results/result_erasing.h"
 #include "quillory/results/result_files.h"
@@ -153,7 +154,7 @@ void Contents::TopicClick(int i) {
   state_.TopicCount = 5 * (i - 1) + 1;
   Body_Home->TopicChoosing(state_.TopicCount, view_.firstScores, view_.secondScores,
                            view_.topicNames);
-  state_.SubH1 = QString::fromStdString(view_.topicNames[static_cast<std::size_t>(i - 1)]);
+  state_.SubH1 = FromWindows1252(view_.topicNames[static_cast<std::size_t>(i - 1)]);
   Body_Home->Topicbuttoncolour(i);
 }
 

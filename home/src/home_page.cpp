@@ -7,6 +7,7 @@
 #include <charconv>
 
 #include "quillory/platform/screen_units.h"
+#include "quillory/platform/windows1252.h"
 #include "quillory/shell/fonts.h"
 
 namespace quillory {
@@ -36,7 +37,7 @@ double ScoreValue(const QString& text) {
 
 QString StoredText(const RecordList& list, int index) {
   return index >= 1 && index <= static_cast<int>(list.size())
-             ? QString::fromLatin1(list[static_cast<std::size_t>(index - 1)])
+             ? FromWindows1252(list[static_cast<std::size_t>(index - 1)])
              : QString();
 }
 
@@ -131,7 +132,7 @@ void HomePage::ShowTopics(const std::array<std::string, 10>& names, int topicCou
   for (int i = 1; i <= 10; ++i) {
     const auto at = static_cast<std::size_t>(i - 1);
     QLabel* topic = topics_[at];
-    topic->setText(QString::fromStdString(names[at]));
+    topic->setText(FromWindows1252(names[at]));
     // A long topic name is set a little smaller rather than cut off.
     QFont font = PageFont(false);
     while (font.pointSizeF() > 6.5 &&
@@ -153,7 +154,7 @@ void HomePage::TopicChoosing(int topicStart, const RecordList& firstScores,
     secondScores_[static_cast<std::size_t>(k)]->setText(StoredText(secondScores, topicStart + k));
   }
   if ((topicStart - 1) % 5 == 0 && topicStart >= 1 && topicStart <= 46) {
-    subH1_->setText(QString::fromStdString(names[static_cast<std::size_t>((topicStart - 1) / 5)]));
+    subH1_->setText(FromWindows1252(names[static_cast<std::size_t>((topicStart - 1) / 5)]));
   }
   LayoutPaperScores();
 }

@@ -11,6 +11,7 @@
 
 #include "quillory/content/subject_catalogue.h"
 #include "quillory/platform/default_printer.h"
+#include "quillory/platform/windows1252.h"
 
 namespace quillory {
 namespace {
@@ -19,22 +20,6 @@ constexpr int kRuleLength = 128;
 constexpr double kMinimumMarginMm = 10;
 const QString kNoPrinter =
     QStringLiteral("No printer is set up on this computer, so your results could not be printed.");
-
-// Marks-file values are Windows-1252 bytes. The five codes that code page leaves undefined map
-// to the matching C1 controls, as Windows does.
-QString FromWindows1252(const std::string& bytes) {
-  static constexpr char16_t kHigh[32] = {
-      0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-      0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-  QString text;
-  text.reserve(static_cast<qsizetype>(bytes.size()));
-  for (char c : bytes) {
-    const auto byte = static_cast<unsigned char>(c);
-    text.append(QChar(byte >= 0x80 && byte < 0xA0 ? kHigh[byte - 0x80] : char16_t{byte}));
-  }
-  return text;
-}
 
 // Value i of a list, numbered from 1; empty when the list is shorter.
 QString Value(const RecordList& list, int i) {
@@ -157,7 +142,7 @@ PrintListing PastResultsListing(const QString& title, const std::array<std::stri
   const int topics = std::clamp(topicCount, 0, static_cast<int>(topicNames.size()));
   for (int t = 1; t <= topics; ++t) {
     listing.resize(listing.size() + 2);
-    listing.push_back({blank, QString::fromStdString(topicNames[static_cast<std::size_t>(t - 1)])});
+    listing.push_back({blank, FromWindows1252(topicNames[static_cast<std::size_t>(t - 1)])});
     listing.push_back({blank, rule});
     listing.push_back({blank, QStringLiteral("Papers"), blank, QStringLiteral("First take"),
                        QStringLiteral("Time taken"), QStringLiteral("Date"), blank,

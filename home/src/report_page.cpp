@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "quillory/platform/screen_units.h"
+#include "quillory/platform/windows1252.h"
 #include "quillory/shell/picture.h"
 #include "quillory/shell/skin.h"
 
@@ -460,14 +461,14 @@ void ReportPage::ShowReport(const ReportFigures& figures) {
   OScore1->setText(QString::fromStdString(figures.firstAverage));
   OScore2->setText(QString::fromStdString(figures.secondAverage));
   PCNum->setText(QString::fromStdString(figures.papersCompleted));
-  WT->setText(QString::fromStdString(figures.weakestTopic));
-  ST->setText(QString::fromStdString(figures.strongestTopic));
+  WT->setText(FromWindows1252(figures.weakestTopic));
+  ST->setText(FromWindows1252(figures.strongestTopic));
   RC3TrendPlot->setValues(figures.trend);
   RC2Topical->update();
 }
 
 void ReportPage::ShowTopicResult(const TopicRow& row, const TopicFigures& topic) {
-  row.name->setText(QString::fromStdString(topic.name));
+  row.name->setText(FromWindows1252(topic.name));
   row.name->setToolTip(row.name->text());
   FitName(row.name);
   // Every row's bars are measured against the first row's backgrounds, which all rows share.

@@ -294,7 +294,7 @@ bool PracticeWindow::Form_Load(const PaperChoice& choice) {
   }
   session_ = std::move(session).value();
   const QString caption = QStringLiteral("%1 - Paper %2")
-                              .arg(QString::fromStdString(choice.topicName))
+                              .arg(FromWindows1252(choice.topicName))
                               .arg(paper().PaperInTopic());
   setWindowTitle(caption);
   Title->setText(caption);

@@ -167,6 +167,16 @@ class PrintingTest : public QObject {
     QCOMPARE(Row(listing, 1, 1).at(4), QString());
   }
 
+  // Topic names come from the content's header in the same code page as the marks.
+  void topicNamesAreReadAsTheirCodePage() {
+    std::array<std::string, 10> topics = kTopics;
+    topics[0] = "Caf\xE9 maths \x96 sums";
+    Marks marks;
+    const PrintListing listing = PastResultsListing(QStringLiteral("T"), topics, 1, marks.fse,
+                                                    marks.ltm, marks.cdd, marks.sse);
+    QCOMPARE(listing.at(kLeadLines + 2).at(1), QStringLiteral("Caf\u00E9 maths \u2013 sums"));
+  }
+
   // Prints to PDF and reads the text back as laid out on the page.
   void printsListingToPdf() {
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));

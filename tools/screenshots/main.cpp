@@ -16,6 +16,7 @@
 #include "quillory/assets/embedded_package.h"
 #include "quillory/content/content_package.h"
 #include "quillory/home/contents.h"
+#include "quillory/platform/windows1252.h"
 #include "quillory/practice/page_scheme.h"
 #include "quillory/practice/page_view.h"
 #include "quillory/practice/practice_windows.h"
@@ -107,8 +108,8 @@ int main(int argc, char** argv) {
   const auto open = [&] {
     if (!Save(&contents, out.filePath(QStringLiteral("home.png")))) status = 1;
     const quillory::HomeState& state = contents.state();
-    window = practice.Open({state.LChose, state.lblCOD.toStdString(), state.TtPapersCon,
-                            state.TopicCount, state.SubH1.toStdString(),
+    window = practice.Open({state.LChose, quillory::ToWindows1252(state.lblCOD), state.TtPapersCon,
+                            state.TopicCount, quillory::ToWindows1252(state.SubH1),
                             quillory::PaperKey::FromText("101"), 1});
     if (window == nullptr) {
       QApplication::exit(1);
