@@ -6,16 +6,14 @@
 #include <csignal>
 
 #include "command_line.h"
+#include "program_windows.h"
 #include "quillory/assets/embedded_package.h"
 #include "quillory/content/content_package.h"
-#include "quillory/home/contents.h"
 #include "quillory/platform/data_folder.h"
 #include "quillory/platform/instance_lock.h"
 #include "quillory/platform/running_copy.h"
 #include "quillory/platform/termination_signals.h"
-#include "quillory/platform/windows1252.h"
 #include "quillory/practice/page_scheme.h"
-#include "quillory/practice/practice_windows.h"
 
 int main(int argc, char** argv) {
   if (const auto status = quillory::HandleCommandLine(argc, argv)) return *status;
@@ -54,22 +52,9 @@ int main(int argc, char** argv) {
   auto package = quillory::ContentPackage::FromBytes(quillory::EmbeddedPackageBytes());
   if (!package) return refuse(QString::fromStdString(package.error().message));
 
-  const std::filesystem::path folder = dataFolder.toStdString();
-  const quillory::Skin skin(QString::fromStdString(quillory::GraphicsFolder(folder).string()));
-  quillory::Contents contents(*package, folder, skin);
-  quillory::PracticeWindow::Services services{};
-  services.package = &*package;
-  services.dataFolder = folder;
-  services.popUpResponse = &contents.state().PopUpResponse;
-  services.refreshHome = [&contents] { contents.RefreshContents(); };
-  quillory::PracticeWindows practice(skin, services);
-  contents.setPracticeOpener([&] {
-    const quillory::HomeState& state = contents.state();
-    practice.Open({state.LChose, quillory::ToWindows1252(state.lblCOD), state.TtPapersCon,
-                   state.TopicCount, quillory::ToWindows1252(state.SubH1),
-                   quillory::PaperKey::FromText(state.PaperNum.toStdString()), state.TakeNum});
-  });
-  contents.setPracticeCloser([&] { practice.CloseAll(); });
+  quillory::ProgramWindows windows(*package, dataFolder.toStdString());
+  quillory::Contents& contents = windows.contents();
+  quillory::PracticeWindows& practice = windows.practice();
   // A logout, `kill` or Ctrl+C ends the program as its Close button does, keeping the answers.
   quillory::TerminationSignals termination;
   QObject::connect(&termination, &quillory::TerminationSignals::terminationRequested, &contents,

@@ -4,6 +4,7 @@
 #include <QWebEnginePage>
 #include <QtTest>
 
+#include "../support/practice_folder.h"
 #include "../support/webengine_test_main.h"
 #include "quillory/assets/embedded_package.h"
 #include "quillory/content/file_io.h"
@@ -88,12 +89,7 @@ class PracticeWindowTest : public QObject {
 
  private slots:
   void init() {
-    for (const auto& entry : std::filesystem::directory_iterator(folder())) {
-      std::filesystem::remove_all(entry.path());
-    }
-    InstallGraphics(package_, folder());
-    const SubjectCatalogue catalogue = *LoadProductHeader(package_, folder());
-    EnsureResultFiles(package_, folder(), catalogue, "test");
+    testing::PrepareDataFolder(package_, folder());
     skin_ = std::make_unique<Skin>(QString::fromStdString(GraphicsFolder(folder()).string()));
     windows_ = std::make_unique<PracticeWindows>(
         *skin_, PracticeWindow::Services{&package_, folder(), &response_, [this] { ++refreshed_; },

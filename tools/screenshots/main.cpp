@@ -13,13 +13,11 @@
 #include <cstdio>
 #include <functional>
 
+#include "program_windows.h"
 #include "quillory/assets/embedded_package.h"
 #include "quillory/content/content_package.h"
-#include "quillory/home/contents.h"
-#include "quillory/platform/windows1252.h"
 #include "quillory/practice/page_scheme.h"
 #include "quillory/practice/page_view.h"
-#include "quillory/practice/practice_windows.h"
 
 namespace {
 
@@ -62,17 +60,12 @@ int main(int argc, char** argv) {
 
   auto package = quillory::ContentPackage::FromBytes(quillory::EmbeddedPackageBytes());
   if (!package) return 1;
-  const std::filesystem::path folder = data.path().toStdString();
-  const quillory::Skin skin(QString::fromStdString(quillory::GraphicsFolder(folder).string()));
-  quillory::Contents contents(*package, folder, skin);
   quillory::PracticeWindow::Services services{};
-  services.package = &*package;
-  services.dataFolder = folder;
-  services.popUpResponse = &contents.state().PopUpResponse;
-  services.refreshHome = [&contents] { contents.RefreshContents(); };
   services.ask = [](const QString&, const QString&, int) { return true; };
   services.animationStep = 1;
-  quillory::PracticeWindows practice(skin, services);
+  quillory::ProgramWindows windows(*package, data.path().toStdString(), services);
+  quillory::Contents& contents = windows.contents();
+  quillory::PracticeWindows& practice = windows.practice();
   if (!contents.Form_Load()) return 1;
   contents.move(0, 0);
   contents.show();
@@ -107,10 +100,9 @@ int main(int argc, char** argv) {
   };
   const auto open = [&] {
     if (!Save(&contents, out.filePath(QStringLiteral("home.png")))) status = 1;
-    const quillory::HomeState& state = contents.state();
-    window = practice.Open({state.LChose, quillory::ToWindows1252(state.lblCOD), state.TtPapersCon,
-                            state.TopicCount, quillory::ToWindows1252(state.SubH1),
-                            quillory::PaperKey::FromText("101"), 1});
+    // Paper 1 of the first topic, through the home window's take button as a pupil opens it.
+    contents.OpenPaperWindow(0, 1);
+    window = practice.current();
     if (window == nullptr) {
       QApplication::exit(1);
       return;
