@@ -227,6 +227,7 @@ class Blank:
     type: str
     marks: int
     key: str
+    explain: str = ""  # the worked answer shown once the paper's practice is over
 
 
 @dataclass
@@ -305,11 +306,11 @@ class Paper:
         return page
 
     def single(self, stem: str, key: int | str, answer: str = "Ans: ______",
-               type_: str = "N", marks: int = 1) -> Page:
+               type_: str = "N", marks: int = 1, why: str = "") -> Page:
         body = [f"<p>{answer}</p>"] if answer else []
         if shows_unit(answer) and not says_number_only(stem):
             stem += " " + NUMBER_ONLY
-        return self.add(Page(stem, body, [Blank(type_, marks, str(key))]))
+        return self.add(Page(stem, body, [Blank(type_, marks, str(key), why)]))
 
     def parts(self, stem: str, parts: list[tuple[str, Blank]]) -> Page:
         assert 2 <= len(parts) <= 5
@@ -320,7 +321,7 @@ class Paper:
         return self.add(Page(stem, body, [b for _, b in parts]))
 
     def choice(self, stem: str, correct: str, distractors: list[str],
-               rng: random.Random, marks: int = 1) -> Page:
+               rng: random.Random, marks: int = 1, why: str = "") -> Page:
         assert len(distractors) == 3
         opts = list(distractors)
         rng.shuffle(opts)
@@ -329,7 +330,7 @@ class Paper:
         assert len(set(opts)) == 4, opts
         for o in opts:
             assert "|" not in o and "<" not in o and ">" not in o and "&" not in o
-        return self.add(Page(stem, [], [Blank("Q", marks, str(pos))], opts,
+        return self.add(Page(stem, [], [Blank("Q", marks, str(pos), why)], opts,
                              after=[f"<p>{CHOICE_NOTE}</p>"]))
 
     # -- output -------------------------------------------------------------
@@ -352,6 +353,10 @@ class Paper:
                     # A single word, so that there is only one way to write it.
                     assert re.fullmatch(r"[A-Za-z]+", b.key), (where, b.key)
                 assert ">" not in b.key and "\n" not in b.key, where
+                if b.explain:
+                    assert len(b.explain) <= 300, (where, len(b.explain))
+                    assert ">" not in b.explain and "\n" not in b.explain, where
+                    b.explain.encode("cp1252")
                 if b.type == "N":
                     # A whole number, or a decimal written plainly (0.35, 12.7).
                     assert re.fullmatch(r"(?:[1-9]\d*|0)(?:\.\d*[1-9])?", b.key), (where, b.key)
@@ -396,6 +401,8 @@ class Paper:
             for b in p.blanks:
                 key = "{space}" if b.key == " " else ("{empty}" if b.key == "" else b.key)
                 lines.append(f"@blank {b.type} {b.marks} {key}")
+                if b.explain:
+                    lines.append(f"@explain {b.explain}")
             if n == 1:
                 lines.append(f'<p class="instr">{self.instruction}</p>')
             lines.append(f'<p class="q"><b>{n}.</b> {p.stem}</p>')
