@@ -74,6 +74,14 @@ Result<PaperTables> LoadPaperTables(const ContentPackage& package,
       paper.marks.size() != paper.answerKeys.size()) {
     return Error{0, "The answers of paper " + paperKey + " do not line up; it cannot be opened."};
   }
+  if (package.Member(SubjectTableId(subject, SubjectTable::Explanations))) {
+    auto explanations = WithTable<RecordList>(
+        package, dataFolder, SubjectTableId(subject, SubjectTable::Explanations),
+        [&](Path path) { return ReadJoinedLists(path, paper.questionIds); });
+    if (explanations && explanations->size() == paper.answerKeys.size()) {
+      paper.explanations = std::move(explanations).value();
+    }
+  }
   return paper;
 }
 

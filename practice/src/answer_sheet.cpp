@@ -1,7 +1,10 @@
 #include "quillory/practice/answer_sheet.h"
 
+#include <QEvent>
+#include <QScrollBar>
 #include <QTimer>
 #include <QValidator>
+#include <algorithm>
 
 #include "quillory/marking/answer_check.h"
 #include "quillory/platform/screen_units.h"
@@ -124,6 +127,7 @@ AnswerSheet::AnswerSheet(QWidget* parent, const Skin& skin) : QWidget(parent), s
   note->setAutoFillBackground(true);
   note->setAttribute(Qt::WA_TransparentForMouseEvents);
   note->hide();
+  BuildWorkedAnswerPanel();
   auto* noteTime = new QTimer(this);
   noteTime->setSingleShot(true);
   noteTime->setInterval(4000);
@@ -135,6 +139,86 @@ AnswerSheet::AnswerSheet(QWidget* parent, const Skin& skin) : QWidget(parent), s
     note->raise();
     noteTime->start();
   });
+}
+
+void AnswerSheet::BuildWorkedAnswerPanel() {
+  worked_ = new QScrollArea(this);
+  worked_->setObjectName(QStringLiteral("WorkedAnswer"));
+  worked_->setAccessibleName(QStringLiteral("Worked answer"));
+  worked_->setFrameShape(QFrame::Box);
+  worked_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  worked_->setWidgetResizable(true);
+  worked_->setFocusPolicy(Qt::NoFocus);
+  // The skin's own colours, whatever the desktop's theme.
+  QPalette panel = worked_->palette();
+  panel.setColor(QPalette::Window, QColor(255, 255, 232));
+  panel.setColor(QPalette::Base, QColor(255, 255, 232));
+  panel.setColor(QPalette::WindowText, Qt::black);
+  panel.setColor(QPalette::Text, Qt::black);
+  worked_->setPalette(panel);
+  worked_->viewport()->setAutoFillBackground(true);
+  workedText_ = new QLabel;
+  workedText_->setObjectName(QStringLiteral("WorkedAnswerText"));
+  workedText_->setWordWrap(true);
+  workedText_->setTextFormat(Qt::RichText);
+  workedText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  workedText_->setFont(WindowFont(9));
+  workedText_->setPalette(panel);
+  workedText_->setMargin(4);
+  worked_->setWidget(workedText_);
+  worked_->hide();
+  for (int n = 1; n <= kSlots; ++n) {
+    const AnswerSlot& s = slots_[static_cast<std::size_t>(n - 1)];
+    for (QObject* part : {static_cast<QObject*>(s.frame), static_cast<QObject*>(s.answer),
+                          static_cast<QObject*>(s.model), static_cast<QObject*>(s.label)}) {
+      part->setProperty("quilloryAnswerSlot", n);
+      part->installEventFilter(this);
+    }
+  }
+}
+
+bool AnswerSheet::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonPress) {
+    const QVariant n = watched->property("quilloryAnswerSlot");
+    if (n.isValid()) ShowWorkedAnswer(n.toInt());
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void AnswerSheet::ShowWorkedAnswer(int n) {
+  if (pageExplanations_.isEmpty() || n < 1 || n > pageExplanations_.size()) return;
+  const QString text = pageExplanations_[n - 1].toHtmlEscaped();
+  const QString heading = pageExplanations_.size() >= 2
+                              ? QStringLiteral("Worked answer (%1)").arg(QChar('a' + n - 1))
+                              : QStringLiteral("Worked answer");
+  workedText_->setText(QStringLiteral("<b>%1</b><br>%2").arg(heading, text));
+  worked_->verticalScrollBar()->setValue(0);
+}
+
+void AnswerSheet::PlaceWorkedAnswerPanel() {
+  if (worked_ == nullptr) return;
+  if (pageExplanations_.isEmpty() || slotsShown_ < 1) {
+    worked_->hide();
+    return;
+  }
+  const ScreenUnits u = ScreenUnits::ForWidget(this);
+  const AnswerSlot& last = slots_[static_cast<std::size_t>(slotsShown_ - 1)];
+  const int top = last.frame->y() + last.frame->height() + u.y(105);
+  const int bottom = (instruction_->isVisible() ? instruction_->y() : height()) - u.y(60);
+  const int lineHeight = workedText_->fontMetrics().lineSpacing();
+  // Too little room below the slots: better no panel than one over an answer box.
+  if (bottom - top < 3 * lineHeight) {
+    worked_->hide();
+    return;
+  }
+  worked_->setGeometry(u.x(60), top, u.x(kFrameWidth), std::min(bottom - top, 12 * lineHeight));
+  worked_->show();
+  worked_->raise();
+}
+
+void AnswerSheet::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  PlaceWorkedAnswerPanel();
 }
 
 void AnswerSheet::DrawBorders() {
@@ -176,6 +260,19 @@ void AnswerSheet::SetUpAnswerSheet(const OpenPaper& paper, int page) {
     if (RedrawsFirstBorder()) drawborder(first.answer, first.frame, 0);
   }
   for (int k = 2; k <= count; ++k) FillAnswerSlot(paper, k, offset + k);
+
+  pageExplanations_.clear();
+  if (paper.PracticeOver()) {
+    for (int k = 1; k <= count; ++k) {
+      pageExplanations_.push_back(FromWindows1252(paper.Explanation(offset + k)));
+    }
+    // A package without worked answers shows no empty panel.
+    if (std::all_of(pageExplanations_.begin(), pageExplanations_.end(),
+                    [](const QString& text) { return text.trimmed().isEmpty(); })) {
+      pageExplanations_.clear();
+    }
+  }
+  ShowWorkedAnswer(1);
 }
 
 void AnswerSheet::FillAnswerSlot(const OpenPaper& paper, int n, int blank) {
@@ -199,6 +296,8 @@ void AnswerSheet::ArrangeAnswerSlots(const OpenPaper& paper, int page) {
     s.frame->setVisible(count >= k);
   }
   slots_[0].label->setVisible(count >= 2);
+  slotsShown_ = std::min(count, kSlots);
+  PlaceWorkedAnswerPanel();
 }
 
 RecordList AnswerSheet::PageAnswers(const OpenPaper& paper, int page) const {

@@ -32,6 +32,9 @@ std::map<std::uint16_t, std::string> Members() {
       "#12001#>Q\r\n#12002#>T>M>T\r\n#12003#>N>N\r\n#12301#>T>T>T>T>T>T>T>T>T>T\r\n");
   m[30015] = SamplePackage::Table(
       "#12001#>1\r\n#12002#>1>1>1\r\n#12003#>1>1\r\n#12301#>1>1>1>1>1>1>1>1>1>1\r\n");
+  m[30016] = SamplePackage::Table(
+      "#12001#>Two is right.\r\n#12002#>A cat.>PQ or QP.>A dog.\r\n#12003#>3 + 4 = 7>4 \xD7 2 = "
+      "8\r\n#12301#>a>b>c>d>e>f>g>h>i>j\r\n");
   return m;
 }
 
@@ -275,6 +278,54 @@ TEST_F(PracticeSessionTest, TheSecondAttemptCarriesRightAnswersOver) {
   EXPECT_EQ(Line("marks1QP.txt", "FSE"), "#FSE#>66.7>");
   EXPECT_EQ(Line("second1QP.txt", "101"), "#101#>2>cat>qp>dog>7>9");
   EXPECT_EQ(folder_.Read("trend1QP.txt"), "#TRD#>66.7\r\n");
+}
+
+// Worked answers would turn the retry into copying, so they wait until no try is left.
+TEST_F(PracticeSessionTest, WorkedAnswersWaitUntilThePracticeIsOver) {
+  EXPECT_FALSE(Open().paper().PracticeOver());
+  EXPECT_EQ(Open().paper().Explanation(1), "");
+  MarkFirstAttempt({{"2"}, {"cat", "qp", "cow"}, {"7", ""}});
+  EXPECT_FALSE(Open().paper().PracticeOver()) << "a retry is still offered";
+  EXPECT_EQ(Open().paper().Explanation(6), "");
+  PracticeSession second = Open(2);
+  EXPECT_EQ(second.paper().Explanation(6), "");
+  ASSERT_TRUE(second.MarkingQuestion({"2"}).ok());
+  ASSERT_TRUE(second.Mark(kOpenedAt + 30, kToday).ok());
+  EXPECT_TRUE(second.paper().PracticeOver());
+  EXPECT_EQ(second.paper().Explanation(6), "4 \xD7 2 = 8");
+  EXPECT_EQ(second.paper().Explanation(7), "");
+  // Both attempts reopen with them.
+  EXPECT_EQ(Open(2).paper().Explanation(3), "PQ or QP.");
+  EXPECT_EQ(Open(1).paper().Explanation(1), "Two is right.");
+}
+
+TEST_F(PracticeSessionTest, AFullScoreOffersNoRetryAndShowsTheWorkedAnswersAtOnce) {
+  PracticeSession session = Open();
+  ASSERT_TRUE(session.GoToPage(2, {"2"}).ok());
+  ASSERT_TRUE(session.GoToPage(3, {"cat", "QP", "dog"}).ok());
+  ASSERT_TRUE(session.MarkingQuestion({"7", "8"}).ok());
+  ASSERT_TRUE(session.Mark(kOpenedAt + 30, kToday).ok());
+  EXPECT_EQ(session.paper().score, "100");
+  EXPECT_EQ(session.paper().Explanation(2), "A cat.");
+  EXPECT_EQ(Open().paper().Explanation(5), "3 + 4 = 7");
+}
+
+TEST_F(PracticeSessionTest, APackageWithoutWorkedAnswersStillOpensAndShowsNone) {
+  for (const char* table : {"", "#12001#>only one\r\n#12002#>a\r\n"}) {
+    auto members = Members();
+    if (*table == 0) {
+      members.erase(30016);
+    } else {
+      members[30016] = SamplePackage::Table(table);  // does not line up with the keys
+    }
+    SamplePackage package(members);
+    TempFolder folder;
+    EnsureResultFiles(*package, folder.path(), *LoadProductHeader(*package, folder.path()), "test");
+    auto session = PracticeSession::Open(
+        *package, folder.path(), {1, "QP", 2, 1, "Grammar", PaperKey::AtIndex(1), 1}, kOpenedAt);
+    ASSERT_TRUE(session.ok()) << session.error().message;
+    EXPECT_TRUE(session->paper().explanations.empty()) << table;
+  }
 }
 
 TEST_F(PracticeSessionTest, AWrongGroupAnswerExpectsTheFirstAlternative) {

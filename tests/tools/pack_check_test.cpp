@@ -99,6 +99,13 @@ INSTANTIATE_TEST_SUITE_P(
         Fault{"TableId", "@page 12003", "@page 30013", "not a table's id"},
         Fault{"TooBigId", "@page 12003", "@page 40000", "up to 32767"},
         Fault{"OutOfOrder", "@page 12003", "@page 12000", "in the tables' order"},
+        Fault{"ExplanationAwayFromItsBlank", "@blank T 2 melting\n",
+              "@blank T 2 melting\n<p>Ice.</p>\n@explain Ice melts.\n",
+              "@explain must stand on the line after its own @blank"},
+        Fault{"ExplanationOutsideTheCodePage", "@blank T 2 melting\n",
+              "@blank T 2 melting\n@explain Ice \u2192 water.\n", "cannot be stored"},
+        Fault{"ExplanationWithTheSeparator", "@blank T 2 melting\n",
+              "@blank T 2 melting\n@explain 5 > 3.\n", "may not hold \">\""},
         Fault{"TooManyOnAPage", "@blank T 2 melting\n",
               "@blank T 2 melting\n" +
                   [] {

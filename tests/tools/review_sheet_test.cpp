@@ -16,11 +16,13 @@ const char* kFigurePaper =
     "@paper 101\n"
     "@page 12001\n"
     "@blank G 1 ;Sand;Wood\n"
+    "@explain Sand and wood keep their shape & size.\n"
     "@blank G 1 {space}\n"
     "<p class=\"q\"><b>1.</b> Look at the jar. Name two solids.</p>\n"
     "@figure jar.svg 120 80 A jar\n"
     "@page 12002\n"
     "@blank F 2 29/36\n"
+    "@explain 1 - 7/36 = 29/36.\n"
     "@blank X 1 2 3/4\n"
     "<p class=\"q\"><b>2.</b> What fraction is left? Give your answer in its simplest form.</p>\n";
 
@@ -75,6 +77,12 @@ TEST_F(ReviewSheetTest, HtmlSheetShowsEveryPageWithItsPictureAndKeys) {
   EXPECT_NE(html.find("<td>2</td><td>G</td><td>1</td><td><b>&#9251;</b>"), std::string::npos);
   EXPECT_NE(html.find("<td>3</td><td>F</td><td>2</td><td><b>29/36</b>"), std::string::npos);
   EXPECT_NE(html.find("<td>4</td><td>X</td><td>1</td><td><b>2 3/4</b>"), std::string::npos);
+  // Each key carries its worked answer; a blank without one stands out for the proofreader.
+  EXPECT_NE(html.find("<b>;Sand;Wood</b><br><i>Sand and wood keep their shape &amp; size.</i>"),
+            std::string::npos);
+  EXPECT_NE(html.find("<b>29/36</b><br><i>1 - 7/36 = 29/36.</i>"), std::string::npos);
+  EXPECT_NE(html.find("<b>2 3/4</b><br><span class=problem>(no explanation)</span>"),
+            std::string::npos);
 }
 
 TEST_F(ReviewSheetTest, PdfSheetCarriesTheSameTextAndThePicture) {
@@ -86,8 +94,9 @@ TEST_F(ReviewSheetTest, PdfSheetCarriesTheSameTextAndThePicture) {
   EXPECT_NE(pdf->find("/Subtype /Image"), std::string::npos);
   const std::string text = PdfText(*pdf, folder_);
   if (text.empty()) GTEST_SKIP() << "pdftotext is not installed";
-  for (const char* expected : {"Subject 1, paper 101", "Question page 12001", "Look at the jar",
-                               ";Sand;Wood", "Question page 12002", "29/36"}) {
+  for (const char* expected :
+       {"Subject 1, paper 101", "Question page 12001", "Look at the jar", ";Sand;Wood",
+        "keep their shape", "Question page 12002", "29/36", "1 - 7/36"}) {
     EXPECT_NE(text.find(expected), std::string::npos) << expected << " not in:\n" << text;
   }
 }

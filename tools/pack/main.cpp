@@ -60,7 +60,9 @@ int Check(const std::filesystem::path& path) {
     std::cerr << loaded.package.error().message << '\n';
     return 1;
   }
-  const auto problems = pack::CheckPackage(*loaded.package);
+  std::vector<std::string> figures;
+  const auto problems = pack::CheckPackage(*loaded.package, &figures);
+  for (const auto& figure : figures) std::cout << figure << '\n';
   if (Report(problems) != 0) {
     std::cerr << problems.size() << " problem(s) found.\n";
     return 1;

@@ -11,6 +11,7 @@
 #include "quillory/content/paper_tables.h"
 #include "quillory/content/record_file.h"
 #include "quillory/content/subject_catalogue.h"
+#include "windows1252_text.h"
 
 namespace quillory::pack {
 namespace {
@@ -61,6 +62,27 @@ std::string HeaderBytes(const std::string& source) {
 std::string Join(const std::vector<BlankSource>& blanks, std::string BlankSource::*field) {
   std::string line;
   for (const auto& blank : blanks) line += ">" + blank.*field;
+  return line;
+}
+
+// The explanations of a page as the table holds them: one Windows-1252 value per blank. A text
+// that the table cannot carry is named and left empty, so the check reports the blank too.
+std::string ExplanationValues(const PaperSource& paper, const PageSource& page,
+                              std::vector<std::string>& problems) {
+  std::string line;
+  for (const BlankSource& blank : page.blanks) {
+    const std::string where = paper.file.string() + ":" + std::to_string(blank.line) + ": ";
+    auto bytes = Utf8ToWindows1252(blank.explanation);
+    if (!bytes) {
+      problems.push_back(where + "the explanation cannot be stored: " + bytes.error().message +
+                         ".");
+      bytes = std::string();
+    } else if (bytes->find_first_of(">\r\n") != std::string::npos) {
+      problems.push_back(where + "an explanation may not hold \">\" or a line break.");
+      bytes = std::string();
+    }
+    line += ">" + *bytes;
+  }
   return line;
 }
 
@@ -129,7 +151,7 @@ Members BuildMembers(const std::filesystem::path& assets, std::vector<std::strin
       papers = ReadPapers(folder, problems);
     }
 
-    std::vector<std::string> paperList, keys, types, marks;
+    std::vector<std::string> paperList, keys, types, marks, explanations;
     std::map<int, int> blanksByPaper;
     std::vector<std::pair<std::string, std::string>> rows;  // id, page member bytes
     std::map<std::string, std::vector<std::string>> keyRows, typeRows, markRows;
@@ -152,6 +174,7 @@ Members BuildMembers(const std::filesystem::path& assets, std::vector<std::strin
         keys.push_back("#" + page.id + "#" + Join(page.blanks, &BlankSource::key));
         types.push_back("#" + page.id + "#" + Join(page.blanks, &BlankSource::type));
         marks.push_back("#" + page.id + "#" + Join(page.blanks, &BlankSource::marks));
+        explanations.push_back("#" + page.id + "#" + ExplanationValues(paper, page, problems));
         const int id = std::atoi(page.id.c_str());
         if (page.id.size() != 5 || id <= 0 || id > 32767) continue;  // the check names it
         auto compiled = CompilePage(page, context);
@@ -169,11 +192,14 @@ Members BuildMembers(const std::filesystem::path& assets, std::vector<std::strin
     }
     // The tables are sorted by key, as the one-pass readers need.
     std::sort(paperList.begin(), paperList.end());
-    for (auto* table : {&keys, &types, &marks}) std::sort(table->begin(), table->end());
+    for (auto* table : {&keys, &types, &marks, &explanations}) {
+      std::sort(table->begin(), table->end());
+    }
     members[SubjectTableId(s, SubjectTable::PaperList)] = TableBytes(paperList);
     members[SubjectTableId(s, SubjectTable::AnswerKey)] = TableBytes(keys);
     members[SubjectTableId(s, SubjectTable::AnswerTypes)] = TableBytes(types);
     members[SubjectTableId(s, SubjectTable::Marks)] = TableBytes(marks);
+    members[SubjectTableId(s, SubjectTable::Explanations)] = TableBytes(explanations);
     const auto templates = ResultTemplates(paperCount, blanksByPaper);
     for (int k = 1; k <= 6; ++k) {
       members[ResultTemplateId(s, k)] = templates[static_cast<std::size_t>(k - 1)];

@@ -21,7 +21,7 @@ struct SubjectSources {
 };
 
 // Everything the content folder describes, compiled into package members: the header, every
-// subject's four tables and six templates, every question page and every window picture.
+// subject's five tables and six templates, every question page and every window picture.
 // Problems with the sources (a file that cannot be read, a malformed instruction, a picture that
 // cannot be drawn) are collected in `problems`, each naming its file, paper or page.
 Members BuildMembers(const std::filesystem::path& assets, std::vector<std::string>& problems);

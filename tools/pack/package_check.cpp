@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iomanip>
 #include <map>
 #include <numeric>
 #include <regex>
 #include <set>
+#include <sstream>
 
+#include "choice_lengths.h"
 #include "package_builder.h"
 #include "quillory/content/graphics_catalogue.h"
 #include "quillory/content/mhtml.h"
@@ -14,36 +17,13 @@
 #include "quillory/content/record_file.h"
 #include "quillory/content/subject_catalogue.h"
 #include "quillory/marking/numeric_answer.h"
+#include "table_lines.h"
+#include "worked_answers_check.h"
 
 namespace quillory::pack {
 namespace {
 
 constexpr std::string_view kTypeLetters = "QTLNFXRMG";
-
-struct TableLine {
-  std::string key;
-  std::vector<std::string> values;
-};
-
-// The key lines of a table in file order.
-std::vector<TableLine> ParseTable(std::string_view bytes) {
-  std::vector<TableLine> lines;
-  for (std::string_view line : SplitLines(bytes)) {
-    if (line.size() < 3 || line[0] != '#') continue;
-    const std::size_t close = line.find('#', 1);
-    if (close == std::string_view::npos) continue;
-    TableLine parsed{std::string(line.substr(1, close - 1)), {}};
-    std::string_view rest = line.substr(close + 1);
-    while (!rest.empty() && rest[0] == '>') {
-      rest.remove_prefix(1);
-      const std::size_t next = rest.find('>');
-      parsed.values.emplace_back(rest.substr(0, next));
-      rest = next == std::string_view::npos ? std::string_view() : rest.substr(next);
-    }
-    lines.push_back(std::move(parsed));
-  }
-  return lines;
-}
 
 std::map<std::string, std::string> HeaderValues(std::string_view bytes) {
   std::map<std::string, std::string> values;
@@ -142,7 +122,8 @@ bool KeyFitsType(const std::string& key, const std::string& type, std::string& w
 
 class Checker {
  public:
-  explicit Checker(const ContentPackage& package) : package_(package) {}
+  Checker(const ContentPackage& package, std::vector<std::string>* figures)
+      : package_(package), figures_(figures) {}
 
   std::vector<std::string> Run() {
     const auto header = package_.Member(kHeaderId);
@@ -339,6 +320,30 @@ class Checker {
     }
   }
 
+  void CheckWorkedAnswers(int s, const std::string& where,
+                          const std::map<std::string, std::vector<std::string>>& keys,
+                          const std::map<std::string, std::vector<std::string>>& types) {
+    if (const std::string* explanations = Table(s, SubjectTable::Explanations, where)) {
+      CheckExplanations(
+          *explanations, keys,
+          [&](const std::string& id) {
+            const auto owner = pageOwner_.find(id);
+            return (owner == pageOwner_.end() ? where : owner->second) + ", question " + id;
+          },
+          problems_);
+    }
+    const ChoiceLengthShare share = MeasureChoiceLengths(package_, keys, types);
+    std::ostringstream figure;
+    figure << where << ": the right choice is the longest in " << share.longest << " of "
+           << share.choices << " multiple-choice blanks (" << std::fixed << std::setprecision(1)
+           << share.percent() << " %).";
+    if (figures_ != nullptr) figures_->push_back(figure.str());
+    if (share.percent() > kLongestChoiceLimit) {
+      problems_.push_back(figure.str() + " A pupil could guess by length; at most " +
+                          std::to_string(static_cast<int>(kLongestChoiceLimit)) + " % may be.");
+    }
+  }
+
   // A pupil who meets the same question twice in a subject practises less than the papers
   // promise. Pages are compared as read: their words (numbering and instructions aside) and their
   // pictures.
@@ -417,6 +422,7 @@ class Checker {
   }
 
   const ContentPackage& package_;
+  std::vector<std::string>* figures_;
   std::vector<std::string> problems_;
   std::map<std::uint16_t, std::string> tables_;
   std::map<std::string, std::string> pageOwner_;
@@ -424,8 +430,9 @@ class Checker {
 
 }  // namespace
 
-std::vector<std::string> CheckPackage(const ContentPackage& package) {
-  return Checker(package).Run();
+std::vector<std::string> CheckPackage(const ContentPackage& package,
+                                      std::vector<std::string>* figures) {
+  return Checker(package, figures).Run();
 }
 
 }  // namespace quillory::pack

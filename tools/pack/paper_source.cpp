@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "quillory/content/record_file.h"
 
@@ -83,12 +84,14 @@ Result<PaperSource> ReadPaperSource(const std::filesystem::path& file) {
   paper.file = file;
   std::string line;
   int lineNumber = 0;
+  bool afterBlank = false;  // an explanation belongs to the @blank line just above it
   auto fail = [&](const std::string& why) {
     return Error{0, file.string() + ":" + std::to_string(lineNumber) + ": " + why};
   };
   while (std::getline(in, line)) {
     ++lineNumber;
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    const bool follows = std::exchange(afterBlank, false);
     if (line.empty() || line[0] != '@') {
       if (paper.pages.empty()) {
         if (!Trim(line).empty()) return fail("text before the first @page.");
@@ -116,7 +119,13 @@ Result<PaperSource> ReadPaperSource(const std::filesystem::path& file) {
       std::string key = words.size() == 3 ? words[2] : "";
       while (!key.empty() && (key.back() == ' ' || key.back() == '\t')) key.pop_back();
       if (key.empty()) return fail("@blank has no key; write {empty} for an empty key.");
-      paper.pages.back().blanks.push_back({words[0], words[1], KeyValue(key)});
+      paper.pages.back().blanks.push_back({words[0], words[1], KeyValue(key), {}, lineNumber});
+      afterBlank = true;
+    } else if (instruction == "@explain") {
+      if (!follows) return fail("@explain must stand on the line after its own @blank.");
+      const std::string text = Trim(rest);
+      if (text.empty()) return fail("@explain has no text.");
+      paper.pages.back().blanks.back().explanation = text;
     } else if (instruction == "@options") {
       std::vector<std::string> options;
       std::istringstream parts(rest);
@@ -124,6 +133,7 @@ Result<PaperSource> ReadPaperSource(const std::filesystem::path& file) {
       if (options.size() < 2) return fail("@options needs at least two choices separated by |.");
       paper.pages.back().optionCount += static_cast<int>(options.size());
       paper.pages.back().html += OptionsHtml(options);
+      paper.pages.back().optionSets.push_back(std::move(options));
     } else if (instruction == "@figure") {
       auto words = SplitWords(rest, 4);
       if (words.size() < 3) return fail("@figure needs a name, a width and a height.");

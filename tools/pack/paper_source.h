@@ -12,6 +12,8 @@ struct BlankSource {
   std::string type;
   std::string marks;
   std::string key;
+  std::string explanation;  // UTF-8 as written; empty when the source gives none
+  int line = 0;             // where "@blank" stands, for messages
 };
 
 struct PageSource {
@@ -20,6 +22,7 @@ struct PageSource {
   std::vector<BlankSource> blanks;
   std::string html;  // the author's HTML with @options and @figure expanded
   int optionCount = 0;
+  std::vector<std::vector<std::string>> optionSets;  // each @options line's choices, in order
 };
 
 // One ".paper" file: a paper key and its pages in order.

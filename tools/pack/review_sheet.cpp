@@ -93,7 +93,10 @@ std::string ReviewKeysTable(const ReviewPage& page, int& blankNumber) {
   for (const BlankSource& blank : page.blanks) {
     table += "<tr><td>" + std::to_string(++blankNumber) + "</td><td>" + EscapeHtmlText(blank.type) +
              "</td><td>" + EscapeHtmlText(blank.marks) + "</td><td><b>" + ShownKey(blank.key) +
-             "</b></td></tr>";
+             "</b><br>" +
+             (blank.explanation.empty() ? std::string("<span class=problem>(no explanation)</span>")
+                                        : "<i>" + EscapeHtmlText(blank.explanation) + "</i>") +
+             "</td></tr>";
   }
   return table + "</table>";
 }
@@ -104,7 +107,8 @@ std::string ReviewSheetHtml(const ReviewPaper& paper) {
       << "</title><style>body{font-family:sans-serif;margin:2em;background:#eee}"
          "section{display:flex;gap:1.5em;margin-bottom:1.5em;page-break-inside:avoid}"
          ".page{background:white;padding:1em;flex:1;box-shadow:0 1px 3px #999}"
-         ".keys{flex:0 0 18em}table{border-collapse:collapse}"
+         ".page img{max-width:100%;height:auto}"
+         ".keys{flex:0 0 22em}table{border-collapse:collapse}"
          "td,th{border:1px solid #999;padding:.2em .5em;text-align:left}"
          ".problem{color:#b00}</style></head><body>\n"
       << "<h1>Subject " << paper.subject << ", paper " << paper.key << "</h1>\n";

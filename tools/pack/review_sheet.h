@@ -40,8 +40,8 @@ std::string EscapeHtmlText(std::string_view text);
 Result<ReviewPaper> LoadReviewPaper(const std::filesystem::path& assets, int subject,
                                     const std::string& paperKey);
 
-// The table of a page's blanks (number, type, marks, key), numbered on from `blankNumber`, with a
-// key of spaces only shown as open boxes so that it can be seen.
+// The table of a page's blanks (number, type, marks, key with its explanation under it), numbered
+// on from `blankNumber`, with a key of spaces only shown as open boxes so that it can be seen.
 std::string ReviewKeysTable(const ReviewPage& page, int& blankNumber);
 
 // A proofreading sheet as a single HTML file: every page with its pictures inline and, beside

@@ -6,6 +6,7 @@
 #include <QPdfWriter>
 #include <QTextDocument>
 #include <QUrl>
+#include <regex>
 
 #include "review_sheet.h"
 
@@ -20,6 +21,32 @@ constexpr const char* kPrintStyle =
     ".passage { background-color: #f2f2f2; } .optnum { font-weight: bold; }"
     ".problem { color: #bb0000; } .keys { background-color: #fff8dc; }"
     "th { background-color: #e6e6e6; }";
+
+// What fits across the printed page beside the table's padding, in the document's pixels.
+constexpr int kPrintableWidth = 600;
+
+// Qt's rich text draws a picture at the size its tag names, so a figure wider than the paper
+// would run off its edge; it is drawn narrower instead, keeping its shape.
+std::string FitPictures(std::string body) {
+  static const std::regex picture(R"re(<img([^>]*?)width="?(\d+)"?([^>]*?)height="?(\d+)"?)re");
+  std::string out;
+  auto from = body.cbegin();
+  for (std::sregex_iterator it(body.begin(), body.end(), picture), end; it != end; ++it) {
+    const std::smatch& m = *it;
+    const int width = std::stoi(m[2]);
+    const int height = std::stoi(m[4]);
+    out.append(from, m[0].first);
+    if (width > kPrintableWidth) {
+      out += "<img" + m[1].str() + "width=" + std::to_string(kPrintableWidth) + m[3].str() +
+             "height=" + std::to_string(height * kPrintableWidth / width);
+    } else {
+      out += m[0].str();
+    }
+    from = m[0].second;
+  }
+  out.append(from, body.cend());
+  return out;
+}
 
 }  // namespace
 
@@ -46,7 +73,7 @@ Result<std::string> ReviewSheetPdf(const ReviewPaper& paper) {
     // stand right under the page they belong to.
     html += "<h2>Question page " + page.id +
             "</h2><table width=\"100%\" cellspacing=0 cellpadding=6 border=1><tr><td>" +
-            (page.compiled ? page.body : "<p class=problem>(not compiled)</p>") +
+            (page.compiled ? FitPictures(page.body) : "<p class=problem>(not compiled)</p>") +
             "</td></tr><tr><td class=keys>" + ReviewKeysTable(page, blankNumber) +
             "</td></tr></table>";
   }

@@ -1,6 +1,7 @@
 #include "quillory/session/open_paper.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "quillory/content/paper_tables.h"
 #include "quillory/marking/answer_check.h"
@@ -83,6 +84,21 @@ int OpenPaper::AnsweredCount() const {
                                         [](const std::string& a) { return !a.empty(); }));
 }
 
+bool OpenPaper::PracticeOver() const {
+  if (retryMarked || (secondAttempt() && marked)) return true;
+  if (secondAttempt() || !marked) return false;
+  // The home window offers a retry for a first score of 99 or less; an unreadable score counts
+  // as none, so the retry stays a real try.
+  double value = 0;
+  const auto [end, error] = std::from_chars(score.data(), score.data() + score.size(), value);
+  return error == std::errc() && end != score.data() && value > 99;
+}
+
+std::string OpenPaper::Explanation(int blank) const {
+  if (!PracticeOver() || blank < 1 || blank > static_cast<int>(explanations.size())) return {};
+  return explanations[static_cast<std::size_t>(blank - 1)];
+}
+
 int OpenPaper::PaperInTopic() const { return choice.paperKey.index() - choice.topicStart + 1; }
 
 Result<OpenPaper> LoadOpenPaper(const ContentPackage& package,
@@ -102,6 +118,7 @@ Result<OpenPaper> LoadOpenPaper(const ContentPackage& package,
   attempt.keys = tables->answerKeys;
   attempt.types = tables->answerTypes;
   attempt.marks = tables->marks;
+  paper.explanations = tables->explanations;
   const bool first = choice.attempt == 1;
   auto path = [&](ResultFile file) {
     return ResultFilePath(dataFolder, choice.subject, file, choice.productCode);
@@ -138,6 +155,7 @@ Result<OpenPaper> LoadOpenPaper(const ContentPackage& package,
   paper.marked =
       MarksValue(files.marksFile, first ? "FST" : "SST", choice.paperCount, index) == "1";
   paper.score = MarksValue(files.marksFile, first ? "FSE" : "SSE", choice.paperCount, index);
+  paper.retryMarked = MarksValue(files.marksFile, "SST", choice.paperCount, index) == "1";
   if (first) {
     paper.timeTaken = MarksValue(files.marksFile, "LTM", choice.paperCount, index);
     paper.dateDone = MarksValue(files.marksFile, "CDD", choice.paperCount, index);

@@ -12,7 +12,13 @@
 namespace quillory {
 
 // Member ids of a subject's tables and of its result-file templates.
-enum class SubjectTable : int { PaperList = 2, AnswerKey = 3, AnswerTypes = 4, Marks = 5 };
+enum class SubjectTable : int {
+  PaperList = 2,
+  AnswerKey = 3,
+  AnswerTypes = 4,
+  Marks = 5,
+  Explanations = 6,  // the worked answer of each blank, aligned with the answer key
+};
 std::uint16_t SubjectTableId(int subject, SubjectTable table);
 std::uint16_t ResultTemplateId(int subject, int k);
 
@@ -24,6 +30,9 @@ struct PaperTables {
   RecordList answerKeys;
   RecordList answerTypes;
   RecordList marks;
+  // Windows-1252 text, or empty when the package carries no worked answers for the paper: they
+  // are an addition, and a paper without them still opens.
+  RecordList explanations;
 
   int blankCount() const { return static_cast<int>(answerKeys.size()); }
 };

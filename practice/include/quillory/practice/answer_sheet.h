@@ -2,6 +2,8 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 
@@ -46,6 +48,10 @@ class AnswerSheet : public QWidget {
 
   const AnswerSlot& slot(int n) const { return slots_[static_cast<std::size_t>(n - 1)]; }
   QLabel* instruction() const { return instruction_; }
+  // The panel at the foot of the sheet with the worked answer of the slot last clicked or
+  // focused; shown only once the paper's practice is over.
+  QScrollArea* workedAnswerPanel() const { return worked_; }
+  QLabel* workedAnswerText() const { return workedText_; }
 
  signals:
   // The pupil typed a character the answer files cannot keep; it was left out.
@@ -59,9 +65,23 @@ class AnswerSheet : public QWidget {
   // Whether reshaping the first slot redraws its box's frame.
   virtual bool RedrawsFirstBorder() const { return true; }
 
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
   const Skin& skin_;
   std::array<AnswerSlot, kSlots> slots_{};
   QLabel* instruction_ = nullptr;
+
+ private:
+  void BuildWorkedAnswerPanel();
+  void ShowWorkedAnswer(int n);
+  // Fits the panel between the page's last slot and the foot of the sheet.
+  void PlaceWorkedAnswerPanel();
+
+  QScrollArea* worked_ = nullptr;
+  QLabel* workedText_ = nullptr;
+  QStringList pageExplanations_;  // the worked answers of the page's blanks, or none
+  int slotsShown_ = 0;
 };
 
 // The second attempt's sheet: right first answers carried over, locked and shaded with their

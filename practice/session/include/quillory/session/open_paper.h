@@ -41,9 +41,11 @@ struct OpenPaper {
   RecordList results;       // glyphs of this attempt
   RecordList firstAnswers;  // the first attempt's, for the second
   bool marked = false;
+  bool retryMarked = false;         // SST "1": the second attempt has been marked
   std::string score;                // FSE (first attempt) or SSE (second)
   std::string timeTaken, dateDone;  // LTM and CDD, first attempt
   PaperAttempt attempt;             // keys, types, marks and the first attempt's glyphs
+  RecordList explanations;          // every blank's worked answer; empty when the package has none
   AttemptFiles files;
 
   bool secondAttempt() const { return choice.attempt == 2; }
@@ -60,6 +62,11 @@ struct OpenPaper {
   int AnsweredCount() const;
   // The paper's number within its topic, 1 to 5.
   int PaperInTopic() const;
+  // Whether the practice of this paper is over, so its worked answers may be read: the second
+  // attempt is marked, or the first is marked with a score that offers no retry.
+  bool PracticeOver() const;
+  // Blank `blank`'s worked answer (Windows-1252), or nothing while a try is still to come.
+  std::string Explanation(int blank) const;
   // True for a blank the second attempt carries over from a right first answer.
   bool CarriedOver(int blank) const { return attempt.carriedOver(blank); }
 };
