@@ -13,7 +13,7 @@
 #include "quillory/platform/instance_lock.h"
 #include "quillory/platform/running_copy.h"
 #include "quillory/platform/termination_signals.h"
-#include "quillory/practice/page_scheme.h"
+#include "quillory/practice/page_view.h"
 
 int main(int argc, char** argv) {
   if (const auto status = quillory::HandleCommandLine(argc, argv)) return *status;
@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
   std::signal(SIGXFSZ, SIG_IGN);
 
   // The scheme question pages are shown under must be known before the application exists.
-  quillory::RegisterPageScheme();
+  quillory::PreparePageViews();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("quillory"));
   QApplication::setApplicationDisplayName(QStringLiteral("Quillory"));

@@ -13,7 +13,7 @@ ProgramWindows::ProgramWindows(const ContentPackage& package,
   contents_.setPracticeOpener([this] {
     const HomeState& state = contents_.state();
     practice_.Open({state.LChose, ToWindows1252(state.lblCOD), state.TtPapersCon, state.TopicCount,
-                    ToWindows1252(state.SubH1), PaperKey::FromText(state.PaperNum.toStdString()),
+                    ToWindows1252(state.SubH1), state.PaperNum,
                     state.TakeNum});
   });
   contents_.setPracticeCloser([this] { practice_.CloseAll(); });

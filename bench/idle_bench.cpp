@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "quillory/assets/embedded_package.h"
-#include "quillory/practice/page_scheme.h"
+#include "quillory/practice/page_view.h"
 #include "quillory/practice/practice_windows.h"
 #include "quillory/results/result_file_check.h"
 #include "quillory/results/result_files.h"
@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
   if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
   }
-  RegisterPageScheme();
+  PreparePageViews();
   QApplication app(argc, argv);
   QTemporaryDir dir;
   const std::filesystem::path folder = dir.path().toStdString();

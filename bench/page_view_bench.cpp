@@ -168,7 +168,7 @@ int main(int argc, char** argv) {
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
   }
   if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
-  RegisterPageScheme();
+  PreparePageViews();
   QApplication app(argc, argv);
   QTemporaryDir dir;
   const QStringList arguments = QApplication::arguments();

@@ -159,7 +159,7 @@ void Contents::TopicClick(int i) {
 }
 
 void Contents::OpenPaperWindow(int offset, int take) {
-  state_.PaperNum = QString::number(state_.TopicCount + 100 + offset);
+  state_.PaperNum = PaperKey::AtIndex(state_.TopicCount + offset);
   state_.TakeNum = take;
   if (practiceCloser_) practiceCloser_();
   if (practiceOpener_) practiceOpener_();

@@ -334,8 +334,7 @@ void SecondAttemptSheet::FillAnswerSlot(const OpenPaper& paper, int n, int blank
   AnswerSlot& s = slots_[static_cast<std::size_t>(n - 1)];
   ShowGlyph(s.firstGlyph, Entry(paper.attempt.firstResults, blank));
   ShowGlyph(s.secondGlyph, Entry(paper.results, blank));
-  s.model->setText(FromWindows1252(
-      ExpectedAnswer(paper.answers, paper.attempt.keys, paper.attempt.types, blank)));
+  s.model->setText(FromWindows1252(paper.ExpectedAnswer(blank)));
   s.answer->setMaxLength(Entry(paper.attempt.types, blank) == "Q" ? 1 : 32767);
   s.answer->setText(FromWindows1252(Entry(paper.answers, blank)));
   const bool carried = paper.CarriedOver(blank);

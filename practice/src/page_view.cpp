@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QQuickWindow>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWebEnginePage>
@@ -29,6 +30,13 @@ constexpr char kNote[] =
     "<p>Close the paper and open it again.</p></body></html>";
 
 }  // namespace
+
+void PreparePageViews() {
+  RegisterPageScheme();
+  if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND")) {
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+  }
+}
 
 PageView::PageView(QWidget* parent) : QWebEngineView(parent) {
   setObjectName(QStringLiteral("brwWebBrowser"));

@@ -139,7 +139,7 @@ class HomeWindowTest : public QObject {
     ClickAt(Find(QStringLiteral("Topic%1").arg(topic)));
     Find(button)->show();  // a retry button is shown only after a first attempt
     ClickAt(Find(button));
-    QCOMPARE(contents_->state().PaperNum, paper);
+    QCOMPARE(QString::fromStdString(contents_->state().PaperNum.text()), paper);
     QCOMPARE(contents_->state().TakeNum, take);
     QCOMPARE(closed_, 1);  // an open paper is closed before the next one opens
     QCOMPARE(opened_, 1);

@@ -572,7 +572,7 @@ int main(int argc, char** argv) {
   if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
   }
-  RegisterPageScheme();
+  PreparePageViews();
   QApplication app(argc, argv);
   PageViewTest test;
   return QTest::qExec(&test, argc, argv);

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config file dpkg-dev
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-image-formats-plugins
-  qt6-webengine-dev qt6-webengine-dev-tools libqt6webenginecore6-bin
+  qt6-declarative-dev qt6-webengine-dev qt6-webengine-dev-tools libqt6webenginecore6-bin
   libgl1-mesa-dev libxkbcommon-dev fonts-dejavu-core fonts-liberation2
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth appstream desktop-file-utils python3 poppler-utils man-db lintian

@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
   if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
   }
-  quillory::RegisterPageScheme();
+  quillory::PreparePageViews();
   QApplication app(argc, argv);
   const QDir out(QString::fromLocal8Bit(argv[1]));
   if (!QDir().mkpath(out.path())) return 1;

@@ -94,6 +94,10 @@ bool OpenPaper::PracticeOver() const {
   return error == std::errc() && end != score.data() && value > 99;
 }
 
+std::string OpenPaper::ExpectedAnswer(int blank) const {
+  return quillory::ExpectedAnswer(answers, attempt.keys, attempt.types, blank);
+}
+
 std::string OpenPaper::Explanation(int blank) const {
   if (!PracticeOver() || blank < 1 || blank > static_cast<int>(explanations.size())) return {};
   return explanations[static_cast<std::size_t>(blank - 1)];
@@ -141,12 +145,11 @@ Result<OpenPaper> LoadOpenPaper(const ContentPackage& package,
     auto firstResults = PaperLine(path(ResultFile::FirstResults), choice, n);
     if (!firstAnswers) return firstAnswers.error();
     if (!firstResults) return firstResults.error();
-    paper.firstAnswers = std::move(firstAnswers).value();
     attempt.firstResults = std::move(firstResults).value();
     for (int i = 1; i <= n; ++i) {
       const auto at = static_cast<std::size_t>(i - 1);
       if (attempt.firstResults[at] == kTick) {
-        paper.answers[at] = paper.firstAnswers[at];
+        paper.answers[at] = (*firstAnswers)[at];
         paper.results[at] = std::string(kTick);
       }
     }

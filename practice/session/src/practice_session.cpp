@@ -22,7 +22,7 @@ std::string PracticeSession::clockText(std::int64_t now) const {
 }
 
 std::string PracticeSession::expectedAnswer(int blank) const {
-  return ExpectedAnswer(paper_.answers, paper_.attempt.keys, paper_.attempt.types, blank);
+  return paper_.ExpectedAnswer(blank);
 }
 
 void PracticeSession::TakePageAnswers(const RecordList& pageAnswers) {

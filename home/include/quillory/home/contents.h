@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "quillory/content/content_package.h"
+#include "quillory/content/paper_key.h"
 #include "quillory/content/record_file.h"
 #include "quillory/content/subject_catalogue.h"
 #include "quillory/shell/skinned_window.h"
@@ -31,7 +32,7 @@ struct HomeState {
   int TopicCount = 1;   // first paper of the selected topic
   int TtPapersCon = 0;  // paper count of the chosen subject
   QString SubH1;        // name of the selected topic
-  QString PaperNum;     // paper key of the paper opened last
+  PaperKey PaperNum;    // the paper opened last
   int TakeNum = 0;      // attempt of the paper opened last
   QString RefreshLog = QStringLiteral("off");
   int txtPressTrack = 0;

@@ -15,6 +15,14 @@ namespace quillory {
 class PageRequestGuard;
 class PageSchemeHandler;
 
+// Prepares the question page views; call it before the application object exists. It registers
+// the page schemes, and has the views' pages composed in software unless QT_QUICK_BACKEND says
+// otherwise: a window holding a page composed on the GPU is composed again as a whole whenever
+// anything in it repaints, which for the practice window's clock is every second, whereas a
+// software page lets the window repaint only what changed. A machine without working GL then
+// shows its pages too.
+void PreparePageViews();
+
 // The view of the question page in a practice window (`brwWebBrowser`). One view shows every page
 // of a paper in turn. The web engine is started only by the first page shown, on a profile of the
 // view's own that keeps nothing on disk; the view loads nothing from outside the page's archive.

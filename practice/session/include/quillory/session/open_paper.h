@@ -37,9 +37,8 @@ struct OpenPaper {
   PaperChoice choice;
   std::vector<std::string> pages;  // question ids in order
   std::vector<int> blanksPerPage;
-  RecordList answers;       // of this attempt, as last stored
-  RecordList results;       // glyphs of this attempt
-  RecordList firstAnswers;  // the first attempt's, for the second
+  RecordList answers;  // of this attempt, as last stored
+  RecordList results;  // glyphs of this attempt
   bool marked = false;
   bool retryMarked = false;         // SST "1": the second attempt has been marked
   std::string score;                // FSE (first attempt) or SSE (second)
@@ -65,6 +64,8 @@ struct OpenPaper {
   // Whether the practice of this paper is over, so its worked answers may be read: the second
   // attempt is marked, or the first is marked with a score that offers no retry.
   bool PracticeOver() const;
+  // The answer shown beside blank `blank` once the second attempt is marked and it is wrong.
+  std::string ExpectedAnswer(int blank) const;
   // Blank `blank`'s worked answer (Windows-1252), or nothing while a try is still to come.
   std::string Explanation(int blank) const;
   // True for a blank the second attempt carries over from a right first answer.
