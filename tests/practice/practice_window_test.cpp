@@ -8,8 +8,10 @@
 #include "../support/webengine_test_main.h"
 #include "quillory/assets/embedded_package.h"
 #include "quillory/content/file_io.h"
+#include "quillory/content/paper_tables.h"
 #include "quillory/marking/answer_check.h"
 #include "quillory/platform/screen_units.h"
+#include "quillory/platform/windows1252.h"
 #include "quillory/practice/page_view.h"
 #include "quillory/practice/practice_windows.h"
 #include "quillory/results/result_erasing.h"
@@ -275,6 +277,45 @@ class PracticeWindowTest : public QObject {
     QVERIFY(Line("marks1QP.txt", "SST").rfind("#SST#>1>", 0) == 0);
     QVERIFY(Line("marks1QP.txt", "FSE").rfind("#FSE#>3.3>", 0) == 0);
     QCOMPARE(*ReadWholeFile(folder() / "trend1QP.txt"), std::string("#TRD#>3.3\r\n"));
+  }
+
+  // The worked answers would make the retry a copying exercise: they wait until no try is left,
+  // and then follow the slot the pupil picks, in a panel below the slots.
+  void theWorkedAnswersWaitUntilThePracticeIsOver() {
+    const auto tables = LoadPaperTables(package_, folder(), 1, "111");
+    QVERIFY(tables.ok());
+    QCOMPARE(tables->explanations.size(), tables->answerKeys.size());
+    const auto explanation = [&](int blank) {
+      return FromWindows1252(tables->explanations[static_cast<std::size_t>(blank - 1)]);
+    };
+    PracticeWindow* first = Open("111");
+    QTest::keyClicks(Box(first, 1), "x");
+    auto* panel = first->findChild<QWidget*>("WorkedAnswer");
+    QVERIFY(panel != nullptr);
+    QVERIFY(!panel->isVisible());
+    Mark(first);
+    QVERIFY(first->paper().marked);
+    QVERIFY(!panel->isVisible());  // a retry is offered
+    PracticeWindow* second = Open("111", 2);
+    panel = second->findChild<QWidget*>("WorkedAnswer");
+    auto* text = second->findChild<QLabel*>("WorkedAnswerText");
+    QVERIFY(!panel->isVisible());
+    Mark(second);
+    QTRY_VERIFY(panel->isVisible());
+    QVERIFY(text->text().contains(QStringLiteral("Worked answer (a)")));
+    QVERIFY(text->text().contains(explanation(1).toHtmlEscaped()));
+    // It never covers a slot.
+    auto* lastFrame = second->findChild<QWidget*>("Frame10");
+    QVERIFY(panel->y() >= lastFrame->y() + lastFrame->height());
+    QTest::mouseClick(Box(second, 4), Qt::LeftButton);
+    QVERIFY(text->text().contains(QStringLiteral("Worked answer (d)")));
+    QVERIFY(text->text().contains(explanation(4).toHtmlEscaped()));
+    second->NextQuestion();
+    QVERIFY(text->text().contains(explanation(11).toHtmlEscaped()));
+    // Reopened, the first attempt shows them too: the practice is over.
+    second->ClosePaper();
+    PracticeWindow* again = Open("111");
+    QTRY_VERIFY(again->findChild<QWidget*>("WorkedAnswer")->isVisible());
   }
 
   void aPageOfSeveralBlanksStacksItsSlots() {

@@ -73,9 +73,37 @@ int main(int argc, char** argv) {
   int status = 0;
   quillory::PracticeWindow* window = nullptr;
   const auto finish = [&] {
-    if (!Save(window, out.filePath(QStringLiteral("practice.png")))) status = 1;
+    if (!Save(window, out.filePath(QStringLiteral("worked.png")))) status = 1;
     practice.CloseAll();
     QApplication::exit(status);
+  };
+  // Runs `next` once the window shows its paper marked and the page asked for.
+  const auto whenMarked = [&](int page, std::function<void()> next) {
+    auto* marked = new QTimer(window);
+    QObject::connect(marked, &QTimer::timeout, window, [&, marked, page, next] {
+      if (!window->paper().marked) return;
+      marked->stop();
+      marked->deleteLater();
+      AfterLoad(window->pageView(), next);
+      window->GoToPage(page);
+    });
+    marked->start(20);
+  };
+  const auto retry = [&] {
+    if (!Save(window, out.filePath(QStringLiteral("practice.png")))) status = 1;
+    // The retry, marked: the practice is over, and the worked answer of the page stands under
+    // the expected answer of its blank still wrong.
+    contents.OpenPaperWindow(0, 2);
+    window = practice.current();
+    if (window == nullptr) {
+      QApplication::exit(1);
+      return;
+    }
+    window->move(0, 0);
+    AfterLoad(window->pageView(), [&] {
+      window->MarkPaper();
+      whenMarked(3, finish);
+    });
   };
   const auto mark = [&] {
     // Two right answers and a wrong one, then the first page again, marked.
@@ -88,15 +116,7 @@ int main(int argc, char** argv) {
     sheet->slot(1).answer->setText(QStringLiteral("1"));
     window->MarkPaper();
     // The bars of the marking run first; page 1 is taken once the window shows it marked.
-    auto* marked = new QTimer(window);
-    QObject::connect(marked, &QTimer::timeout, window, [&, marked] {
-      if (!window->paper().marked) return;
-      marked->stop();
-      marked->deleteLater();
-      AfterLoad(window->pageView(), finish);
-      window->GoToPage(1);
-    });
-    marked->start(20);
+    whenMarked(1, retry);
   };
   const auto open = [&] {
     if (!Save(&contents, out.filePath(QStringLiteral("home.png")))) status = 1;
