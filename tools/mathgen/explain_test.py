@@ -1,0 +1,112 @@
+"""Worked answers: the shared working helpers, and that every worked answer a topic
+writes agrees with its own key."""
+
+from __future__ import annotations
+
+import importlib
+import os
+import re
+import sys
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from paperlib import RIGHT, Paper, PositionDealer, group, say, steps  # noqa: E402
+
+# The topics whose every blank carries a worked answer.
+EXPLAINED = ["whole_numbers"]
+
+
+class StepsTest(unittest.TestCase):
+    def test_order_of_operations(self):
+        cases = {
+            "20 - 3 * 4": "20 - 3 × 4 = 20 - 12 = 8",
+            "(12 + 7) * 3": "(12 + 7) × 3 = 19 × 3 = 57",
+            "28 / 4 + 5 * 3": "28 ÷ 4 + 5 × 3 = 7 + 15 = 22",
+            "50 - 18 - 7": "50 - 18 - 7 = 32 - 7 = 25",
+            "45 - 24 / 6 * 2": "45 - 24 ÷ 6 × 2 = 45 - 4 × 2 = 45 - 8 = 37",
+            "3 + 4 + 5 * 2": "3 + 4 + 5 × 2 = 3 + 4 + 10 = 7 + 10 = 17",
+            "150 - (8 * 9 + 6) / 3":
+                "150 - (8 × 9 + 6) ÷ 3 = 150 - (72 + 6) ÷ 3 = 150 - 78 ÷ 3 = 150 - 26 = 124",
+            "50 - (2 * 12 + 3 * 7)": "50 - (2 × 12 + 3 × 7) = 50 - (24 + 21) = 50 - 45 = 5",
+            "100000 - 45678": "100,000 - 45,678 = 54,322",
+            "12 - (5 - 2)": "12 - (5 - 2) = 12 - 3 = 9",
+            "24 / (8 / 2)": "24 ÷ (8 ÷ 2) = 24 ÷ 4 = 6",
+        }
+        for expr, want in cases.items():
+            with self.subTest(expr=expr):
+                self.assertEqual(steps(expr), want)
+
+    def test_plain_minus(self):
+        self.assertEqual(say("1200 - 45 * 3 / 5"), "1,200 - 45 × 3 ÷ 5")
+        steps("9 - 4").encode("cp1252")
+
+
+class ChoiceTest(unittest.TestCase):
+    def test_names_the_dealt_option(self):
+        paper = Paper(199, 1, 1, PositionDealer(5), "x")
+        import random
+        for _ in range(4):
+            page = paper.choice("Which?", "6 − 2", ["1", "2", "3"], random.Random(1),
+                                why=f"{RIGHT} is four.")
+            b = page.blanks[0]
+            self.assertEqual(b.explain, f"({b.key}) 6 - 2 is four.")
+            self.assertEqual(page.options[int(b.key) - 1], "6 − 2")
+
+    def test_group_names_every_answer_on_every_blank(self):
+        blanks = group([3, 5, 7], "3, 5 and 7, in any order.")
+        self.assertEqual([b.key for b in blanks], [";3;5;7", " ", " "])
+        self.assertEqual({b.explain for b in blanks}, {"3, 5 and 7, in any order."})
+
+
+def blanks_of(text: str):
+    """(page id, type, key, worked answer, options) for every blank of a paper file."""
+    page, options, out = None, [], []
+    lines = text.splitlines()
+    for i, line in enumerate(lines):
+        if line.startswith("@page "):
+            page = line.split()[1]
+        elif line.startswith("@blank "):
+            _, t, _, key = line.split(" ", 3)
+            nxt = lines[i + 1]
+            why = nxt[len("@explain "):] if nxt.startswith("@explain ") else ""
+            out.append([page, t, key, why, None])
+        elif line.startswith("@options "):
+            for b in out:
+                if b[0] == page:
+                    b[4] = line[len("@options "):].split(" | ")
+    return out
+
+
+def mentions(why: str, answer: str) -> bool:
+    """The answer appears in the worked answer as a number or word of its own."""
+    forms = {answer}
+    if re.fullmatch(r"\d+", answer):
+        forms.add(f"{int(answer):,}")
+    return any(re.search(rf"(?<![\d/.,]){re.escape(f)}(?![\d/]|[.,]\d)", why, re.I)
+               for f in forms)
+
+
+class TopicsTest(unittest.TestCase):
+    def test_every_worked_answer_gives_its_key(self):
+        for name in EXPLAINED:
+            files = importlib.import_module(name).build()
+            for rel, text in sorted(files.items()):
+                if not rel.endswith(".paper"):
+                    continue
+                for page, t, key, why, options in blanks_of(text):
+                    with self.subTest(paper=os.path.basename(rel), page=page):
+                        self.assertTrue(why, "no worked answer")
+                        if t == "Q":
+                            right = options[int(key) - 1].replace("\u2212", "-")
+                            self.assertTrue(why.startswith(f"({key}) {right}"), why)
+                        elif t in "GM":
+                            if key != "{space}":
+                                for a in key.split(";")[1:]:
+                                    self.assertTrue(mentions(why, a), (a, why))
+                        else:
+                            self.assertTrue(mentions(why, key), (key, why))
+
+
+if __name__ == "__main__":
+    unittest.main()
