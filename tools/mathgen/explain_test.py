@@ -14,7 +14,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from paperlib import RIGHT, Paper, PositionDealer, group, say, steps  # noqa: E402
 
 # The topics whose every blank carries a worked answer.
-EXPLAINED = ["whole_numbers"]
+EXPLAINED = ["whole_numbers", "fraction_papers"]
 
 
 class StepsTest(unittest.TestCase):
@@ -98,7 +98,8 @@ class TopicsTest(unittest.TestCase):
                     with self.subTest(paper=os.path.basename(rel), page=page):
                         self.assertTrue(why, "no worked answer")
                         if t == "Q":
-                            right = options[int(key) - 1].replace("\u2212", "-")
+                            right = (options[int(key) - 1].replace("\u2212", "-")
+                                     .replace("\u00a0", " "))
                             self.assertTrue(why.startswith(f"({key}) {right}"), why)
                         elif t in "GM":
                             if key != "{space}":
