@@ -8,6 +8,7 @@ import os
 import re
 import sys
 import unittest
+from fractions import Fraction
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
@@ -87,6 +88,101 @@ def mentions(why: str, answer: str) -> bool:
                for f in forms)
 
 
+# A number as worked answers write it: 2,345  0.75  3/4  £1.30  35p  90°.
+_NUMBER = r"£?(?:\d{1,3}(?:,\d{3})+|\d+)(?:\.\d+)?(?:/\d+)?(?:°|p(?![a-z]))?"
+_TOKEN = re.compile(rf"{_NUMBER}|[-+×÷=()/]")
+
+
+def equations(text: str):
+    """Every chain 'a = b = c' of calculations in a worked answer, as lists of sides.
+    A calculation left unfinished ('7 r 5'), or begun in words ('3/4 of 28 = 21'),
+    gives up the side it cannot state."""
+    tokens = list(_TOKEN.finditer(text))
+    runs, run = [], []
+    for t in tokens:
+        if run and text[run[-1].end():t.start()] not in ("", " "):
+            runs.append(run)
+            run = []
+        run.append(t)
+    runs.append(run)
+    for run in runs:
+        if not any(t.group() == "=" for t in run):
+            continue
+        sides, side = [], []
+        for t in run:
+            if t.group() == "=":
+                sides.append(side)
+                side = []
+            else:
+                side.append(t.group())
+        sides.append(side)
+        if text[:run[0].start()].endswith("of "):
+            sides = sides[1:]
+        if re.match(r" r \d", text[run[-1].end():]):
+            sides = sides[:-1]
+        sides = [tidy(s) for s in sides]
+        sides = [s for s in sides if s]
+        if len(sides) >= 2:
+            yield sides
+
+
+def tidy(side: list[str]) -> list[str]:
+    """A side without the option label before it ("(4) 42") or a bracket of the
+    sentence around it ("(28 × 12 = 336)", "3/5 (divide by 3)")."""
+    if side[:1] == ["("] and len(side) > 3 and side[2] == ")" and side[1].isdigit():
+        side = side[3:]
+    while side and side[-1] == "(":
+        side = side[:-1]
+    if side and side[0] == "(" and side.count("(") > side.count(")"):
+        side = side[1:]
+    if side and side[-1] == ")" and side.count(")") > side.count("("):
+        side = side[:-1]
+    return side
+
+
+def value(side: list[str]) -> Fraction:
+    """A side of an equation, with Python's order of operations; a whole number next to
+    a fraction is a mixed number."""
+    out, last_number = [], False
+    for tok in side:
+        if tok in "×÷+-()/":
+            out.append({"×": "*", "÷": "/"}.get(tok, tok))
+            last_number = False
+            continue
+        n = tok.replace(",", "").strip("£°").removesuffix("p")
+        term = f"Fraction('{n}')"
+        if last_number:
+            out[-1] = f"({out[-1]} + {term})"
+        else:
+            out.append(term)
+        last_number = True
+    return eval(" ".join(out), {"Fraction": Fraction})
+
+
+class ArithmeticTest(unittest.TestCase):
+    def test_reader(self):
+        cases = {
+            "So 20 - 3 × 4 = 20 - 12 = 8.": [[["20", "-", "3", "×", "4"], ["20", "-", "12"], ["8"]]],
+            "Check: 6,821 - 2,772 = 4,049.": [[["6,821", "-", "2,772"], ["4,049"]]],
+            "16 ÷ 6 = 2 r 4, 42 ÷ 6 = 7.": [[["42", "÷", "6"], ["7"]]],
+            "3/7 of 28 = 28 ÷ 7 × 3 = 12.": [[["28", "÷", "7", "×", "3"], ["12"]]],
+            "x = 180° - 50° = 130°.": [[["180°", "-", "50°"], ["130°"]]],
+            "In twelfths: 3/4 = 9/12, 2/3 = 8/12.": [[["3/4"], ["9/12"]], [["2/3"], ["8/12"]]],
+            "(1) 3,465; 3,546. Factors: 1, 2, 3.": [],
+        }
+        for text, want in cases.items():
+            with self.subTest(text=text):
+                self.assertEqual(list(equations(text)), want)
+
+    def test_values(self):
+        cases = {("2", "3/4"): Fraction(11, 4), ("(", "3", "×", "5", ")", "/", "4"): Fraction(15, 4),
+                 ("£1.30",): Fraction(13, 10), ("35p", "×", "9"): 315, ("5", "1/4", "-", "2", "5/6"):
+                 Fraction(29, 12), ("2,345", "×", "20"): 46900}
+        for side, want in cases.items():
+            with self.subTest(side=side):
+                self.assertEqual(value(list(side)), want)
+
+
 class TopicsTest(unittest.TestCase):
     def test_every_worked_answer_gives_its_key(self):
         for name in EXPLAINED:
@@ -97,6 +193,15 @@ class TopicsTest(unittest.TestCase):
                 for page, t, key, why, options in blanks_of(text):
                     with self.subTest(paper=os.path.basename(rel), page=page):
                         self.assertTrue(why, "no worked answer")
+                        for sides in equations(why):
+                            signs = {t[0] for side in sides for t in side if t[0] == "£"}
+                            if signs and any(t.endswith("p") for side in sides for t in side):
+                                continue        # pence = pounds: a change of unit
+                            try:
+                                values = {value(side) for side in sides}
+                            except SyntaxError:
+                                self.fail((sides, why))
+                            self.assertEqual(len(values), 1, (sides, why))
                         if t == "Q":
                             right = (options[int(key) - 1].replace("\u2212", "-")
                                      .replace("\u00a0", " "))
