@@ -5,6 +5,7 @@ from __future__ import annotations
 
 import importlib
 import os
+import random
 import re
 import sys
 import unittest
@@ -181,6 +182,82 @@ class ArithmeticTest(unittest.TestCase):
         for side, want in cases.items():
             with self.subTest(side=side):
                 self.assertEqual(value(list(side)), want)
+
+
+def assert_sound(case: unittest.TestCase, why: str, answer: str) -> None:
+    """Every calculation in the worked answer agrees, and the answer is in it."""
+    for sides in equations(why):
+        case.assertEqual(len({value(side) for side in sides}), 1, (sides, why))
+    case.assertTrue(mentions(why, answer), (answer, why))
+
+
+class WorkingHelpersTest(unittest.TestCase):
+    """The helpers that write the working, on many more numbers than the papers use now, so
+    that a paper whose numbers change still gets sound working."""
+
+    def test_whole_numbers(self):
+        import whole_numbers as w
+        r = random.Random(7)
+        for _ in range(300):
+            a, b = r.randint(10, 9999), r.choice([r.randint(2, 9), r.randint(11, 99)])
+            with self.subTest(a=a, b=b):
+                assert_sound(self, w.mult_working(a, b), f"{a * b:,}")
+                assert_sound(self, w.div_working(a * b, b), f"{a:,}")
+                assert_sound(self, w.calc_why(f"{a} + {b}", a + b), f"{a + b:,}")
+                assert_sound(self, w.calc_why(f"{a * b} - {a}", a * b - a), f"{a * b - a:,}")
+        for a, b in [(700, 50), (3000, 20), (120, 400)]:
+            assert_sound(self, w.mult_working(a, b), f"{a * b:,}")
+        for n, unit in [(4367, 10), (4350, 100), (84999, 1000), (5, 10), (95, 10)]:
+            with self.subTest(n=n, unit=unit):
+                assert_sound(self, w.round_why(n, unit), f"{w.round_to(n, unit):,}")
+
+    def test_fractions(self):
+        import fraction_papers as f
+        r = random.Random(11)
+        for _ in range(300):
+            d1, d2 = r.randint(2, 12), r.randint(2, 12)
+            a, b = f"{r.randint(1, d1 - 1)}/{d1}", f"{r.randint(1, d2 - 1)}/{d2}"
+            wa, wb = r.randint(1, 5), r.randint(0, 3)
+            exprs = [f"{a} + {b}", f"{wa} {a} + {wb + 1} {b}", f"{a} * {r.randint(2, 9)}",
+                     f"{r.randint(2, 9)} * {a}", f"{a} * {b}"]
+            if f.parse(a) > f.parse(b):
+                exprs.append(f"{a} - {b}")
+            if f.parse(f"{wa} {a}") > f.parse(f"{wb} {b}") and wb:
+                exprs.append(f"{wa} {a} - {wb} {b}")
+            for e in exprs:
+                x = f.calc(e)
+                kind = "N" if x.denominator == 1 else "F" if x < 1 else "X"
+                answer = f"{x.numerator}" if kind == "N" else f.fx(x)
+                with self.subTest(expr=e):
+                    assert_sound(self, f.working(e, kind), answer)
+
+    def test_decimals(self):
+        import decimals as d
+        r = random.Random(13)
+        for _ in range(300):
+            a = f"{r.randint(0, 99)}.{r.randint(1, 99):02d}".rstrip("0")
+            b = f"{r.randint(0, 9)}.{r.randint(1, 9)}"
+            n = r.randint(2, 9)
+            exprs = [f"{a} + {b}", f"{a} * {n}", f"{a} * {r.choice(['10', '100', '1000'])}",
+                     f"{d.plain_str(d.calc(f'{a} * {n}'))} / {n}"]
+            if d.Decimal(a) > d.Decimal(b):
+                exprs.append(f"{a} - {b}")
+            for e in exprs:
+                with self.subTest(expr=e):
+                    assert_sound(self, d.dec_working(e), d.plain_str(d.calc(e)))
+
+    def test_order_of_operations(self):
+        r = random.Random(17)
+        shapes = ["{} + {} * {}", "({} + {}) * {}", "{} * {} - {}", "{} - {} + {}",
+                  "({} - {}) * ({} + {})", "{} * {} + {} * {}"]
+        for _ in range(200):
+            shape = r.choice(shapes)
+            nums = sorted((r.randint(1, 30) for _ in range(shape.count("{}"))), reverse=True)
+            expr = shape.format(*nums)
+            with self.subTest(expr=expr):
+                from paperlib import evaluate
+                assert_sound(self, steps(expr), f"{int(evaluate(expr)):,}"
+                             if evaluate(expr) >= 0 else str(evaluate(expr)))
 
 
 class TopicsTest(unittest.TestCase):
