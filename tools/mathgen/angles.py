@@ -453,10 +453,10 @@ def t_cross(P: Builder, t: int, rot: int) -> None:
     page = P.parts("Two straight lines cross. Work out the sizes of angles <i>a</i> "
                    f"and <i>b</i>. {NO_DEGS}",
                    [("<i>a</i> = ______°",
-                     n_(180 - t, f"a and the {t}° angle lie along a straight line: "
+                     n_(180 - t, f"Angle a and the {t}° angle lie along a straight line: "
                                  f"a = 180° - {t}° = {180 - t}°.")),
                     ("<i>b</i> = ______°",
-                     n_(t, f"b is vertically opposite the {t}° angle, and vertically "
+                     n_(t, f"Angle b is vertically opposite the {t}° angle, and vertically "
                            f"opposite angles are equal: b = {t}°."))])
     assert (180 - t) + t + (180 - t) + t == 360
     P.draw(page, svg, 380, 300, "Two straight lines crossing, with angles a and b")
@@ -504,8 +504,8 @@ def t_triangle(P: Builder, a: int, b: int, letters: str) -> None:
     page = P.single(f"The angles inside a triangle add up to 180°. Work out the "
                     f"size of angle <i>w</i> in triangle {A}{B}{C}. {NO_DEG}", key,
                     answer="<i>w</i> = ______°",
-                    why=f"w = 180° - {a}° - {b}° = {key}°. Check: {a}° + {b}° + {key}° = "
-                        "180°.")
+                    why=f"The angles of a triangle add up to 180°: w = 180° - {a}° - {b}° = "
+                        f"{key}°. Check: {a}° + {b}° + {key}° = 180°.")
     P.draw(page, s.render(), 400, 260, f"Triangle {A}{B}{C} with two angles given "
            "and one marked w")
 
@@ -1056,7 +1056,7 @@ def t_exterior(P: Builder, a: int, ext: int, letters: str) -> None:
     angle_label(s, pts[2], 26, 180 + a, 360 - b, "w")
     page = P.parts(f"{A}{B}{D} is a straight line. {NO_DEGS}",
                    [("Work out the size of angle <i>y</i>. <i>y</i> = ______°",
-                     n_(b, f"y and the {ext}° angle lie along the straight line {A}{B}{D}: "
+                     n_(b, f"Angle y and the {ext}° angle lie along the straight line {A}{B}{D}: "
                            f"y = 180° - {ext}° = {b}°.")),
                     ("Work out the size of angle <i>w</i>. <i>w</i> = ______°",
                      n_(w, f"In triangle {A}{B}{C} the angles add up to 180°: w = 180° - "

@@ -270,6 +270,14 @@ class TopicsTest(unittest.TestCase):
                 for page, t, key, why, options in blanks_of(text):
                     with self.subTest(paper=os.path.basename(rel), page=page):
                         self.assertTrue(why, "no worked answer")
+                        # What a slip in building the text leaves behind: a field not filled
+                        # in, a list or number object printed as Python shows it, a sentence
+                        # run on or left open.
+                        self.assertIsNone(re.search(
+                            r"[{}\[\]\u00a0\u2212]|Fraction\(|Decimal\(|\bNone\b|(?<!\.)\.\.(?!\.)"
+                            r"|  |\s[,;:]|\s\.(?!\.\.)", why), why)
+                        self.assertTrue(why[0].isupper() or why[0] in "(0123456789£", why)
+                        self.assertTrue(why.endswith("."), why)
                         for sides in equations(why):
                             signs = {t[0] for side in sides for t in side if t[0] == "£"}
                             if signs and any(t.endswith("p") for side in sides for t in side):

@@ -709,9 +709,8 @@ def paper102(dealer: PositionDealer) -> Builder:
     root = [k for k in range(right) if k * k == right][0]
     P.choice("Which of these numbers is a square number?", str(right),
              [str(w) for w in wrong], r,
-             why=f"{RIGHT} = {root} {TIMES} {root}. None of "
-                 f"{', '.join(map(str, wrong[:-1]))} or {wrong[-1]} is a whole number times "
-                 "itself.")
+             why=f"{RIGHT} = {root} {TIMES} {root}. {', '.join(map(str, wrong[:-1]))} and "
+                 f"{wrong[-1]} are not square: no whole number times itself makes them.")
 
     r = P.qrng()
     a, b = r.choice([4, 6]) * r.randint(7, 9), r.randint(4, 6)
