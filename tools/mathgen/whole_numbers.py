@@ -325,12 +325,18 @@ def t_extreme_choice(P: Builder, ndig: int, greatest: bool) -> None:
     assert all((right >= p) if greatest else (right <= p) for p in picks)
     word = "greatest" if greatest else "smallest"
     others = [p for p in picks if p != right]
-    at = next(i for i in range(ndig) if any(str(p)[i] != str(right)[i] for p in others))
+    first = {next(i for i in range(ndig) if str(p)[i] != str(right)[i]) for p in others}
+    if len(first) == 1:
+        at = first.pop()
+        how = (f"At the {PLACES[ndig - 1 - at]} place {fmt(right)} has the "
+               f"{'largest' if greatest else 'smallest'} digit, {str(right)[at]}.")
+    else:
+        how = (f"{fmt(right)} has the {'larger' if greatest else 'smaller'} digit at the first "
+               "place where it differs from each of the others.")
     P.choice(f"Which of these numbers is the {word}?", fmt(right),
              [fmt(p) for p in others], r,
              why=f"{RIGHT}. All four have {ndig} digits and start with {lead}, so compare the "
-                 f"digits from the left. At the {PLACES[ndig - 1 - at]} place {fmt(right)} has the "
-                 f"{'largest' if greatest else 'smallest'} digit, {str(right)[at]}.")
+                 f"digits from the left. {how}")
 
 
 def t_order_choice(P: Builder, numbers: list[int], ascending: bool) -> None:
