@@ -235,7 +235,13 @@ def dec_working(expr: str) -> str:
     tail = "" if padded(plain_str(x), n) == plain_str(x) else f", which is {said(x)}"
     lead = ("Line up the decimal points, filling the empty places with zeros: "
             if lined != terms else "Line up the decimal points and work column by column: ")
-    return lead + done + tail + "."
+    check = ""
+    if ops == ["-"]:
+        # Adding back what was taken away gives the first number again.
+        assert Decimal(lined[1]) + x == Decimal(lined[0])
+        check = (f" Check: {shown(padded(plain_str(x), n))} + {shown(lined[1])} = "
+                 f"{shown(lined[0])}.")
+    return lead + done + tail + "." + check
 
 
 def reading(number: str) -> str:
@@ -1004,7 +1010,7 @@ def paper118(dealer: PositionDealer, first_id: int) -> Builder:
     assert Fraction(x) + Fraction("1.75") == Fraction("4.5")
     P.one("A bucket holds 4.5 litres of water. 1.75 litres leak out through a hole. How "
           "much water is left in the bucket?", x, answer="Ans: ______ litres",
-          why=dec_working("4.5 - 1.75")[:-1] + " litres.")
+          why="Take away what leaked out. " + dec_working("4.5 - 1.75"))
 
     P.work_outs("Work out each calculation.", ["0.125 + 0.375", "2.048 + 1.6", "5 - 0.125"])
     # Each sequence has a constant step; the next term is checked by adding the
