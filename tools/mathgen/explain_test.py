@@ -245,6 +245,28 @@ class WorkingHelpersTest(unittest.TestCase):
             for e in exprs:
                 with self.subTest(expr=e):
                     assert_sound(self, d.dec_working(e), d.plain_str(d.calc(e)))
+            n = f"{r.randint(0, 99)}.{r.randint(0, 999):03d}"
+            for dp in (0, 1, 2):
+                with self.subTest(n=n, dp=dp):
+                    assert_sound(self, d.round_why(n, dp), d.said(d.round_dp(n, dp)))
+        for den in (2, 4, 5, 8, 10, 20, 25, 40, 50, 100, 125, 200, 250, 500, 1000):
+            for num in (1, den - 1, den + 3):
+                frac = f"{num}/{den}"
+                with self.subTest(frac=frac):
+                    assert_sound(self, d.frac_why(frac), d.said(d.frac_dec(frac)))
+
+    def test_numbers_in_words(self):
+        import whole_numbers as w
+        r = random.Random(19)
+        for n in [r.randint(1, 9_999_999) for _ in range(200)] + [7, 1000, 1_000_001, 30_005]:
+            with self.subTest(n=n):
+                why = w.numerals_why(n)
+                self.assertTrue(mentions(why, str(n)), why)
+                # The groups named add up to the number.
+                groups = re.findall(r"(\d[\d,]*)(?: (million|thousand))?", why.split(":")[0])
+                total = sum(int(g.replace(",", "")) * {"million": 10 ** 6, "thousand": 1000}
+                            .get(unit, 1) for g, unit in groups)
+                self.assertEqual(total, n, why)
 
     def test_order_of_operations(self):
         r = random.Random(17)
