@@ -25,7 +25,7 @@ from paperlib import (  # noqa: E402
     PUPILS,
     build_topic,
     run_generator,
-    Blank, Page, PositionDealer,
+    Blank, DIVIDE, Page, PositionDealer, RIGHT, TIMES,
 )
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
@@ -261,14 +261,64 @@ class Builder(TopicPaper):
         return self.attach_figure(page, svg, w, h, alt)
 
 
-def n_(key) -> Blank:
+def n_(key, why: str = "") -> Blank:
     assert int(key) >= 0
-    return Blank("N", 1, str(key))
+    return Blank("N", 1, str(key), why)
 
 
-def m_(a: str, b: str) -> Blank:
-    """A line may be named from either end."""
-    return Blank("M", 1, f";{a}{b};{b}{a}")
+def m_(a: str, b: str, why: str = "") -> Blank:
+    """A line may be named from either end; `why` is said of the line, and ends by
+    naming both ways of writing it."""
+    return Blank("M", 1, f";{a}{b};{b}{a}", f"{why} Write {a}{b} or {b}{a}.".strip())
+
+
+# ---------------------------------------------------------------------------
+# Worked answers
+
+KIND_WHY = {TYPES[0]: "less than 90°", TYPES[1]: "exactly 90°",
+            TYPES[2]: "between 90° and 180°", TYPES[3]: "between 180° and 360°"}
+KIND_LOOK = {TYPES[0]: "smaller than a right angle (a square corner)",
+             TYPES[1]: "a square corner",
+             TYPES[2]: "bigger than a right angle but smaller than a straight line",
+             TYPES[3]: "bigger than a straight line: more than half a turn"}
+
+
+def move(p, q) -> str:
+    """The steps on a grid from p to q: '3 right and 4 up'."""
+    dx, dy = q[0] - p[0], q[1] - p[1]
+    bits = []
+    if dx:
+        bits.append(f"{abs(dx)} {'right' if dx > 0 else 'left'}")
+    if dy:
+        bits.append(f"{abs(dy)} {'up' if dy > 0 else 'down'}")
+    return " and ".join(bits)
+
+
+def listed(items: list[str]) -> str:
+    items = list(items)
+    if not items:
+        return "none"
+    return items[0] if len(items) == 1 else ", ".join(items[:-1]) + " and " + items[-1]
+
+
+def bar_read(label: str, value: int, step: int) -> str:
+    """Reading a bar against the scale, which may fall halfway between two lines."""
+    if value % step:
+        return (f"The {label} bar stops halfway between the lines for {value - step // 2} "
+                f"and {value + step // 2}, which is {value}.")
+    return f"The top of the {label} bar is level with the line for {value}."
+
+
+def line_read(label: str, value: int, step: int, unit: str) -> str:
+    if value % step:
+        return (f"Go up from {label} to the point on the line, then across: it is halfway "
+                f"between {value - step // 2} and {value + step // 2}, so {value}{unit}.")
+    return (f"Go up from {label} to the point on the line, then across to the scale: "
+            f"{value}{unit}.")
+
+
+def sum_text(values) -> str:
+    return " + ".join(map(str, values)) + f" = {sum(values)}"
 
 
 def kind(deg: float) -> str:
@@ -288,14 +338,17 @@ def t_type_size(P: Builder, deg: int) -> None:
     r = P.qrng()
     right = kind(deg)
     P.choice(f"An angle measures {deg}°. What type of angle is it?", right,
-             [t for t in TYPES if t != right], r)
+             [t for t in TYPES if t != right], r,
+             why=f"{RIGHT}: {deg}° is {KIND_WHY[right]}.")
 
 
 def t_type_figure(P: Builder, deg: int, rot: int, letter: str) -> None:
     r = P.qrng()
     right = kind(deg)
     page = P.choice(f"Look at the angle marked <i>{letter}</i>. What type of angle "
-                    "is it?", right, [t for t in TYPES if t != right], r)
+                    "is it?", right, [t for t in TYPES if t != right], r,
+                    why=f"{RIGHT}: angle {letter} is {KIND_LOOK[right]}. It measures {deg}°, "
+                        f"{KIND_WHY[right]}.")
     svg = ray_angles_figure([rot, rot + deg], [(0, letter)], None, None,
                             w=340, h=260, length=110)
     P.draw(page, svg, 340, 260, f"Two lines meeting at a point, with an angle "
@@ -325,7 +378,12 @@ def t_count_types(P: Builder, sizes: list[int], which: str) -> None:
         s.text((left + cell / 2, top + inner + 24), letter, 16, italic=True)
     stem = (f"Here are {len(sizes)} angles. How many of them are {which} angles? "
             "Write the number only.")
-    page = P.single(stem, key)
+    which_kind = [t for t in TYPES if t.lower().startswith(which)][0]
+    fit = [f"{letter} ({d}°)" for d, letter in zip(sizes, letters) if kind(d) == which_kind]
+    page = P.single(stem, key,
+                    why=f"{which.capitalize()} angles are {KIND_WHY[which_kind]}. "
+                        f"{'Only ' if len(fit) == 1 else ''}{listed(fit)} "
+                        f"{'is' if len(fit) == 1 else 'are'} {which}, so the answer is {key}.")
     P.draw(page, s.render(), s.w, s.h, f"{len(sizes)} angles labelled "
            f"{', '.join(letters)}")
 
@@ -343,8 +401,11 @@ def t_straight(P: Builder, t: int, letters: str, tilt: int = 0,
         key = t
     svg = ray_angles_figure([tilt, tilt + t, tilt + 180], marks, [c, b, a], o,
                             w=400, h=240, c=(200, 170), length=150)
+    given = t if ask_left else 180 - t
     page = P.single(f"{a}{o}{c} is a straight line. Work out the size of angle "
-                    f"<i>x</i>. {NO_DEG}", key, answer="<i>x</i> = ______°")
+                    f"<i>x</i>. {NO_DEG}", key, answer="<i>x</i> = ______°",
+                    why=f"Angles on a straight line add up to 180°: x = 180° - {given}° = "
+                        f"{key}°.")
     P.draw(page, svg, 400, 240, f"Straight line {a}{c} through {o}, with line "
            f"{o}{b}")
 
@@ -354,7 +415,9 @@ def t_right_split(P: Builder, t: int, letters: str, rot: int = 0) -> None:
     key = 90 - t
     assert 0 < t < 90
     page = P.single(f"Angle {a}{o}{c} is a right angle. Work out the size of angle "
-                    f"<i>y</i>. {NO_DEG}", key, answer="<i>y</i> = ______°")
+                    f"<i>y</i>. {NO_DEG}", key, answer="<i>y</i> = ______°",
+                    why=f"The two angles make up the right angle, 90°: y = 90° - {t}° = "
+                        f"{key}°.")
     full = ray_angles_figure([rot, rot + t, rot + 90], [(0, f"{t}°"), (1, "y")],
                              [a, b, c], o, w=320, h=260, c=(110, 200), length=160)
     P.draw(page, full, 320, 260, f"A right angle {a}{o}{c} split by line {o}{b}")
@@ -376,7 +439,9 @@ def t_point(P: Builder, sizes: list[int], unknown: int, start: int = 10,
                             length=120)
     count = ["", "", "Two", "Three", "Four", "Five"][len(sizes)]
     page = P.single(f"{count} angles meet at a point. Work out the size of "
-                    f"angle <i>{z}</i>. {NO_DEG}", key, answer=f"<i>{z}</i> = ______°")
+                    f"angle <i>{z}</i>. {NO_DEG}", key, answer=f"<i>{z}</i> = ______°",
+                    why=f"Angles around a point add up to 360°. The others make "
+                        f"{sum_text(others)}°, so {z} = 360° - {sum(others)}° = {key}°.")
     P.draw(page, svg, 360, 320, f"{count} angles around a point, one marked {z}")
 
 
@@ -387,7 +452,12 @@ def t_cross(P: Builder, t: int, rot: int) -> None:
                             w=380, h=300, c=(190, 150), length=130)
     page = P.parts("Two straight lines cross. Work out the sizes of angles <i>a</i> "
                    f"and <i>b</i>. {NO_DEGS}",
-                   [("<i>a</i> = ______°", n_(180 - t)), ("<i>b</i> = ______°", n_(t))])
+                   [("<i>a</i> = ______°",
+                     n_(180 - t, f"Angle a and the {t}° angle lie along a straight line: "
+                                 f"a = 180° - {t}° = {180 - t}°.")),
+                    ("<i>b</i> = ______°",
+                     n_(t, f"Angle b is vertically opposite the {t}° angle, and vertically "
+                           f"opposite angles are equal: b = {t}°."))])
     assert (180 - t) + t + (180 - t) + t == 360
     P.draw(page, svg, 380, 300, "Two straight lines crossing, with angles a and b")
 
@@ -396,7 +466,9 @@ def t_text_pair(P: Builder, known: int, total: int, what: str) -> None:
     key = total - known
     assert 0 < key < total
     P.single(f"Two angles together make {what}. One of them is {known}°. "
-             f"What is the other angle? {NO_DEG}", key, answer="Ans: ______°")
+             f"What is the other angle? {NO_DEG}", key, answer="Ans: ______°",
+             why=f"Together they make {total}°, so the other is {total}° - {known}° = "
+                 f"{key}°.")
 
 
 def triangle_points(a: int, b: int, w=400, h=260):
@@ -431,7 +503,9 @@ def t_triangle(P: Builder, a: int, b: int, letters: str) -> None:
     angle_label(s, pts[2], 26, 180 + a, 360 - b, "w")
     page = P.single(f"The angles inside a triangle add up to 180°. Work out the "
                     f"size of angle <i>w</i> in triangle {A}{B}{C}. {NO_DEG}", key,
-                    answer="<i>w</i> = ______°")
+                    answer="<i>w</i> = ______°",
+                    why=f"The angles of a triangle add up to 180°: w = 180° - {a}° - {b}° = "
+                        f"{key}°. Check: {a}° + {b}° + {key}° = 180°.")
     P.draw(page, s.render(), 400, 260, f"Triangle {A}{B}{C} with two angles given "
            "and one marked w")
 
@@ -498,7 +572,12 @@ def t_parallelogram(P: Builder) -> None:
         ["<p>(a) Name the side that is parallel to SR. ______</p>",
          "<p>(b) Name the side that is equal in length to SR. ______</p>",
          "<p>(c) What is the name of the shape PQRS? Write one word. ______</p>"],
-        [m_("P", "Q"), m_("P", "Q"), Blank("T", 1, "Parallelogram")]))
+        [m_("P", "Q", "Opposite sides of this shape are parallel, and PQ is opposite SR."),
+         m_("P", "Q", "Opposite sides of a parallelogram are equal in length, and PQ is "
+                      "opposite SR."),
+         Blank("T", 1, "Parallelogram",
+               "Both pairs of opposite sides are parallel, but it has no right angles, so "
+               "it is not a rectangle: it is a parallelogram.")]))
     P.draw(page, shape_figure(pts, letters), 420, 260,
            "A four-sided shape PQRS")
 
@@ -513,9 +592,12 @@ def t_rectangle(P: Builder, letters: str, w: int, h: int, ask: str) -> None:
     assert par == d + c or par == c + d
     page = P.parts(f"{letters} is a rectangle. {TWO_LETTERS}",
                    [(f"Name the side that is parallel to {a}{b}. ______",
-                     m_(par[0], par[1])),
+                     m_(par[0], par[1], f"In a rectangle opposite sides are parallel: "
+                                        f"{par} is opposite {a}{b}.")),
                     (f"Name the side that is parallel to {ask}. ______",
-                     m_(*side_parallel(pts, letters, ask)))])
+                     m_(*side_parallel(pts, letters, ask),
+                        f"In a rectangle opposite sides are parallel: "
+                        f"{side_parallel(pts, letters, ask)} is opposite {ask}."))])
     assert len(perp) == 2
     P.draw(page, shape_figure(pts, letters, right_corners=range(4)), 420, 260,
            f"Rectangle {letters}")
@@ -532,9 +614,11 @@ def t_trapezium(P: Builder, letters: str, slope: int) -> None:
     slanted = b + c
     assert not side_perpendicular(pts, letters, slanted)
     page = P.parts(f"Look at the shape {letters}. {TWO_LETTERS}",
-                   [(f"Name the side that is parallel to {a}{b}. ______", m_(c, d)),
+                   [(f"Name the side that is parallel to {a}{b}. ______",
+                     m_(c, d, f"{c}{d} runs in the same direction as {a}{b} and would "
+                              "never meet it.")),
                     (f"Name the side that is perpendicular to {a}{b}. ______",
-                     m_(d, a))])
+                     m_(d, a, f"{d}{a} meets {a}{b} at a right angle, marked at {a}."))])
     P.draw(page, shape_figure(pts, letters, right_corners=(0, 3)), 420, 260,
            f"A four-sided shape {letters}")
 
@@ -544,9 +628,16 @@ def t_segments(P: Builder, segs, base: str, rel: str) -> None:
     u = vec(*segs[base])
     test = parallel if rel == "parallel" else perpendicular
     found = only([k for k, (p, q) in segs.items() if k != base and test(u, vec(p, q))])
+    if rel == "parallel":
+        how = "so they run in the same direction"
+    else:
+        how = "the same steps turned through a right angle"
     page = P.single(f"Look at the lines drawn on the square grid. Which line is "
                     f"{rel} to line {base}? Name the line with two letters.",
-                    f";{found};{found[::-1]}", type_="M")
+                    f";{found};{found[::-1]}", type_="M",
+                    why=f"From {base[0]} to {base[1]} the line goes {move(*segs[base])}. "
+                        f"From {found[0]} to {found[1]} it goes {move(*segs[found])}: {how}. "
+                        f"Write {found} or {found[::-1]}.")
     P.draw(page, segments_figure(segs), 420, 300,
            f"Lines {', '.join(segs)} drawn on a square grid")
 
@@ -555,11 +646,16 @@ def t_seg_count(P: Builder, segs, base: str) -> None:
     u = vec(*segs[base])
     npar = sum(1 for k, (p, q) in segs.items() if k != base and parallel(u, vec(p, q)))
     nperp = sum(1 for k, (p, q) in segs.items() if perpendicular(u, vec(p, q)))
+    pars = [k for k, (p, q) in segs.items() if k != base and parallel(u, vec(p, q))]
+    perps = [k for k, (p, q) in segs.items() if perpendicular(u, vec(p, q))]
+    steps = {k: f"{k} goes {move(p, q)}" for k, (p, q) in segs.items()}
     page = P.parts(f"Look at the lines drawn on the square grid. {NUMBERS_ONLY_TXT}",
                    [(f"How many of the other lines are parallel to {base}? ______",
-                     n_(npar)),
+                     n_(npar, f"{steps[base]}. A parallel line takes steps the same way: "
+                              f"{listed(steps[k] for k in pars)}. That is {npar}.")),
                     (f"How many lines are perpendicular to {base}? ______",
-                     n_(nperp))])
+                     n_(nperp, f"A perpendicular line meets {base} at a right angle: "
+                               f"{listed(steps[k] for k in perps)}. That is {nperp}."))])
     P.draw(page, segments_figure(segs), 420, 300,
            f"Lines {', '.join(segs)} drawn on a square grid")
 
@@ -573,8 +669,12 @@ def t_read_point(P: Builder, points, which: str, n=8) -> None:
     x, y = points[which]
     page = P.parts(f"Look at the grid. Point {which} is at ( ___ , ___ ). "
                    f"{NUMBERS_ONLY_TXT}",
-                   [(f"What is the x-coordinate of point {which}? ______", n_(x)),
-                    (f"What is the y-coordinate of point {which}? ______", n_(y))])
+                   [(f"What is the x-coordinate of point {which}? ______",
+                     n_(x, f"The x-coordinate is how far across: from 0, go along the "
+                           f"bottom to {which}'s line, {x}. So {which} is at ({x}, {y}).")),
+                    (f"What is the y-coordinate of point {which}? ______",
+                     n_(y, f"The y-coordinate is how far up: {which} is level with {y} on "
+                           f"the side. So {which} is at ({x}, {y})."))])
     P.draw(page, coords_figure(points, n), 30 * n + 90, 30 * n + 80,
            f"A coordinate grid with points {', '.join(points)}")
 
@@ -586,7 +686,9 @@ def t_point_choice(P: Builder, points, which: str) -> None:
     right = f"({x}, {y})"
     wrong = [f"({y}, {x})", f"({x + 1}, {y})", f"({x}, {y - 1})"]
     page = P.choice(f"Look at the grid. What are the coordinates of point {which}?",
-                    right, wrong, r)
+                    right, wrong, r,
+                    why=f"{RIGHT}: {which} is {x} across and {y} up, and across comes "
+                        f"first. {wrong[0]} has the two numbers the wrong way round.")
     P.draw(page, coords_figure(points), 330, 320,
            f"A coordinate grid with points {', '.join(points)}")
 
@@ -596,8 +698,11 @@ def t_which_point(P: Builder, points, x: int, y: int) -> None:
     right = only([k for k, v in points.items() if v == (x, y)])
     others = [k for k in points if k != right]
     assert len(others) == 3 and (y, x) in points.values()
+    swapped = only([k for k, v in points.items() if v == (y, x)])
     page = P.choice(f"Look at the grid. Which point is at ({x}, {y})?",
-                    f"Point {right}", [f"Point {k}" for k in others], r)
+                    f"Point {right}", [f"Point {k}" for k in others], r,
+                    why=f"{RIGHT}: go {x} across, then {y} up. Point {swapped} is at "
+                        f"({y}, {x}): it has the numbers the wrong way round.")
     P.draw(page, coords_figure(points), 330, 320,
            f"A coordinate grid with points {', '.join(points)}")
 
@@ -613,11 +718,14 @@ def t_fourth_corner(P: Builder, a, b, c, letters: str) -> None:
     assert 0 <= d[0] <= 8 and 0 <= d[1] <= 8
     sides = {(p[0] - q[0]) ** 2 + (p[1] - q[1]) ** 2 for p, q in zip(pts, pts[1:] + pts[:1])}
     shape = "square" if len(sides) == 1 else "rectangle"
+    corner_why = (f"Opposite sides of a {shape} match: from {B} to {A} is {move(b, a)}, so "
+                  f"from {C} to {D} is the same move. {C} ({c[0]}, {c[1]}) moved "
+                  f"{move(b, a)} is {D} ({d[0]}, {d[1]}).")
     page = P.parts(f"{A}, {B} and {C} are three corners of the {shape} {letters}. "
                    f"Point {D} is not shown. What are the coordinates of {D}? "
                    f"{NUMBERS_ONLY_TXT}",
-                   [(f"The x-coordinate of {D} is ______", n_(d[0])),
-                    (f"The y-coordinate of {D} is ______", n_(d[1]))])
+                   [(f"The x-coordinate of {D} is ______", n_(d[0], corner_why)),
+                    (f"The y-coordinate of {D} is ______", n_(d[1], corner_why))])
     P.draw(page, coords_figure({A: a, B: b, C: c}), 330, 320,
            f"A coordinate grid with points {A}, {B} and {C}")
 
@@ -630,7 +738,12 @@ def t_translate(P: Builder, p, dx: int, dy: int, letter: str) -> None:
     moves.append(f"{abs(dy)} squares {'up' if dy > 0 else 'down'}")
     page = P.parts(f"Point {letter} moves {moves[0]} and {moves[1]}. What are its "
                    f"new coordinates? {NUMBERS_ONLY_TXT}",
-                   [("x-coordinate: ______", n_(q[0])), ("y-coordinate: ______", n_(q[1]))])
+                   [("x-coordinate: ______",
+                     n_(q[0], f"Moving {moves[0]} changes the x-coordinate: {p[0]} "
+                              f"{'+' if dx > 0 else '-'} {abs(dx)} = {q[0]}.")),
+                    ("y-coordinate: ______",
+                     n_(q[1], f"Moving {moves[1]} changes the y-coordinate: {p[1]} "
+                              f"{'+' if dy > 0 else '-'} {abs(dy)} = {q[1]}."))])
     P.draw(page, coords_figure({letter: p}), 330, 320,
            f"A coordinate grid with point {letter}")
 
@@ -697,9 +810,18 @@ def t_compass_turn(P: Builder, start: str, degrees: int, clockwise: bool,
     assert COMPASS[i] == right
     way = "clockwise" if clockwise else "anticlockwise"
     amount = how or f"{degrees}°"
+    passed = []
+    i = COMPASS.index(start)
+    for _ in range(degrees // 45 - 1):
+        i = (i + (1 if clockwise else 7)) % 8
+        passed.append(COMPASS[i])
+    said = f"{how} is {degrees}°, and " if how else ""
     page = P.choice(f"{who} is facing {start}. {cap(he)} turns {amount} {way}. "
                     f"Which direction is {he} facing now?", cap(right),
-                    [cap(w) for w in wrong], r)
+                    [cap(w) for w in wrong], r,
+                    why=f"{RIGHT}. {cap(said + 'each')} 45° is one point of the compass, so "
+                        f"{degrees}° is {degrees // 45} points {way}: from {start} past "
+                        f"{listed(passed)} to {right}.")
     if figure:
         P.draw(page, compass_figure(), 260, 260, "An eight-point compass")
 
@@ -712,7 +834,9 @@ def t_turn_size(P: Builder, start: str, end: str, clockwise: bool) -> None:
     way = "clockwise" if clockwise else "anticlockwise"
     page = P.single(f"A robot faces {start}. It turns {way} until it faces {end}. "
                     f"How many degrees does it turn? {NO_DEG}", key,
-                    answer="Ans: ______°")
+                    answer="Ans: ______°",
+                    why=f"Going {way} from {start} to {end} is {steps} points of the "
+                        f"compass, and each is 45°: {steps} {TIMES} 45° = {key}°.")
     P.draw(page, compass_figure(), 260, 260, "An eight-point compass")
 
 
@@ -723,7 +847,10 @@ def t_right_angles(P: Builder, start: str, end: str, clockwise: bool) -> None:
     way = "clockwise" if clockwise else "anticlockwise"
     P.single(f"A weather vane points {start}. The wind turns it {way} until it "
              f"points {end}. How many right angles has it turned through? "
-             "Write the number only.", steps // 2)
+             "Write the number only.", steps // 2,
+             why=f"A right angle is a quarter turn, such as north to east. Going {way} "
+                 f"from {start} to {end} is {steps * 45}°, and {steps * 45}° {DIVIDE} 90° = "
+                 f"{steps // 2}.")
 
 
 def t_map(P: Builder, places: dict[str, tuple[int, int]], origin: str,
@@ -746,9 +873,19 @@ def t_map(P: Builder, places: dict[str, tuple[int, int]], origin: str,
         if extra not in wrong and extra != right:
             wrong.append(extra)
         k += 1
+    if dx and dy:
+        how = (f"{abs(dx)} squares {'right' if dx > 0 else 'left'} and {abs(dy)} "
+               f"{'up' if dy > 0 else 'down'}: the same number each way, so halfway between "
+               f"{'north' if dy > 0 else 'south'} and {'east' if dx > 0 else 'west'}")
+    else:
+        how = (f"{abs(dx or dy)} squares straight "
+               + ("right (east)" if dx > 0 else "left (west)" if dx < 0 else
+                  "up (north)" if dy > 0 else "down (south)"))
     page = P.choice(f"The map shows some places in {where}. North is straight up the "
                     f"page. In which direction is the {target} from the {origin}?",
-                    cap(right), [cap(w) for w in wrong], r)
+                    cap(right), [cap(w) for w in wrong], r,
+                    why=f"{RIGHT}. Start at the {origin}: the {target} is {how}. {opp.capitalize()} "
+                        f"would be the way back.")
     cell = 40
     s = Svg(cell * 8 + 120, cell * 6 + 40)
     for k2 in range(9):
@@ -774,7 +911,8 @@ def t_tri_text(P: Builder, a: int, b: int) -> None:
     key = 180 - a - b
     assert key > 0 and a + b + key == 180
     P.single(f"Two angles of a triangle are {a}° and {b}°. What is the size of the "
-             f"third angle? {NO_DEG}", key, answer="Ans: ______°")
+             f"third angle? {NO_DEG}", key, answer="Ans: ______°",
+             why=f"The angles of a triangle add up to 180°: 180° - {a}° - {b}° = {key}°.")
 
 
 def t_tri_choice(P: Builder, right: tuple, wrongs: list[tuple]) -> None:
@@ -782,7 +920,9 @@ def t_tri_choice(P: Builder, right: tuple, wrongs: list[tuple]) -> None:
     assert sum(right) == 180 and all(sum(w) != 180 for w in wrongs)
     show = lambda t: ", ".join(f"{d}°" for d in t)
     P.choice("Which of these could be the three angles inside a triangle?",
-             show(right), [show(w) for w in wrongs], r)
+             show(right), [show(w) for w in wrongs], r,
+             why=f"{RIGHT}: {' + '.join(map(str, right))} = 180, as the angles of a triangle "
+                 "must. The others add up to " + listed([str(sum(w)) for w in wrongs]) + ".")
 
 
 def t_right_tri(P: Builder, b: int, letters: str) -> None:
@@ -808,7 +948,9 @@ def t_right_tri(P: Builder, b: int, letters: str) -> None:
     arc(s, pts[2], 26, 270, 270 + key)
     angle_label(s, pts[2], 26, 270, 270 + key, "v")
     page = P.single(f"Triangle {A}{B}{C} has a right angle at {A}. Work out the size "
-                    f"of angle <i>v</i>. {NO_DEG}", key, answer="<i>v</i> = ______°")
+                    f"of angle <i>v</i>. {NO_DEG}", key, answer="<i>v</i> = ______°",
+                    why=f"The angles add up to 180° and the right angle at {A} is 90°, so "
+                        f"v = 180° - 90° - {b}° = {key}°.")
     P.draw(page, s.render(), 400, 260, f"Right-angled triangle {A}{B}{C} with one "
            "angle given and one marked v")
 
@@ -841,7 +983,10 @@ def t_isosceles(P: Builder, apex: int, letters: str) -> None:
     angle_label(s, pts[1], 30, 180 - key, 180, "u")
     page = P.single(f"Triangle {A}{B}{C} is isosceles: sides {A}{C} and {B}{C} are "
                     f"equal in length. Angle {A}{C}{B} is {apex}°. Work out the size "
-                    f"of angle <i>u</i>. {NO_DEG}", key, answer="<i>u</i> = ______°")
+                    f"of angle <i>u</i>. {NO_DEG}", key, answer="<i>u</i> = ______°",
+                    why=f"The equal sides make the two bottom angles equal. They share "
+                        f"180° - {apex}° = {180 - apex}°, so u = {180 - apex}° {DIVIDE} 2 = "
+                        f"{key}°.")
     P.draw(page, s.render(), 400, 260, f"Isosceles triangle {A}{B}{C} with the top "
            "angle given and angle u marked")
 
@@ -854,7 +999,9 @@ def t_straight3(P: Builder, a: int, c: int, z: str, tilt: int = 0) -> None:
     svg = ray_angles_figure(rays, [(0, f"{a}°"), (1, z), (2, f"{c}°")], None, None,
                             w=400, h=240, c=(200, 170), length=150)
     page = P.single(f"Three angles lie along a straight line. Work out the size of "
-                    f"angle <i>{z}</i>. {NO_DEG}", key, answer=f"<i>{z}</i> = ______°")
+                    f"angle <i>{z}</i>. {NO_DEG}", key, answer=f"<i>{z}</i> = ______°",
+                    why=f"Angles on a straight line add up to 180°: {z} = 180° - {a}° - {c}° "
+                        f"= {key}°.")
     P.draw(page, svg, 400, 240, f"Three angles on a straight line, one marked {z}")
 
 
@@ -874,7 +1021,11 @@ def t_point_equal(P: Builder, known: list[int], z: str, start: int = 0) -> None:
     count = ["", "", "Two", "Three", "Four", "Five", "Six"][len(sizes)]
     page = P.single(f"{count} angles meet at a point. The two angles marked "
                     f"<i>{z}</i> are equal. Work out the size of angle <i>{z}</i>. "
-                    f"{NO_DEG}", key, answer=f"<i>{z}</i> = ______°")
+                    f"{NO_DEG}", key, answer=f"<i>{z}</i> = ______°",
+                    why=f"Angles around a point add up to 360°. The others make "
+                        f"{sum_text(known)}°, leaving 360° - {sum(known)}° = "
+                        f"{360 - sum(known)}° for the two equal angles: {360 - sum(known)}° "
+                        f"{DIVIDE} 2 = {key}°.")
     P.draw(page, svg, 360, 320, f"Angles around a point, two of them marked {z}")
 
 
@@ -904,8 +1055,12 @@ def t_exterior(P: Builder, a: int, ext: int, letters: str) -> None:
     arc(s, pts[2], 26, 180 + a, 360 - b)
     angle_label(s, pts[2], 26, 180 + a, 360 - b, "w")
     page = P.parts(f"{A}{B}{D} is a straight line. {NO_DEGS}",
-                   [("Work out the size of angle <i>y</i>. <i>y</i> = ______°", n_(b)),
-                    ("Work out the size of angle <i>w</i>. <i>w</i> = ______°", n_(w))])
+                   [("Work out the size of angle <i>y</i>. <i>y</i> = ______°",
+                     n_(b, f"Angle y and the {ext}° angle lie along the straight line {A}{B}{D}: "
+                           f"y = 180° - {ext}° = {b}°.")),
+                    ("Work out the size of angle <i>w</i>. <i>w</i> = ______°",
+                     n_(w, f"In triangle {A}{B}{C} the angles add up to 180°: w = 180° - "
+                           f"{a}° - {b}° = {w}°."))])
     P.draw(page, s.render(), 480, 260, f"Triangle {A}{B}{C} with side {A}{B} "
            f"extended to {D}")
 
@@ -940,7 +1095,10 @@ def t_cross_tri(P: Builder, a: int, opp: int, letters: str) -> None:
     assert abs((ub - ua) % 360 - opp) < 0.01
     page = P.single(f"Triangle {A}{B}{C}: the sides {A}{C} and {B}{C} carry on as "
                     f"straight lines past {C}. Work out the size of angle <i>t</i>. "
-                    f"{NO_DEG}", key, answer="<i>t</i> = ______°")
+                    f"{NO_DEG}", key, answer="<i>t</i> = ______°",
+                    why=f"The angle inside the triangle at {C} is vertically opposite the "
+                        f"{opp}° angle, so it is {opp}° too. Then t = 180° - {a}° - {opp}° = "
+                        f"{key}°.")
     P.draw(page, s.render(), 400, 300, f"Triangle {A}{B}{C} with two sides "
            f"extended past {C}")
 
@@ -986,7 +1144,12 @@ def t_chart_choice(P: Builder, labels, values, step, top, title, axis, what,
     right = pick(labels, values)
     others = [lab for lab in labels if lab != right]
     r.shuffle(others)
-    page = P.choice(f"The bar chart shows {what}. {question}", right, others[:3], r)
+    best = values[labels.index(right)]
+    most = best == max(values)
+    page = P.choice(f"The bar chart shows {what}. {question}", right, others[:3], r,
+                    why=f"{RIGHT}: its bar is the {'tallest' if most else 'shortest'}, "
+                        f"reaching {best}. The next is "
+                        f"{sorted(values, reverse=most)[1]}.")
     svg = bar_figure(labels, values, step, top, title, axis)
     assert reread_bars(svg, top) == list(values)
     P.draw(page, svg, 460, 320, f"Bar chart: {title}")
@@ -1088,10 +1251,14 @@ def paper108(dealer: PositionDealer, first: int) -> Builder:
     labels, values = ["Apple", "Banana", "Orange", "Grapes", "Pear"], [8, 12, 5, 10, 7]
     t_bar_chart(P, "Favourite fruit of Class 5", "Number of pupils", labels, values,
                 2, 14, "the favourite fruit of the pupils in Class 5",
-                [("How many pupils chose banana? ______", n_(values[1])),
+                [("How many pupils chose banana? ______",
+                  n_(values[1], bar_read("Banana", values[1], 2))),
                  ("How many more pupils chose grapes than pear? ______",
-                  n_(values[3] - values[4])),
-                 ("How many pupils are shown in the bar chart altogether? ______", n_(sum(values)))])
+                  n_(values[3] - values[4], f"Grapes {values[3]}, Pear {values[4]}: "
+                                            f"{values[3]} - {values[4]} = "
+                                            f"{values[3] - values[4]}.")),
+                 ("How many pupils are shown in the bar chart altogether? ______",
+                  n_(sum(values), f"Add every bar: {sum_text(values)}."))])
     t_compass_turn(P, "north-east", 90, True)
     t_turn_size(P, "east", "north", False)
     t_map(P, {"gate": (1, 1), "pond": (4, 4), "swings": (4, 1), "café": (7, 4)},
@@ -1129,11 +1296,13 @@ def paper109(dealer: PositionDealer, first: int) -> Builder:
     days, books = ["Mon", "Tue", "Wed", "Thu", "Fri"], [15, 25, 10, 35, 20]
     t_bar_chart(P, "Books read by Class 6", "Number of books", days, books, 5, 40,
                 "how many books Class 6 read on each day of one week",
-                [("How many books were read on Thursday? ______", n_(books[3])),
+                [("How many books were read on Thursday? ______",
+                  n_(books[3], bar_read("Thu", books[3], 5))),
                  ("How many more books were read on Tuesday than on Wednesday? ______",
-                  n_(books[1] - books[2])),
+                  n_(books[1] - books[2], f"Tuesday {books[1]}, Wednesday {books[2]}: "
+                                          f"{books[1]} - {books[2]} = {books[1] - books[2]}.")),
                  ("How many books were read in the whole week? ______",
-                  n_(sum(books)))])
+                  n_(sum(books), f"Add every bar: {sum_text(books)}."))])
     pets, count = ["Cat", "Dog", "Fish", "Rabbit", "Hamster"], [9, 13, 4, 6, 11]
     assert count.count(max(count)) == 1
     t_chart_choice(P, pets, count, 2, 14, "Pets owned by Year 5", "Number of pupils",
@@ -1173,29 +1342,43 @@ def paper110(dealer: PositionDealer, first: int) -> Builder:
     hours, temp = ["8 am", "9 am", "10 am", "11 am", "12 noon", "1 pm"], [4, 8, 10, 14, 18, 16]
     t_line_graph(P, "Temperature in the playground", "Temperature (°C)", hours, temp,
                  4, 20, "the temperature in the playground one day, in °C",
-                 [("What was the temperature at 10 am? ______", n_(temp[2])),
+                 [("What was the temperature at 10 am? ______",
+                   n_(temp[2], line_read("10 am", temp[2], 4, "°C"))),
                   ("How many degrees warmer was it at 12 noon than at 8 am? ______",
-                   n_(temp[4] - temp[0])),
+                   n_(temp[4] - temp[0], f"12 noon {temp[4]}°C, 8 am {temp[0]}°C: "
+                                         f"{temp[4]} - {temp[0]} = {temp[4] - temp[0]}.")),
                   ("By how many degrees did the temperature fall between 12 noon "
-                   "and 1 pm? ______", n_(temp[4] - temp[5]))])
+                   "and 1 pm? ______",
+                   n_(temp[4] - temp[5], f"12 noon {temp[4]}°C, 1 pm {temp[5]}°C: "
+                                         f"{temp[4]} - {temp[5]} = {temp[4] - temp[5]}."))])
     weeks, cm = [f"Week {k}" for k in range(1, 7)], [2, 5, 9, 14, 18, 20]
     t_line_graph(P, "Height of a sunflower", "Height (cm)", weeks, cm, 2, 20,
                  "the height of a sunflower, in centimetres, at the end of each week",
                  [("How tall was the sunflower at the end of Week 3? ______",
-                   n_(cm[2])),
+                   n_(cm[2], line_read("Week 3", cm[2], 2, " cm"))),
                   ("How many centimetres did it grow from the end of Week 4 to the "
-                   "end of Week 5? ______", n_(cm[4] - cm[3])),
+                   "end of Week 5? ______",
+                   n_(cm[4] - cm[3], f"Week 5 {cm[4]} cm, Week 4 {cm[3]} cm: {cm[4]} - "
+                                     f"{cm[3]} = {cm[4] - cm[3]}.")),
                   ("How much taller was it at the end of Week 6 than at the end of "
-                   "Week 1? ______", n_(cm[5] - cm[0]))])
+                   "Week 1? ______",
+                   n_(cm[5] - cm[0], f"Week 6 {cm[5]} cm, Week 1 {cm[0]} cm: {cm[5]} - "
+                                     f"{cm[0]} = {cm[5] - cm[0]}."))])
     days, visitors = ["Mon", "Tue", "Wed", "Thu", "Fri", "Sat"], [45, 30, 55, 40, 70, 85]
     t_bar_chart(P, "Visitors to the museum", "Number of visitors", days, visitors,
                 10, 90, "the number of visitors to a museum each day",
                 [("How many more visitors were there on Saturday than on Monday? ______",
-                  n_(visitors[5] - visitors[0])),
+                  n_(visitors[5] - visitors[0], f"Saturday {visitors[5]}, Monday "
+                                                f"{visitors[0]}: {visitors[5]} - {visitors[0]} "
+                                                f"= {visitors[5] - visitors[0]}.")),
                  ("How many visitors were there on Monday, Tuesday and Wednesday "
-                  "altogether? ______", n_(sum(visitors[:3]))),
+                  "altogether? ______",
+                  n_(sum(visitors[:3]), f"Add the three bars: {sum_text(visitors[:3])}.")),
                  ("How many fewer visitors were there on Thursday than on Friday? "
-                  "______", n_(visitors[4] - visitors[3]))])
+                  "______",
+                  n_(visitors[4] - visitors[3], f"Friday {visitors[4]}, Thursday "
+                                                f"{visitors[3]}: {visitors[4]} - {visitors[3]} "
+                                                f"= {visitors[4] - visitors[3]}."))])
     sports, votes = ["Football", "Netball", "Swimming", "Tennis", "Cricket"], [16, 11, 14, 7, 9]
     assert votes.count(min(votes)) == 1
     t_chart_choice(P, sports, votes, 2, 18, "Favourite sport of Year 6",

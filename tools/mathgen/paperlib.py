@@ -147,6 +147,103 @@ def check_expr(expr: str, key: int) -> None:
 
 
 # ---------------------------------------------------------------------------
+# Worked answers: the same calculations, written for the page a pupil reads
+# after practice (Windows-1252 text, so a plain "-" for minus)
+
+def say(expr: str) -> str:
+    """Like `show`, for a worked answer: numbers get thousands separators,
+    * and / become the signs pupils know, and minus stays a plain "-"."""
+    out = re.sub(r"\d+", lambda m: fmt(int(m.group())), expr)
+    return out.replace("*", TIMES).replace("/", DIVIDE)
+
+
+def plain_signs(text: str) -> str:
+    """Printed text made fit for a worked answer: the minus sign and the
+    no-break space become their plain forms."""
+    return text.replace(MINUS, "-").replace("\u00a0", " ")
+
+
+_PRECEDENCE = {ast.Add: 1, ast.Sub: 1, ast.Mult: 2, ast.Div: 2}
+_SIGN = {ast.Add: "+", ast.Sub: "-", ast.Mult: TIMES, ast.Div: DIVIDE}
+
+
+def _number(value: Fraction) -> str:
+    if value.denominator == 1:
+        return fmt(int(value))
+    return f"{value.numerator}/{value.denominator}"
+
+
+def _unparse(node) -> str:
+    if isinstance(node, ast.Constant):
+        return _number(Fraction(node.value))
+    op = type(node.op)
+    left, right = _unparse(node.left), _unparse(node.right)
+    if isinstance(node.left, ast.BinOp) and _PRECEDENCE[type(node.left.op)] < _PRECEDENCE[op]:
+        left = f"({left})"
+    if isinstance(node.right, ast.BinOp) and (
+            _PRECEDENCE[type(node.right.op)] < _PRECEDENCE[op]
+            or (_PRECEDENCE[type(node.right.op)] == _PRECEDENCE[op]
+                and op in (ast.Sub, ast.Div))):
+        right = f"({right})"
+    return f"{left} {_SIGN[op]} {right}"
+
+
+def steps(expr: str) -> str:
+    """The working of an expression in the order pupils are taught: every
+    calculation whose two numbers are known is done at each step, brackets
+    first, then multiplying and dividing, then adding and subtracting.
+    "20 - 3 * 4" gives "20 - 3 × 4 = 20 - 12 = 8". Checked against `evaluate`."""
+    tree = ast.parse(expr, mode="eval").body
+    value = evaluate(expr)
+
+    shown = [_unparse(tree)]
+    while not isinstance(tree, ast.Constant):
+        tree = _reduce_ready(tree)
+        shown.append(_unparse(tree))
+    assert Fraction(tree.value) == value, (expr, tree.value, value)
+    return " = ".join(shown)
+
+
+def _reduce_ready(node):
+    """One step: every operation whose two sides are numbers is worked out,
+    except that adding and subtracting wait while a multiplication or
+    division in the same bracket is still to be done."""
+    def has_pending_mult(n) -> bool:
+        # A multiplication or division in this bracket level still to do.
+        if not isinstance(n, ast.BinOp):
+            return False
+        if _PRECEDENCE[type(n.op)] == 2:
+            return True
+        return has_pending_mult(n.left) or has_pending_mult(n.right)
+
+    def go(n, level_busy: bool):
+        if isinstance(n, ast.Constant):
+            return n
+        l, r = n.left, n.right
+        if isinstance(l, ast.Constant) and isinstance(r, ast.Constant):
+            if _PRECEDENCE[type(n.op)] == 2 or not level_busy:
+                return ast.Constant(_apply(n.op, Fraction(l.value), Fraction(r.value)))
+            return n
+        if _PRECEDENCE[type(n.op)] == 1:
+            busy = level_busy or has_pending_mult(n)
+            return ast.BinOp(go(l, busy), n.op, go(r, busy))
+        # Below a multiplication or division, each side is its own bracket.
+        return ast.BinOp(go(l, False), n.op, go(r, False))
+
+    return go(node, False)
+
+
+def _apply(op, a: Fraction, b: Fraction) -> Fraction:
+    if isinstance(op, ast.Add):
+        return a + b
+    if isinstance(op, ast.Sub):
+        return a - b
+    if isinstance(op, ast.Mult):
+        return a * b
+    return a / b
+
+
+# ---------------------------------------------------------------------------
 # Facts about whole numbers, each worked out the slow, obvious way
 
 def factors(n: int) -> list[int]:
@@ -240,6 +337,18 @@ class Page:
     after: list[str] = field(default_factory=list)  # HTML after the options
 
 
+# In the worked answer of a multiple-choice page, stands for the right option's
+# number and text ("(3) 1,500"): the number is only known once it is dealt.
+RIGHT = "{right}"
+
+
+def group(answers: list, why: str) -> list[Blank]:
+    """The blanks of a group answered in any order: the first lists every answer, the
+    others are spaces; each carries the same worked answer, which names them all."""
+    key = ";" + ";".join(map(str, answers))
+    return [Blank("G", 1, key, why)] + [Blank("G", 1, " ", why) for _ in answers[1:]]
+
+
 def esc(text: str) -> str:
     return html.escape(text, quote=False)
 
@@ -330,6 +439,8 @@ class Paper:
         assert len(set(opts)) == 4, opts
         for o in opts:
             assert "|" not in o and "<" not in o and ">" not in o and "&" not in o
+        # A worked answer names the right option by its number and its text.
+        why = why.replace(RIGHT, f"({pos}) {plain_signs(correct)}")
         return self.add(Page(stem, [], [Blank("Q", marks, str(pos), why)], opts,
                              after=[f"<p>{CHOICE_NOTE}</p>"]))
 
