@@ -58,15 +58,17 @@ AboutPage::AboutPage(QWidget* parent, const Skin& skin) : QWidget(parent) {
   platform->setFont(AboutFont(8.25));
   platform->setGeometry(u.rect(120, 1320, 2175, 255));
 
-  link_ = new QLabel(QStringLiteral("www.quillory.org"), this);
-  link_->setObjectName(QStringLiteral("lbl_QXURL"));
+  link_ = new Picture(this, QStringLiteral("lbl_QXURL"));
+  link_->setText(QStringLiteral("www.quillory.org"));
+  link_->setScaledContents(false);
+  link_->makeButton(QString());
+  connect(link_, &Picture::clicked, this, &AboutPage::linkClicked);
   link_->setFont(AboutFont(8.25));
   link_->setGeometry(u.rect(120, 1800, 2175, 255));
   link_->setForegroundRole(QPalette::Highlight);
   link_->setToolTip(QStringLiteral("Visit our home page to see more education programs"));
   const QPixmap& hand = skin.picture(QStringLiteral("hand.ico"));
   link_->setCursor(hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 8, 2));
-  link_->installEventFilter(this);
 
   const QVersionNumber version = QVersionNumber::fromString(QStringLiteral(QUILLORY_VERSION));
   auto* versionLabel = new QLabel(
@@ -79,14 +81,5 @@ AboutPage::AboutPage(QWidget* parent, const Skin& skin) : QWidget(parent) {
 }
 
 void AboutPage::setProgramName(const QString& title) { programName_->setText(title); }
-
-bool AboutPage::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == link_ && event->type() == QEvent::MouseButtonRelease &&
-      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-    emit linkClicked();
-    return true;
-  }
-  return QWidget::eventFilter(watched, event);
-}
 
 }  // namespace quillory

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
+#include <QShortcut>
 
 #include "quillory/home/about_page.h"
 #include "quillory/home/home_page.h"
@@ -82,9 +83,27 @@ void Contents::BuildControls() {
     tabLabels_[n]->setFont(WindowFont(8.25));
     // The label lies on its tab; its clicks are the tab's.
     tabLabels_[n]->setAttribute(Qt::WA_TransparentForMouseEvents);
+    tabs_[n]->makeButton(QString());
     connect(tabs_[n], &Picture::clicked, this, [this, n] { TabClick(n + 1); });
   }
   BuildToolbar();
+  // Ctrl+Tab and Ctrl+Shift+Tab walk the tabs shown, round and round.
+  const auto walkTabs = [this](int step) {
+    for (int k = 1; k <= 4; ++k) {
+      const int n = (state_.txtTabPos - 1 + step * k + 8) % 4 + 1;
+      if (tabs_[static_cast<std::size_t>(n - 1)]->isVisible()) {
+        TabClick(n);
+        return;
+      }
+    }
+  };
+  for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Tab)}) {
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, [walkTabs] { walkTabs(1); });
+  }
+  for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)}) {
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, [walkTabs] { walkTabs(-1); });
+  }
 }
 
 Contents::~Contents() = default;
@@ -187,11 +206,13 @@ void Contents::SetCaptions() {
   for (int s = 1; s <= kSubjectSlots; ++s) {
     const QString name = Plain(catalogue_.subject(s).name);
     tabLabels_[s - 1]->setText(name);
+    tabs_[s - 1]->setAccessibleName(name);
     const QString tip = QStringLiteral("Load %1 Module").arg(name);
     tabs_[s - 1]->setToolTip(tip);
     tabLabels_[s - 1]->setToolTip(tip);
   }
   tabLabels_[3]->setText(QStringLiteral("Help"));
+  tabs_[3]->setAccessibleName(QStringLiteral("Help"));
   tabs_[3]->setToolTip(QStringLiteral("Help"));
   tabLabels_[3]->setToolTip(QStringLiteral("Help"));
   setWindowTitle(Plain(catalogue_.title));

@@ -276,6 +276,7 @@ void Contents::SetHomeButtonFace(int n) {
   const QString tip = QString::fromLatin1(set.tooltip).arg(caption);
   toolbarLabels_[i]->setText(caption);
   button->setToolTip(tip);
+  button->setAccessibleName(tip);
   toolbarLabels_[i]->setToolTip(tip);
   const QString face = QLatin1String(set.face);
   button->setFaces(skin().picture(face + QStringLiteral("_off.bmp")),

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <charconv>
@@ -69,7 +70,11 @@ HomePage::HomePage(QWidget* parent, const Skin& skin) : QWidget(parent), skin_(s
     bullet->setFace(skin.picture(QStringLiteral("bullet.bmp")));
     bullet->setGeometry(u.rect(120, top, 195, 165));
     bullets_[static_cast<std::size_t>(i - 1)] = bullet;
-    QLabel* topic = MakeLabel(this, QStringLiteral("Topic%1").arg(i), QString(), false);
+    auto* topic = new Picture(this, QStringLiteral("Topic%1").arg(i));
+    topic->setFont(PageFont(false));
+    topic->setScaledContents(false);
+    topic->makeButton(QString());
+    connect(topic, &Picture::clicked, this, [this, i] { emit topicClicked(i); });
     topic->setGeometry(u.rect(360, top, 2040, 210));
     topic->setToolTip(QStringLiteral("Click to select topic"));
     topic->setCursor(Qt::PointingHandCursor);
@@ -101,6 +106,7 @@ HomePage::HomePage(QWidget* parent, const Skin& skin) : QWidget(parent), skin_(s
       button->setFaces(skin.picture(QStringLiteral("loadbutton_off.bmp")),
                        skin.picture(QStringLiteral("loadbutton_on.bmp")));
       button->setCursor(Qt::PointingHandCursor);
+      button->makeButton(button->toolTip());
     }
     connect(take_[i], &Picture::clicked, this, [this, k] { emit paperChosen(k - 1, 1); });
     connect(retry_[i], &Picture::clicked, this, [this, k] { emit paperChosen(k - 1, 2); });
@@ -197,13 +203,18 @@ void HomePage::paintEvent(QPaintEvent* event) {
 }
 
 bool HomePage::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonRelease &&
-      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-    for (int i = 1; i <= 10; ++i) {
-      if (watched == topics_[static_cast<std::size_t>(i - 1)]) {
-        emit topicClicked(i);
-        return true;
+  // The arrow keys walk the topics as a list: the topic reached is chosen.
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const int step = key == Qt::Key_Down ? 1 : key == Qt::Key_Up ? -1 : 0;
+    for (int i = 1; i <= 10 && step != 0; ++i) {
+      if (watched != topics_[static_cast<std::size_t>(i - 1)]) continue;
+      const int next = i + step;
+      if (next >= 1 && next <= 10 && topics_[static_cast<std::size_t>(next - 1)]->isVisible()) {
+        topics_[static_cast<std::size_t>(next - 1)]->setFocus(Qt::TabFocusReason);
+        emit topicClicked(next);
       }
+      return true;
     }
   }
   return QWidget::eventFilter(watched, event);

@@ -328,6 +328,8 @@ void ReportPage::BuildTitleBars(const Skin& skin) {
     Style(label, 9, true, Qt::white);
     label->setToolTip(bar->toolTip());
     label->setCursor(Qt::PointingHandCursor);
+    // The caption covers its bar: it is the control the keyboard reaches.
+    label->makeButton(label->text());
     connect(bar, &Picture::clicked, this, [this, n] { emit viewChosen(n); });
     connect(label, &Picture::clicked, this, [this, n] { emit viewChosen(n); });
     bars_[static_cast<std::size_t>(n - 1)] = bar;

@@ -55,6 +55,7 @@ Picture* TrashPage::MakeButton(const QString& name, const QString& caption, doub
                    skin_.picture(QStringLiteral("button_on.bmp")));
   button->setGeometry(u.rect(left, 1920, 1200, 375));
   button->setCursor(Qt::PointingHandCursor);
+  button->makeButton(caption);
   auto* text = new QLabel(caption, button);
   text->setObjectName(name + QStringLiteral("lbl"));
   text->setFont(PageFont());

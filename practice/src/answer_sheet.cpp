@@ -56,6 +56,9 @@ QString Glyph(const std::string& stored) {
 
 void ShowGlyph(QLabel* label, const std::string& stored) {
   label->setText(Glyph(stored));
+  label->setAccessibleName(stored == kTick    ? QStringLiteral("right")
+                           : stored == kCross ? QStringLiteral("wrong")
+                                              : QString());
   label->setStyleSheet(stored == kTick ? QStringLiteral("color: rgb(0, 150, 60);")
                                        : QStringLiteral("color: rgb(210, 30, 30);"));
 }
@@ -99,9 +102,19 @@ AnswerSheet::AnswerSheet(QWidget* parent, const Skin& skin) : QWidget(parent), s
     s.answer->setFrame(false);
     s.answer->setGeometry(u.rect(360, 40, 1575, 255));
     s.answer->setValidator(new AnswerValidator(s.answer, this));
+    s.answer->setAccessibleName(QStringLiteral("Answer (%1)").arg(QChar('a' + n - 1)));
+    // Enter moves on to the next box of the page, as a pupil filling a form expects.
+    connect(s.answer, &QLineEdit::returnPressed, this, [this, n] {
+      if (n < slotsShown_) {
+        slots_[static_cast<std::size_t>(n)].answer->setFocus(Qt::TabFocusReason);
+      } else {
+        emit lastAnswerEntered();
+      }
+    });
     s.model = new QLineEdit(s.frame);
     s.model->setObjectName(QStringLiteral("M%1").arg(n));
     s.model->setReadOnly(true);
+    s.model->setAccessibleName(QStringLiteral("Expected answer (%1)").arg(QChar('a' + n - 1)));
     s.model->setFont(WindowFont(9));
     s.model->setStyleSheet(QStringLiteral("color: blue; background: white;"));
     s.model->setGeometry(u.rect(2400, 40, 1455, 255));

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
+#include <QShortcut>
 
 #include "quillory/content/number_text.h"
 #include "quillory/content/paper_tables.h"
@@ -30,13 +31,15 @@ struct ButtonSet {
   const char* caption;
   const char* tooltip;
   const char* face;
+  const char* keys;  // shown after the tooltip
 };
-constexpr std::array<ButtonSet, 6> kButtons{{{"ToolBar01", "Save", "Save paper", "save"},
-                                             {"ToolBar02", "Mark", "Mark paper", "mark"},
-                                             {"ToolBar03", "Print", "Print question", "print"},
-                                             {"ToolBar04", "Close", "Close paper", "close"},
-                                             {"ToolBar05", "Back", "Previous question", "back"},
-                                             {"ToolBar06", "Next", "Next question", "forward"}}};
+constexpr std::array<ButtonSet, 6> kButtons{
+    {{"ToolBar01", "Save", "Save paper", "save", "Ctrl+S"},
+     {"ToolBar02", "Mark", "Mark paper", "mark", "Ctrl+M"},
+     {"ToolBar03", "Print", "Print question", "print", "Ctrl+P"},
+     {"ToolBar04", "Close", "Close paper", "close", "Esc"},
+     {"ToolBar05", "Back", "Previous question", "back", "Page Up"},
+     {"ToolBar06", "Next", "Next question", "forward", "Page Down"}}};
 
 void FillBand(QWidget* widget) {
   widget->setAutoFillBackground(true);
@@ -101,15 +104,33 @@ SecondAttemptWindow::SecondAttemptWindow(const Skin& skin, Services services)
   BuildControls();
 }
 
+void PracticeWindow::BuildShortcuts() {
+  // The keys do what the toolbar does, and like it they wait while the bars of the marking fill.
+  const auto bind = [this](const QKeySequence& keys, void (PracticeWindow::*action)()) {
+    auto* shortcut = new QShortcut(keys, this);
+    connect(shortcut, &QShortcut::activated, this, [this, action] {
+      if (!unloading_ && !markingUnderWay()) (this->*action)();
+    });
+  };
+  bind(QKeySequence(Qt::Key_PageDown), &PracticeWindow::NextQuestion);
+  bind(QKeySequence(Qt::ALT | Qt::Key_Right), &PracticeWindow::NextQuestion);
+  bind(QKeySequence(Qt::Key_PageUp), &PracticeWindow::PreviousQuestion);
+  bind(QKeySequence(Qt::ALT | Qt::Key_Left), &PracticeWindow::PreviousQuestion);
+  bind(QKeySequence(Qt::CTRL | Qt::Key_S), &PracticeWindow::SavePaper);
+  bind(QKeySequence(Qt::CTRL | Qt::Key_M), &PracticeWindow::MarkPaper);
+  bind(QKeySequence(Qt::CTRL | Qt::Key_P), &PracticeWindow::PrintQuestion);
+  bind(QKeySequence(Qt::Key_Escape), &PracticeWindow::ClosePaper);
+}
+
 void PracticeWindow::BuildControls() {
   const ScreenUnits u = units();
   ScnTabBG = new QWidget(this);
   ScnTabBG->setObjectName(QStringLiteral("ScnTabBG"));
   FillBand(ScnTabBG);
   for (std::size_t i = 0; i < kButtons.size(); ++i) {
-    auto [button, caption] = MakeToolbarButton(ScnTabBG, static_cast<int>(i + 1), 0,
-                                               QString::fromLatin1(kButtons[i].caption),
-                                               QString::fromLatin1(kButtons[i].tooltip));
+    auto [button, caption] = MakeToolbarButton(
+        ScnTabBG, static_cast<int>(i + 1), 0, QString::fromLatin1(kButtons[i].caption),
+        QString::fromLatin1(kButtons[i].tooltip), QString::fromLatin1(kButtons[i].keys));
     toolbar_[i] = button;
     toolbarLabels_[i] = caption;
   }
@@ -119,6 +140,10 @@ void PracticeWindow::BuildControls() {
   connect(toolbar_[3], &Picture::clicked, this, &PracticeWindow::ClosePaper);
   connect(toolbar_[4], &Picture::clicked, this, &PracticeWindow::PreviousQuestion);
   connect(toolbar_[5], &Picture::clicked, this, &PracticeWindow::NextQuestion);
+  BuildShortcuts();
+  connect(AnsBox, &AnswerSheet::lastAnswerEntered, this, [this] {
+    if (!unloading_ && !markingUnderWay() && session_->canGoNext()) NextQuestion();
+  });
 
   PaperSum = new Picture(ScnTabBG, QStringLiteral("PaperSum"));
   PaperSum->setGeometry(u.rect(0, 65, 1755, 615));
@@ -129,6 +154,7 @@ void PracticeWindow::BuildControls() {
   PScoring->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   PScoring->setGeometry(u.rect(720, 120, 780, 375));
   PScoring->setToolTip(QStringLiteral("Your score"));
+  PScoring->setAccessibleName(QStringLiteral("Your score"));
   auto* percent = new QLabel(QStringLiteral("%"), PaperSum);
   percent->setFont(WindowFont(14, true));
   percent->setGeometry(u.rect(1520, 120, 230, 375));
@@ -163,6 +189,7 @@ void PracticeWindow::BuildControls() {
   BuildStatusPanels();
 
   imgProgMax = new Picture(this, QStringLiteral("imgProgMax"));
+  imgProgMax->makeButton(QStringLiteral("Maximise"));
   imgProgMax->setCursor(Qt::PointingHandCursor);
   connect(imgProgMax, &Picture::clicked, this, [this] {
     if (isMinimized()) return;
@@ -203,6 +230,7 @@ QLabel* PracticeWindow::StatusText(QWidget* panel, const QString& name, const QS
   label->setObjectName(name);
   label->setFont(WindowFont(8.25));
   label->setToolTip(tooltip);
+  label->setAccessibleName(tooltip);
   label->setAlignment(Qt::AlignCenter);
   label->setGeometry(panel->rect());
   return label;
@@ -239,6 +267,7 @@ void PracticeWindow::BuildStatusPanels() {
   RemQns = new QComboBox(TxtRem);
   RemQns->setObjectName(QStringLiteral("RemQns"));
   RemQns->setToolTip(QStringLiteral("Select a remaining question"));
+  RemQns->setAccessibleName(QStringLiteral("Remaining questions"));
   RemQns->setFont(WindowFont(8.25));
   RemQns->setGeometry(u.x(800), u.y(30), u.x(900), TxtRem->height() - u.y(60));
   connect(RemQns, &QComboBox::activated, this,

@@ -1,12 +1,63 @@
 #include "quillory/shell/picture.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+
+#include "quillory/shell/focus_mark.h"
 
 namespace quillory {
+namespace {
+
+// What a screen reader sees of a picture button: a push button with its name, which it can press.
+class PictureButtonAccessible : public QAccessibleWidget {
+ public:
+  explicit PictureButtonAccessible(Picture* picture)
+      : QAccessibleWidget(picture, QAccessible::Button) {}
+
+  // The name given, or else the button's own words, or else what its tooltip says it does.
+  QString text(QAccessible::Text kind) const override {
+    if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+      const QString words = static_cast<Picture*>(widget())->text();
+      return words.isEmpty() ? widget()->toolTip() : words;
+    }
+    return QAccessibleWidget::text(kind);
+  }
+  QStringList actionNames() const override { return {pressAction()}; }
+  void doAction(const QString& action) override {
+    auto* picture = static_cast<Picture*>(widget());
+    if (action == pressAction() && picture->isEnabled()) emit picture->clicked();
+  }
+};
+
+QAccessibleInterface* PictureButtonInterface(const QString& className, QObject* object) {
+  auto* picture = qobject_cast<Picture*>(object);
+  if (className != QLatin1String("quillory::Picture") || picture == nullptr ||
+      !picture->isButton()) {
+    return nullptr;
+  }
+  return new PictureButtonAccessible(picture);
+}
+
+}  // namespace
 
 Picture::Picture(QWidget* parent, const QString& objectName) : QLabel(parent) {
   setObjectName(objectName);
   setScaledContents(true);
+}
+
+void Picture::makeButton(const QString& name) {
+  // The tooltip may change with the window's state; the screen reader then reads the new one.
+  static const bool installed = [] {
+    QAccessible::installFactory(PictureButtonInterface);
+    return true;
+  }();
+  (void)installed;
+  button_ = true;
+  setFocusPolicy(Qt::TabFocus);
+  setAccessibleName(name);
 }
 
 void Picture::setFace(const QPixmap& pixmap) {
@@ -88,6 +139,35 @@ void Picture::changeEvent(QEvent* event) {
     ShowFace();
   }
   QLabel::changeEvent(event);
+}
+
+void Picture::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (button_ && !event->isAutoRepeat() &&
+      (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+    if (isEnabled()) emit clicked();
+    event->accept();
+    return;
+  }
+  QLabel::keyPressEvent(event);
+}
+
+void Picture::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (button_ && hasFocus()) {
+    QPainter painter(this);
+    DrawFocusMark(painter, rect());
+  }
+}
+
+void Picture::focusInEvent(QFocusEvent* event) {
+  QLabel::focusInEvent(event);
+  if (button_) update();
+}
+
+void Picture::focusOutEvent(QFocusEvent* event) {
+  QLabel::focusOutEvent(event);
+  if (button_) update();
 }
 
 }  // namespace quillory

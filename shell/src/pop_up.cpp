@@ -109,7 +109,10 @@ frmPopUp::frmPopUp(const Skin& skin, QWidget* parent)
   But2 = new Picture(this, QStringLiteral("But2"));
   But1_lbl = Caption(But1, QStringLiteral("But1_lbl"));
   But2_lbl = Caption(But2, QStringLiteral("But2_lbl"));
-  for (Picture* button : {But1, But2}) button->setCursor(Qt::PointingHandCursor);
+  for (Picture* button : {But1, But2}) {
+    button->setCursor(Qt::PointingHandCursor);
+    button->makeButton(QString());
+  }
   connect(But1, &Picture::clicked, this, [this] { Answer(true); });
   connect(But2, &Picture::clicked, this, [this] { Answer(false); });
   Title->setFont(BoxFont(QStringLiteral("Trebuchet MS"), 9.75, true));
@@ -162,6 +165,10 @@ void frmPopUp::CallPop(const QString& title, const QString& Msg, int NumofButton
     But1->move((width() - But1->width()) / 2, But1->y());
     But1_lbl->setText(QStringLiteral("OK"));
   }
+  But1->setAccessibleName(But1_lbl->text());
+  But2->setAccessibleName(But2_lbl->text());
+  // The first button (OK, Yes) has the keyboard when the box opens.
+  But1->setFocus(Qt::OtherFocusReason);
 
   const int top = ImgInfo->y() + (Msg.size() <= kShortMessage ? py(kShortDrop) : 0);
   // Two lines of room, more when the message needs them: the box grows downwards so that a long
@@ -241,12 +248,14 @@ void frmPopUp::Answer(bool yes) {
 void frmPopUp::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Escape:
-      close();
+      // No to a question; a notice has only its OK.
+      Answer(!twoButtons_);
       return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      // Only a notice may be dismissed with Enter; a question waits for the pupil's choice.
-      if (!twoButtons_) Answer(true);
+    case Qt::Key_Space:
+      // A focused button takes these keys itself; otherwise they are the first button's.
+      Answer(true);
       return;
     default:
       SkinnedWindow::keyPressEvent(event);

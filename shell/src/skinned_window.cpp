@@ -23,6 +23,8 @@ SkinnedWindow::SkinnedWindow(const Skin& skin, const FrameSkin& frame, QWidget* 
     imgProgClose = new Picture(this, QStringLiteral("imgProgClose"));
     imgProgMin->setCursor(Qt::PointingHandCursor);
     imgProgClose->setCursor(Qt::PointingHandCursor);
+    imgProgMin->makeButton(QStringLiteral("Minimise"));
+    imgProgClose->makeButton(QStringLiteral("Close"));
     connect(imgProgMin, &Picture::clicked, this, &QWidget::showMinimized);
     connect(imgProgClose, &Picture::clicked, this, &SkinnedWindow::CloseButtonClicked);
   }

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "quillory/shell/picture.h"
 #include "quillory/shell/skin.h"
 
 namespace quillory {
@@ -22,12 +23,9 @@ class AboutPage : public QWidget {
   // The link was clicked: the home window opens the page in the browser.
   void linkClicked();
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   QLabel* programName_;
-  QLabel* link_;
+  Picture* link_;
 };
 
 }  // namespace quillory

@@ -29,7 +29,7 @@ class HomePage : public QWidget {
   // paper whose first attempt scored 99 or less.
   void LayoutPaperScores();
 
-  QLabel* topicLabel(int i) const { return topics_[static_cast<std::size_t>(i - 1)]; }
+  Picture* topicLabel(int i) const { return topics_[static_cast<std::size_t>(i - 1)]; }
   Picture* takeButton(int k) const { return take_[static_cast<std::size_t>(k - 1)]; }
   Picture* retryButton(int k) const { return retry_[static_cast<std::size_t>(k - 1)]; }
 
@@ -45,7 +45,7 @@ class HomePage : public QWidget {
  private:
   const Skin& skin_;
   std::array<Picture*, 10> bullets_{};
-  std::array<QLabel*, 10> topics_{};
+  std::array<Picture*, 10> topics_{};
   QLabel* subH1_;
   std::array<QLabel*, 5> paperLabels_{};
   std::array<Picture*, 5> take_{};

@@ -56,6 +56,8 @@ class AnswerSheet : public QWidget {
  signals:
   // The pupil typed a character the answer files cannot keep; it was left out.
   void characterRefused(QLineEdit* box);
+  // Enter in the page's last answer box: the pupil is done with the page.
+  void lastAnswerEntered();
 
  protected:
   // Copies blank `blank`'s entries into slot `n`.

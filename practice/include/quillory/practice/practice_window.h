@@ -89,6 +89,7 @@ class PracticeWindow : public SkinnedWindow {
   virtual void UpdateClock();
 
   void BuildControls();
+  void BuildShortcuts();
   void Form_Resize();
   void ShowCurrentPage();
   void RebuildRemainingList();

@@ -23,6 +23,13 @@ class Picture : public QLabel {
   void setFaces(const QPixmap& off, const QPixmap& on = {}, const QPixmap& pressed = {},
                 const QPixmap& disabled = {});
 
+  // Makes the picture a button a pupil reaches without the mouse: Tab stops at it, it shows a
+  // focus mark, Space and Enter click it, and a screen reader meets a push button called `name`
+  // (or, with no name given, its own text, or what its tooltip says).
+  // A click of the mouse leaves the focus where it was, so typing goes on in the answer box.
+  void makeButton(const QString& name);
+  bool isButton() const { return button_; }
+
   // How many times a picture was actually put on the control: an idle window adds none.
   int faceChanges() const { return faceChanges_; }
 
@@ -38,6 +45,10 @@ class Picture : public QLabel {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void ShowFace();
@@ -47,6 +58,7 @@ class Picture : public QLabel {
   bool hasFaces_ = false;
   bool over_ = false;
   bool held_ = false;
+  bool button_ = false;
   QPixmap off_, on_, pressed_, disabled_;
 };
 
