@@ -141,9 +141,6 @@ void PracticeWindow::BuildControls() {
   connect(toolbar_[4], &Picture::clicked, this, &PracticeWindow::PreviousQuestion);
   connect(toolbar_[5], &Picture::clicked, this, &PracticeWindow::NextQuestion);
   BuildShortcuts();
-  connect(AnsBox, &AnswerSheet::lastAnswerEntered, this, [this] {
-    if (!unloading_ && !markingUnderWay() && session_->canGoNext()) NextQuestion();
-  });
 
   PaperSum = new Picture(ScnTabBG, QStringLiteral("PaperSum"));
   PaperSum->setGeometry(u.rect(0, 65, 1755, 615));
@@ -181,6 +178,9 @@ void PracticeWindow::BuildControls() {
   connect(ImgHandle, &Picture::clicked, this, &PracticeWindow::ToggleAnswerSheet);
 
   AnsBox = MakeAnswerSheet();
+  connect(AnsBox, &AnswerSheet::lastAnswerEntered, this, [this] {
+    if (!unloading_ && !markingUnderWay() && session_->canGoNext()) NextQuestion();
+  });
 
   RemQnsBG = new QWidget(this);
   RemQnsBG->setObjectName(QStringLiteral("RemQnsBG"));
@@ -342,6 +342,8 @@ bool PracticeWindow::Form_Load(const PaperChoice& choice) {
   lblTotalQ->setText(QString::number(paper().blankCount()));
   lblAnsweredQ->setText(QString::number(session_->answeredCount()));
   Timer1->start(100);
+  // The pupil can start typing at once.
+  AnsBox->slot(1).answer->setFocus(Qt::OtherFocusReason);
   return true;
 }
 
