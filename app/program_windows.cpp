@@ -13,8 +13,7 @@ ProgramWindows::ProgramWindows(const ContentPackage& package,
   contents_.setPracticeOpener([this] {
     const HomeState& state = contents_.state();
     practice_.Open({state.LChose, ToWindows1252(state.lblCOD), state.TtPapersCon, state.TopicCount,
-                    ToWindows1252(state.SubH1), state.PaperNum,
-                    state.TakeNum});
+                    ToWindows1252(state.SubH1), state.PaperNum, state.TakeNum});
   });
   contents_.setPracticeCloser([this] { practice_.CloseAll(); });
 }
@@ -26,7 +25,11 @@ PracticeWindow::Services ProgramWindows::Complete(PracticeWindow::Services servi
   services.package = &package;
   services.dataFolder = dataFolder;
   services.popUpResponse = &contents.state().PopUpResponse;
-  services.refreshHome = [&contents] { contents.RefreshContents(); };
+  services.refreshHome = [&contents] {
+    contents.RefreshContents();
+    // The pupil is back at the home window, and so is the keyboard.
+    if (contents.isVisible()) contents.activateWindow();
+  };
   return services;
 }
 

@@ -94,10 +94,9 @@ void Contents::BuildControls() {
       if (tabs_[static_cast<std::size_t>(n - 1)]->isVisible()) {
         TabClick(n);
         // The keyboard goes on where the page begins: the chosen topic, or Help's first button.
-        QWidget* start = n <= kSubjectSlots
-                             ? static_cast<QWidget*>(Body_Home->topicLabel(
-                                   (state_.TopicCount - 1) / kPapersPerTopic + 1))
-                             : static_cast<QWidget*>(toolbar_[0]);
+        QWidget* start = n <= kSubjectSlots ? static_cast<QWidget*>(Body_Home->topicLabel(
+                                                  (state_.TopicCount - 1) / kPapersPerTopic + 1))
+                                            : static_cast<QWidget*>(toolbar_[0]);
         start->setFocus(Qt::TabFocusReason);
         return;
       }

@@ -11,52 +11,60 @@
 namespace quillory {
 namespace {
 
-// What a screen reader sees of a picture button: a push button with its name, which it can press.
-class PictureButtonAccessible : public QAccessibleWidget {
+// What a screen reader sees of a picture: a push button with its name, which it can press, once
+// the picture is made a button; until then a picture or its text. The role is read when asked,
+// so that an interface met before the picture became a button still tells the truth.
+class PictureAccessible : public QAccessibleWidget {
  public:
-  explicit PictureButtonAccessible(Picture* picture)
-      : QAccessibleWidget(picture, QAccessible::Button) {}
+  explicit PictureAccessible(Picture* picture) : QAccessibleWidget(picture) {}
 
-  // The name given, or else the button's own words, or else what its tooltip says it does.
+  QAccessible::Role role() const override {
+    if (picture()->isButton()) return QAccessible::Button;
+    return picture()->text().isEmpty() ? QAccessible::Graphic : QAccessible::StaticText;
+  }
+  // The name given, or else the picture's own words, or else what its tooltip says it does.
   QString text(QAccessible::Text kind) const override {
     if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
-      const QString words = static_cast<Picture*>(widget())->text();
+      const QString words = picture()->text();
       return words.isEmpty() ? widget()->toolTip() : words;
     }
     return QAccessibleWidget::text(kind);
   }
-  QStringList actionNames() const override { return {pressAction()}; }
-  void doAction(const QString& action) override {
-    auto* picture = static_cast<Picture*>(widget());
-    if (action == pressAction() && picture->isEnabled()) emit picture->clicked();
+  QStringList actionNames() const override {
+    return picture()->isButton() ? QStringList{pressAction()} : QStringList{};
   }
+  void doAction(const QString& action) override {
+    if (action == pressAction() && picture()->isButton() && picture()->isEnabled()) {
+      emit picture()->clicked();
+    }
+  }
+
+ private:
+  Picture* picture() const { return static_cast<Picture*>(widget()); }
 };
 
-QAccessibleInterface* PictureButtonInterface(const QString& className, QObject* object) {
+QAccessibleInterface* PictureInterface(const QString& className, QObject* object) {
   auto* picture = qobject_cast<Picture*>(object);
-  if (className != QLatin1String("quillory::Picture") || picture == nullptr ||
-      !picture->isButton()) {
-    return nullptr;
-  }
-  return new PictureButtonAccessible(picture);
+  if (className != QLatin1String("quillory::Picture") || picture == nullptr) return nullptr;
+  return new PictureAccessible(picture);
 }
 
 }  // namespace
 
 Picture::Picture(QWidget* parent, const QString& objectName) : QLabel(parent) {
+  static const bool described = [] {
+    QAccessible::installFactory(PictureInterface);
+    return true;
+  }();
+  (void)described;
   setObjectName(objectName);
   setScaledContents(true);
 }
 
 void Picture::makeButton(const QString& name) {
-  // The tooltip may change with the window's state; the screen reader then reads the new one.
-  static const bool installed = [] {
-    QAccessible::installFactory(PictureButtonInterface);
-    return true;
-  }();
-  (void)installed;
   button_ = true;
   setFocusPolicy(Qt::TabFocus);
+  // Without a name the tooltip speaks for the button; it may change with the window's state.
   setAccessibleName(name);
 }
 

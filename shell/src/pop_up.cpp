@@ -1,5 +1,6 @@
 #include "quillory/shell/pop_up.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -265,6 +266,12 @@ void frmPopUp::keyPressEvent(QKeyEvent* event) {
 void frmPopUp::hideEvent(QHideEvent* event) {
   SkinnedWindow::hideEvent(event);
   if (event->spontaneous()) return;
+  // The keyboard goes back to the window that asked, also where no window manager gives it.
+  QWidget* active = QApplication::activeWindow();
+  if ((active == nullptr || active == this) && parentWidget() != nullptr &&
+      parentWidget()->isVisible()) {
+    parentWidget()->window()->activateWindow();
+  }
   emit unloaded();
 }
 

@@ -1,6 +1,8 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QWebEngineView>
 #include <QtTest>
 #include <functional>
 
@@ -12,6 +14,7 @@
 #include "quillory/content/paper_tables.h"
 #include "quillory/marking/answer_check.h"
 #include "quillory/platform/windows1252.h"
+#include "quillory/shell/picture.h"
 
 using namespace quillory;
 
@@ -27,29 +30,41 @@ class KeyboardWalkTest : public QObject {
 
   std::filesystem::path folder() const { return dir_.path().toStdString(); }
 
-  // The control that has the keyboard: the focused one of the window in front.
-  static QWidget* KeyboardTarget() {
+  // The window in front: a question, else the open paper, else the home window. Where no window
+  // manager hands it the keyboard, the test does, as one would.
+  QWidget* Front() const {
     QWidget* window = QApplication::activeModalWidget();
-    if (window == nullptr) window = QApplication::activeWindow();
-    if (window == nullptr) return nullptr;
+    if (window == nullptr && windows_->practice().current() != nullptr &&
+        windows_->practice().current()->isVisible()) {
+      window = windows_->practice().current();
+    }
+    if (window == nullptr) window = &windows_->contents();
+    if (!window->isActiveWindow()) {
+      window->activateWindow();
+      [&] { QVERIFY(QTest::qWaitForWindowActive(window)); }();
+    }
+    return window;
+  }
+
+  // The control that has the keyboard: the focused one of the window in front.
+  QWidget* KeyboardTarget() const {
+    QWidget* window = Front();
     QWidget* focused = window->focusWidget();
     return focused != nullptr ? focused : window;
   }
 
-  static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QWidget* target = nullptr;
-    [&] { QTRY_VERIFY((target = KeyboardTarget()) != nullptr); }();
-    QTest::keyClick(target, key, modifiers);
+  void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(KeyboardTarget(), key, modifiers);
   }
 
-  static void Type(const QString& text) {
+  void Type(const QString& text) {
     for (QChar c : text) {
       QTest::keyClick(KeyboardTarget(), c.toLatin1());
     }
   }
 
   // Tab until the control named `name` has the keyboard; false after a round of every control.
-  static bool TabTo(const QString& name, Qt::Key key = Qt::Key_Tab) {
+  bool TabTo(const QString& name, Qt::Key key = Qt::Key_Tab) {
     for (int i = 0; i < 60; ++i) {
       if (QWidget* target = KeyboardTarget(); target != nullptr && target->objectName() == name) {
         return true;
@@ -59,15 +74,19 @@ class KeyboardWalkTest : public QObject {
     return false;
   }
 
-  // Presses `key` on the pop-up the next step opens: the answer comes from the keyboard too.
+  // Presses `key` on the pop-up the next step opens, once it is there: the answer comes from the
+  // keyboard too.
   void AnswerNextQuestionWith(Qt::Key key, QString* asked) {
-    QTimer::singleShot(0, this, [key, asked] {
-      QWidget* box = nullptr;
-      [&] { QTRY_VERIFY((box = QApplication::activeModalWidget()) != nullptr); }();
+    auto* watch = new QTimer(this);
+    connect(watch, &QTimer::timeout, this, [watch, key, asked] {
+      QWidget* box = QApplication::activeModalWidget();
       if (box == nullptr) return;
+      watch->stop();
+      watch->deleteLater();
       *asked = box->windowTitle();
       QTest::keyClick(box->focusWidget() != nullptr ? box->focusWidget() : box, key);
     });
+    watch->start(10);
   }
 
   std::string Line(const std::string& file, const std::string& key) {
@@ -151,18 +170,19 @@ class KeyboardWalkTest : public QObject {
     QTRY_VERIFY(closing.isNull());
 
     // The retry, from the home window's keyboard.
-    QTRY_VERIFY(QApplication::activeWindow() == &home);
+    QCOMPARE(Front(), static_cast<QWidget*>(&home));
     QVERIFY(TabTo(QStringLiteral("P1b")));
     Press(Qt::Key_Space);
     QTRY_VERIFY((paper = windows_->practice().current()) != nullptr);
     QCOMPARE(paper->objectName(), QStringLiteral("Test2"));
+    QCOMPARE(Front(), static_cast<QWidget*>(paper));
     closing = paper;
     AnswerNextQuestionWith(Qt::Key_Return, &asked);
     Press(Qt::Key_Escape);
     QTRY_VERIFY(closing.isNull());
 
     // Help, its Trash, and No: nothing is erased.
-    QTRY_VERIFY(QApplication::activeWindow() == &home);
+    QCOMPARE(Front(), static_cast<QWidget*>(&home));
     Press(Qt::Key_Tab, Qt::ControlModifier);
     Press(Qt::Key_Tab, Qt::ControlModifier);
     QCOMPARE(home.state().txtTabPos, 4);
@@ -174,6 +194,39 @@ class KeyboardWalkTest : public QObject {
     Press(Qt::Key_Return);
     QTRY_VERIFY(home.findChild<QWidget*>("ButTrash")->isVisible());
     QVERIFY(Line("marks2QP.txt", "FST").rfind("#FST#>1>", 0) == 0);
+  }
+
+  // What a screen reader is given: every control the keyboard reaches has a name and a role that
+  // says what it is, in the home window on each tab and in a marked practice window.
+  void everyControlTheKeyboardReachesIsNamed() {
+    Contents& home = windows_->contents();
+    QStringList unnamed;
+    int controls = 0;
+    const auto check = [&](QWidget* window) {
+      for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisible() || !(widget->focusPolicy() & Qt::TabFocus)) continue;
+        if (qobject_cast<QWebEngineView*>(widget->parentWidget()) != nullptr) continue;
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(face != nullptr);
+        ++controls;
+        if (face->text(QAccessible::Name).trimmed().isEmpty()) unnamed << widget->objectName();
+        if (qobject_cast<Picture*>(widget) != nullptr) {
+          QVERIFY2(face->role() == QAccessible::Button, qPrintable(widget->objectName()));
+        }
+      }
+    };
+    for (int tab = 1; tab <= 4; ++tab) {
+      home.TabClick(tab);
+      check(&home);
+    }
+    home.TabClick(1);
+    home.OpenPaperWindow(0, 1);
+    PracticeWindow* paper = nullptr;
+    QTRY_VERIFY((paper = windows_->practice().current()) != nullptr);
+    check(paper);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+    QVERIFY(controls > 40);
+    QCOMPARE(paper->findChild<QLineEdit*>("FA1")->accessibleName(), QStringLiteral("Answer (a)"));
   }
 };
 
