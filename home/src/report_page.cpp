@@ -11,6 +11,7 @@
 #include "quillory/platform/windows1252.h"
 #include "quillory/shell/picture.h"
 #include "quillory/shell/skin.h"
+#include "quillory/shell/skin_palette.h"
 
 namespace quillory {
 namespace {
@@ -43,7 +44,6 @@ constexpr double kScaleWidth = 660;
 constexpr double kPlotCaptionTop = 4425, kPlotCaptionHeight = 330;
 constexpr double kDotRadius = 67.5;
 
-const QColor kBand(244, 245, 235);
 const QColor kPanelLine(160, 188, 222);
 const QColor kHeaderTop(238, 246, 255), kHeaderBottom(207, 226, 248), kHeaderRule(112, 156, 210);
 const QColor kCardFill(243, 248, 255);
@@ -156,7 +156,7 @@ class ReportPage::TitleBar : public Picture {
   TitleBar(QWidget* parent, const QString& objectName) : Picture(parent, objectName) {
     setAutoFillBackground(true);
     QPalette band = palette();
-    band.setColor(QPalette::Window, kBand);
+    band.setColor(QPalette::Window, skin_colour::kBand);
     setPalette(band);
     setCursor(Qt::PointingHandCursor);
   }
@@ -295,7 +295,7 @@ ReportPage::ReportPage(QWidget* parent, const Skin& skin) : QWidget(parent) {
   setObjectName(QStringLiteral("Body_Report"));
   setAutoFillBackground(true);
   QPalette white = palette();
-  white.setColor(QPalette::Window, Qt::white);
+  white.setColor(QPalette::Window, skin_colour::kPage);
   setPalette(white);
   QFont text(QStringLiteral("DejaVu Sans"));
   text.setPointSizeF(9);

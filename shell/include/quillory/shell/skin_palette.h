@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+#include <QString>
+
+class QWidget;
+
+namespace quillory {
+
+// The colours the windows paint, besides their pictures. Every window draws on these alone, so a
+// dark desktop theme leaves it looking as it was drawn.
+namespace skin_colour {
+
+inline constexpr QColor kBand{244, 245, 235};  // toolbar band, tab strip, status bar, report bars
+inline constexpr QColor kPage{255, 255, 255};  // home and report pages, answer sheet, message box
+inline constexpr QColor kInk{0, 0, 0};         // text on the page and on the band
+inline constexpr QColor kChosenTopic{128, 128, 128};
+inline constexpr QColor kChosenTopicInk{255, 255, 255};
+inline constexpr QColor kTopicHeading{0, 0, 192};       // the chosen topic's name over its papers
+inline constexpr QColor kPaperShade{232, 237, 244};     // behind papers 1, 3 and 5
+inline constexpr QColor kColumnRule{224, 224, 224};     // between the topics and the papers
+inline constexpr QColor kQuestionStrip{226, 236, 248};  // behind "Question N"
+inline constexpr QColor kModelAnswer{0, 0, 255};
+inline constexpr QColor kCarriedOver{192, 192, 255};  // a right first answer, kept on a retry
+inline constexpr QColor kTick{0, 150, 60};
+inline constexpr QColor kCross{210, 30, 30};
+inline constexpr QColor kWorkedAnswer{255, 255, 232};
+inline constexpr QColor kNote{255, 248, 192};  // a passing note over the question page
+inline constexpr QColor kNoteEdge{128, 128, 128};
+inline constexpr QColor kActiveCaption{255, 255, 255};  // title bar text
+inline constexpr QColor kInactiveCaption{128, 128, 128};
+inline constexpr QColor kAboutBand{0, 0, 0};
+
+}  // namespace skin_colour
+
+// A complete light palette, every role in every colour group, for the windows and what they open.
+QPalette SkinPalette();
+
+// Gives `window` the skin's palette, so that none of its text or fields takes a colour from the
+// desktop's palette or style; its children inherit it. The tooltips follow too.
+void ApplySkinPalette(QWidget* window);
+
+// `colour` as a style sheet writes it: "rgb(r, g, b)".
+QString CssColour(const QColor& colour);
+
+}  // namespace quillory
