@@ -27,7 +27,7 @@ QPalette SkinPalette() {
       {QPalette::Mid, {184, 184, 184}, {184, 184, 184}},
       {QPalette::Dark, {159, 159, 159}, {190, 190, 190}},
       {QPalette::Shadow, {118, 118, 118}, {177, 177, 177}},
-      {QPalette::Highlight, {48, 140, 198}, {145, 145, 145}},
+      {QPalette::Highlight, skin_colour::kHighlight, {145, 145, 145}},
       {QPalette::HighlightedText, {255, 255, 255}, {255, 255, 255}},
       {QPalette::Link, {0, 0, 255}, {0, 0, 255}},
       {QPalette::LinkVisited, {255, 0, 255}, {255, 0, 255}},

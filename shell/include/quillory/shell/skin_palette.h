@@ -15,7 +15,7 @@ namespace skin_colour {
 inline constexpr QColor kBand{244, 245, 235};  // toolbar band, tab strip, status bar, report bars
 inline constexpr QColor kPage{255, 255, 255};  // home and report pages, answer sheet, message box
 inline constexpr QColor kInk{0, 0, 0};         // text on the page and on the band
-inline constexpr QColor kChosenTopic{128, 128, 128};
+inline constexpr QColor kChosenTopic{118, 118, 118};
 inline constexpr QColor kChosenTopicInk{255, 255, 255};
 inline constexpr QColor kTopicHeading{0, 0, 192};       // the chosen topic's name over its papers
 inline constexpr QColor kPaperShade{232, 237, 244};     // behind papers 1, 3 and 5
@@ -31,6 +31,7 @@ inline constexpr QColor kNoteEdge{128, 128, 128};
 inline constexpr QColor kActiveCaption{255, 255, 255};  // title bar text
 inline constexpr QColor kInactiveCaption{128, 128, 128};
 inline constexpr QColor kAboutBand{0, 0, 0};
+inline constexpr QColor kHighlight{37, 109, 154};  // links, and chosen text in a field
 
 }  // namespace skin_colour
 
