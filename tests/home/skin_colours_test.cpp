@@ -1,8 +1,10 @@
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyleFactory>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QWindow>
 #include <QtTest>
 #include <cmath>
@@ -233,6 +235,18 @@ class SkinColoursTest : public QObject {
     window->GoToPage(2);
     window->answerSheet()->slot(1).answer->setText(QStringLiteral("1"));
     survey[QStringLiteral("practice")] = Read(window);
+    // The list of questions left and the tooltips open windows of their own, drawn in the
+    // colours their palettes name.
+    const QPalette list =
+        window->findChild<QComboBox*>(QStringLiteral("RemQns"))->view()->palette();
+    const QPalette tip = QToolTip::palette();
+    auto& popups = survey[QStringLiteral("lists and tooltips")];
+    popups[QStringLiteral("RemQns list")] = {list.color(QPalette::Text),
+                                             list.color(QPalette::Base)};
+    popups[QStringLiteral("RemQns list, chosen")] = {list.color(QPalette::HighlightedText),
+                                                     list.color(QPalette::Highlight)};
+    popups[QStringLiteral("tooltip")] = {tip.color(QPalette::ToolTipText),
+                                         tip.color(QPalette::ToolTipBase)};
     window->MarkPaper();
     if (!QTest::qWaitFor([&] { return window->paper().marked; }, 20000)) return survey;
     window->GoToPage(1);
