@@ -10,6 +10,7 @@
 #include <cmath>
 #include <map>
 
+#include "dark_desktop.h"
 #include "program_windows.h"
 #include "quillory/assets/embedded_package.h"
 #include "quillory/content/content_package.h"
@@ -140,31 +141,6 @@ std::map<QString, Sample> Read(QWidget* window) {
   return samples;
 }
 
-// A dark desktop theme, as a dark colour scheme hands it to every program.
-QPalette DarkPalette() {
-  QPalette dark;
-  for (auto [role, colour] : {std::pair{QPalette::Window, QColor(53, 53, 53)},
-                              {QPalette::WindowText, QColor(255, 255, 255)},
-                              {QPalette::Base, QColor(42, 42, 42)},
-                              {QPalette::AlternateBase, QColor(66, 66, 66)},
-                              {QPalette::Text, QColor(255, 255, 255)},
-                              {QPalette::Button, QColor(53, 53, 53)},
-                              {QPalette::ButtonText, QColor(255, 255, 255)},
-                              {QPalette::ToolTipBase, QColor(42, 42, 42)},
-                              {QPalette::ToolTipText, QColor(255, 255, 255)},
-                              {QPalette::Highlight, QColor(42, 130, 218)},
-                              {QPalette::HighlightedText, QColor(0, 0, 0)},
-                              {QPalette::PlaceholderText, QColor(160, 160, 160)},
-                              {QPalette::Light, QColor(80, 80, 80)},
-                              {QPalette::Dark, QColor(30, 30, 30)}}) {
-    dark.setColor(role, colour);
-  }
-  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-    dark.setColor(QPalette::Disabled, role, QColor(127, 127, 127));
-  }
-  return dark;
-}
-
 }  // namespace
 
 // The windows under a dark desktop theme: every text stands out from what it is drawn on, and
@@ -265,7 +241,7 @@ class SkinColoursTest : public QObject {
   void initTestCase() {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     light_ = Walk();
-    QApplication::setPalette(DarkPalette());
+    UseDarkDesktopTheme();
     dark_ = Walk();
   }
 
