@@ -8,6 +8,7 @@
 #include <QWindow>
 #include <QtTest>
 #include <cmath>
+#include <functional>
 #include <map>
 
 #include "dark_desktop.h"
@@ -150,7 +151,9 @@ class SkinColoursTest : public QObject {
 
  private:
   ContentPackage package_ = *ContentPackage::FromBytes(EmbeddedPackageBytes());
-  Survey light_, dark_;
+  // Under the light theme; under the dark one from the start; and switched to it once the home
+  // window is open, as a pupil's desktop may change its theme while the program runs.
+  Survey light_, dark_, switched_;
   // What each window tells the desktop, beside what its own title bar shows.
   struct Identity {
     QString title, caption;
@@ -166,8 +169,9 @@ class SkinColoursTest : public QObject {
             skin.picture(icon).toImage().convertToFormat(QImage::Format_ARGB32)};
   }
 
-  // Builds the windows over a fresh data folder and reads every scene a pupil comes to.
-  Survey Walk() {
+  // Builds the windows over a fresh data folder and reads every scene a pupil comes to; `opened`
+  // runs once the home window shows.
+  Survey Walk(const std::function<void()>& opened = {}) {
     Survey survey;
     QTemporaryDir data;
     PracticeWindow::Services services{};
@@ -178,6 +182,7 @@ class SkinColoursTest : public QObject {
     if (!contents.Form_Load()) return survey;
     contents.show();
     if (!QTest::qWaitForWindowExposed(&contents)) return survey;
+    if (opened) opened();
     for (int tab = 1; tab <= 3; ++tab) {
       contents.TabClick(tab);
       contents.TopicClick(2);
@@ -241,18 +246,23 @@ class SkinColoursTest : public QObject {
   void initTestCase() {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     light_ = Walk();
-    UseDarkDesktopTheme();
+    switched_ = Walk(UseDarkDesktopTheme);
     dark_ = Walk();
   }
 
   void textStandsOutAndLooksAsUnderALightTheme_data() {
     QTest::addColumn<QString>("scene");
-    for (const auto& [scene, samples] : light_) QTest::newRow(qPrintable(scene)) << scene;
+    QTest::addColumn<bool>("switched");
+    for (const auto& [scene, samples] : light_) {
+      QTest::newRow(qPrintable(scene)) << scene << false;
+      QTest::newRow(qPrintable(scene + QStringLiteral(", theme switched"))) << scene << true;
+    }
   }
   void textStandsOutAndLooksAsUnderALightTheme() {
     QFETCH(QString, scene);
+    QFETCH(bool, switched);
     const std::map<QString, Sample>& light = light_[scene];
-    const std::map<QString, Sample>& dark = dark_[scene];
+    const std::map<QString, Sample>& dark = (switched ? switched_ : dark_)[scene];
     QVERIFY(!dark.empty());
     QStringList faults;
     for (const auto& [path, d] : dark) {
@@ -297,7 +307,7 @@ class SkinColoursTest : public QObject {
   }
 
   void cleanupTestCase() {
-    qInfo("%d text controls read under the dark theme; lowest contrast of text not large %.2f",
+    qInfo("%d readings of text controls under a dark theme; lowest contrast of text not large %.2f",
           checked_, lowest_);
   }
 };
