@@ -172,7 +172,7 @@ Status PrintPastResults(QPrinter& printer, const PrintListing& listing) {
   if (!painter.begin(&printer)) return failed;
   const QRectF area = PrintArea(printer);
   painter.setFont(ListingFont(listing, printer, area.width()));
-  painter.setPen(Qt::black);
+  painter.setPen(skin_colour::kInk);
   const QFontMetricsF metrics(painter.font(), &printer);
   const auto height = [&](std::size_t lines) {
     return static_cast<double>(lines - 1) * metrics.lineSpacing() + metrics.height();

@@ -31,7 +31,36 @@ inline constexpr QColor kNoteEdge{128, 128, 128};
 inline constexpr QColor kActiveCaption{255, 255, 255};  // title bar text
 inline constexpr QColor kInactiveCaption{128, 128, 128};
 inline constexpr QColor kAboutBand{0, 0, 0};
-inline constexpr QColor kHighlight{37, 109, 154};  // links, and chosen text in a field
+inline constexpr QColor kHighlight{37, 109, 154};     // links, and chosen text in a field
+inline constexpr QColor kAnswerFrame{178, 217, 246};  // the frame of the answer box in use
+inline constexpr QColor kAnswerFrameIdle{192, 192, 192};
+
+// The report page: soft cards and charts in blues, its text a shade off black.
+inline constexpr QColor kReportText{40, 40, 48};
+inline constexpr QColor kReportHeading{30, 60, 110};
+inline constexpr QColor kReportValue{20, 60, 140};
+inline constexpr QColor kScaleText{90, 96, 110};
+inline constexpr QColor kWeakTopic{184, 78, 16};
+inline constexpr QColor kStrongTopic{28, 118, 52};
+inline constexpr QColor kBarCaption{255, 255, 255};  // on the blue title bars of the views
+inline constexpr QColor kBarTop{112, 175, 236};      // a title bar drawn without its picture
+inline constexpr QColor kBarBottom{48, 111, 189};
+inline constexpr QColor kPanelLine{160, 188, 222};
+inline constexpr QColor kCardFill{243, 248, 255};
+inline constexpr QColor kCardRule{214, 226, 242};
+inline constexpr QColor kHeaderTop{238, 246, 255};
+inline constexpr QColor kHeaderBottom{207, 226, 248};
+inline constexpr QColor kHeaderRule{112, 156, 210};
+inline constexpr QColor kRowStripe{246, 249, 254};
+inline constexpr QColor kTrough{244, 247, 252};
+inline constexpr QColor kTroughEdge{176, 196, 222};
+inline constexpr QColor kTroughMark{16, 40, 84};
+inline constexpr QColor kFirstBarTop{140, 194, 246};
+inline constexpr QColor kFirstBarBottom{86, 150, 225};
+inline constexpr QColor kSecondBarTop{156, 218, 146};
+inline constexpr QColor kSecondBarBottom{98, 182, 94};
+inline constexpr QColor kChartGrid{224, 224, 224};
+inline constexpr QColor kTrendLine{0, 0, 255};
 
 }  // namespace skin_colour
 
