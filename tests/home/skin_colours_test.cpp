@@ -248,6 +248,8 @@ class SkinColoursTest : public QObject {
     light_ = Walk();
     switched_ = Walk(UseDarkDesktopTheme);
     dark_ = Walk();
+    // The retry is the last scene: a walk that has it went the whole way.
+    for (const Survey* survey : {&light_, &switched_, &dark_}) QVERIFY(survey->count("retry"));
   }
 
   void textStandsOutAndLooksAsUnderALightTheme_data() {
