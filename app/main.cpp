@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
   quillory::PreparePageViews();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("quillory"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Quillory"));
+  // No display name: Qt would append it to every window's title, which is the caption alone.
   QApplication::setApplicationVersion(QStringLiteral(QUILLORY_VERSION));
   QApplication::setDesktopFileName(QStringLiteral("org.quillory.Quillory"));
 

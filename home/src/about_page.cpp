@@ -8,6 +8,7 @@
 #include "quillory/platform/screen_units.h"
 #include "quillory/shell/fonts.h"
 #include "quillory/shell/picture.h"
+#include "quillory/shell/skin_palette.h"
 
 namespace quillory {
 namespace {
@@ -41,7 +42,7 @@ AboutPage::AboutPage(QWidget* parent, const Skin& skin) : QWidget(parent) {
   band->setGeometry(u.rect(0, 0, 6015, 735));
   band->setAutoFillBackground(true);
   QPalette black = band->palette();
-  black.setColor(QPalette::Window, Qt::black);
+  black.setColor(QPalette::Window, skin_colour::kAboutBand);
   band->setPalette(black);
 
   auto* logo = new Picture(this, QStringLiteral("Logo"));

@@ -17,6 +17,7 @@
 #include "quillory/results/result_file_check.h"
 #include "quillory/shell/fonts.h"
 #include "quillory/shell/pop_up.h"
+#include "quillory/shell/skin_palette.h"
 
 namespace quillory {
 namespace {
@@ -35,8 +36,8 @@ class TabBand : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(244, 245, 235));
-    painter.setPen(Qt::black);
+    painter.fillRect(rect(), skin_colour::kBand);
+    painter.setPen(skin_colour::kInk);
     const int rule = height() - 1 - ScreenUnits::ForWidget(this).y(10);
     painter.drawLine(0, rule, width(), rule);
   }
@@ -54,7 +55,7 @@ Contents::Contents(const ContentPackage& package, std::filesystem::path dataFold
   setObjectName(QStringLiteral("Contents"));
   // The tabs stand on the toolbar band's colour.
   QPalette band = palette();
-  band.setColor(QPalette::Window, QColor(244, 245, 235));
+  band.setColor(QPalette::Window, skin_colour::kBand);
   setPalette(band);
   setAutoFillBackground(true);
   // Before the window shows, only the desktop's message box can speak; afterwards the window's

@@ -10,6 +10,7 @@
 #include "quillory/platform/screen_units.h"
 #include "quillory/platform/windows1252.h"
 #include "quillory/shell/fonts.h"
+#include "quillory/shell/skin_palette.h"
 
 namespace quillory {
 namespace {
@@ -48,7 +49,7 @@ HomePage::HomePage(QWidget* parent, const Skin& skin) : QWidget(parent), skin_(s
   setObjectName(QStringLiteral("Body_Home"));
   setAutoFillBackground(true);
   QPalette white = palette();
-  white.setColor(QPalette::Window, Qt::white);
+  white.setColor(QPalette::Window, skin_colour::kPage);
   setPalette(white);
   const ScreenUnits u = ScreenUnits::ForWidget(parent);
   resize(u.size(6015, 5655));
@@ -86,7 +87,7 @@ HomePage::HomePage(QWidget* parent, const Skin& skin) : QWidget(parent), skin_(s
   subH1_ = MakeLabel(this, QStringLiteral("SubH1"), QStringLiteral("Select a Paper"), true);
   subH1_->setGeometry(u.rect(2640, 360, 3255, 495));
   subH1_->setFont(PageFont(true, 9.75));
-  subH1_->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192);"));
+  subH1_->setStyleSheet(QStringLiteral("color: %1;").arg(CssColour(skin_colour::kTopicHeading)));
   subH1_->setWordWrap(true);
 
   for (int k = 1; k <= 5; ++k) {
@@ -168,8 +169,13 @@ void HomePage::TopicChoosing(int topicStart, const RecordList& firstScores,
 void HomePage::Topicbuttoncolour(int i) {
   for (int t = 1; t <= 10; ++t) {
     QLabel* label = topics_[static_cast<std::size_t>(t - 1)];
-    label->setStyleSheet(t == i ? QStringLiteral("background: rgb(128, 128, 128); color: white;")
-                                : QStringLiteral("background: white; color: black;"));
+    static const QString kChosen =
+        QStringLiteral("background: %1; color: %2;")
+            .arg(CssColour(skin_colour::kChosenTopic), CssColour(skin_colour::kChosenTopicInk));
+    static const QString kOther =
+        QStringLiteral("background: %1; color: %2;")
+            .arg(CssColour(skin_colour::kPage), CssColour(skin_colour::kInk));
+    label->setStyleSheet(t == i ? kChosen : kOther);
   }
 }
 
@@ -196,9 +202,10 @@ void HomePage::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const ScreenUnits u = ScreenUnits::ForWidget(this);
   // Shaded bands behind papers 1, 3 and 5, then the rule between topics and papers.
-  const QColor band(232, 237, 244);
-  for (int j = 0; j < 3; ++j) painter.fillRect(u.rect(2520, 840 + 1920 * j, 3495, 975), band);
-  painter.setPen(QColor(224, 224, 224));
+  for (int j = 0; j < 3; ++j) {
+    painter.fillRect(u.rect(2520, 840 + 1920 * j, 3495, 975), skin_colour::kPaperShade);
+  }
+  painter.setPen(skin_colour::kColumnRule);
   painter.drawLine(u.point(2520, 360), u.point(2520, 5640));
 }
 

@@ -12,6 +12,7 @@
 #include "quillory/content/subject_catalogue.h"
 #include "quillory/platform/default_printer.h"
 #include "quillory/platform/windows1252.h"
+#include "quillory/shell/skin_palette.h"
 
 namespace quillory {
 namespace {
@@ -171,7 +172,7 @@ Status PrintPastResults(QPrinter& printer, const PrintListing& listing) {
   if (!painter.begin(&printer)) return failed;
   const QRectF area = PrintArea(printer);
   painter.setFont(ListingFont(listing, printer, area.width()));
-  painter.setPen(Qt::black);
+  painter.setPen(skin_colour::kInk);
   const QFontMetricsF metrics(painter.font(), &printer);
   const auto height = [&](std::size_t lines) {
     return static_cast<double>(lines - 1) * metrics.lineSpacing() + metrics.height();
@@ -218,6 +219,7 @@ Result<bool> PrintSetup(QWidget* parent, QPrinter& printer) {
     return Error{0, "No printer is set up on this computer, so there is no printer to choose."};
   }
   QPrintDialog dialog(&printer, parent);
+  ApplySkinPalette(&dialog);
   dialog.setWindowTitle(QStringLiteral("Print Setup"));
   // Choosing only: page ranges belong to a print job, and the listing always prints whole.
   dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);

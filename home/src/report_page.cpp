@@ -11,6 +11,7 @@
 #include "quillory/platform/windows1252.h"
 #include "quillory/shell/picture.h"
 #include "quillory/shell/skin.h"
+#include "quillory/shell/skin_palette.h"
 
 namespace quillory {
 namespace {
@@ -43,15 +44,6 @@ constexpr double kScaleWidth = 660;
 constexpr double kPlotCaptionTop = 4425, kPlotCaptionHeight = 330;
 constexpr double kDotRadius = 67.5;
 
-const QColor kBand(244, 245, 235);
-const QColor kPanelLine(160, 188, 222);
-const QColor kHeaderTop(238, 246, 255), kHeaderBottom(207, 226, 248), kHeaderRule(112, 156, 210);
-const QColor kCardFill(243, 248, 255);
-const QColor kStripe(246, 249, 254);
-const QColor kText(40, 40, 48), kHeading(30, 60, 110), kValue(20, 60, 140);
-const QColor kWeak(184, 78, 16), kStrong(28, 118, 52);
-const QColor kGrid(0xE0, 0xE0, 0xE0);
-
 void Style(QLabel* label, double points, bool bold, const QColor& colour) {
   QFont font = label->font();
   font.setPointSizeF(points);
@@ -67,14 +59,14 @@ QLabel* Caption(QWidget* parent, const QString& text, const QRect& place,
   auto* label = new QLabel(text, parent);
   label->setGeometry(place);
   label->setAlignment(alignment);
-  Style(label, 9, false, kText);
+  Style(label, 9, false, skin_colour::kReportText);
   return label;
 }
 
 // Shrinks a topic name's font until the wrapped name fits its box; a few names are long.
 void FitName(QLabel* label) {
   for (double points : {9.0, 8.0, 7.0}) {
-    Style(label, points, false, kText);
+    Style(label, points, false, skin_colour::kReportText);
     const QRect needed = label->fontMetrics().boundingRect(
         label->contentsRect(), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignVCenter, label->text());
     if (needed.height() <= label->contentsRect().height()) return;
@@ -89,16 +81,16 @@ class SummaryPanel : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(rect(), skin_colour::kPage);
     const ScreenUnits u = ScreenUnits::ForWidget(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const auto card = [&](double top, int rowCount, double rowHeight) {
       const QRectF box = QRectF(u.rect(kCardLeft, top, kCardWidth, rowCount * rowHeight))
                              .adjusted(0.5, 0.5, -0.5, -0.5);
-      painter.setPen(QPen(kPanelLine, 1));
-      painter.setBrush(kCardFill);
+      painter.setPen(QPen(skin_colour::kPanelLine, 1));
+      painter.setBrush(skin_colour::kCardFill);
       painter.drawRoundedRect(box, 6, 6);
-      painter.setPen(QPen(QColor(214, 226, 242), 1));
+      painter.setPen(QPen(skin_colour::kCardRule, 1));
       for (int r = 1; r < rowCount; ++r) {
         const double y = u.y(top + r * rowHeight) + 0.5;
         painter.drawLine(QPointF(box.left() + 10, y), QPointF(box.right() - 10, y));
@@ -118,8 +110,8 @@ class BarTrough : public QWidget {
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(176, 196, 222), 1));
-    painter.setBrush(QColor(244, 247, 252));
+    painter.setPen(QPen(skin_colour::kTroughEdge, 1));
+    painter.setBrush(skin_colour::kTrough);
     painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
   }
 };
@@ -156,7 +148,7 @@ class ReportPage::TitleBar : public Picture {
   TitleBar(QWidget* parent, const QString& objectName) : Picture(parent, objectName) {
     setAutoFillBackground(true);
     QPalette band = palette();
-    band.setColor(QPalette::Window, kBand);
+    band.setColor(QPalette::Window, skin_colour::kBand);
     setPalette(band);
     setCursor(Qt::PointingHandCursor);
   }
@@ -175,8 +167,8 @@ class ReportPage::TitleBar : public Picture {
     if (!pictured) {
       // Without the picture the bar is still a bar, so its white caption stays readable.
       QLinearGradient blue(0, 0, 0, height());
-      blue.setColorAt(0, QColor(112, 175, 236));
-      blue.setColorAt(1, QColor(48, 111, 189));
+      blue.setColorAt(0, skin_colour::kBarTop);
+      blue.setColorAt(1, skin_colour::kBarBottom);
       painter.setPen(Qt::NoPen);
       painter.setBrush(blue);
       const double radius = height() / 2.0;
@@ -193,7 +185,7 @@ class ReportPage::TitleBar : public Picture {
             << centre + QPointF(half * 0.8, 0);
     }
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::white);
+    painter.setBrush(skin_colour::kBarCaption);
     painter.drawPolygon(arrow);
   }
 
@@ -212,15 +204,15 @@ class ReportPage::TopicalPanel : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(rect(), skin_colour::kPage);
     const ScreenUnits u = ScreenUnits::ForWidget(this);
     const int header = u.y(kHeaderHeight);
     QLinearGradient shade(0, 0, 0, header);
-    shade.setColorAt(0, kHeaderTop);
-    shade.setColorAt(1, kHeaderBottom);
+    shade.setColorAt(0, skin_colour::kHeaderTop);
+    shade.setColorAt(1, skin_colour::kHeaderBottom);
     painter.fillRect(0, 0, width(), header, shade);
-    painter.fillRect(0, header - 2, width(), 2, kHeaderRule);
-    painter.setPen(kPanelLine);
+    painter.fillRect(0, header - 2, width(), 2, skin_colour::kHeaderRule);
+    painter.setPen(skin_colour::kPanelLine);
     for (double x : {(kNameLeft + kNameWidth + kFirstLeft) / 2,
                      (kFirstLeft + kTroughWidth + kSecondLeft) / 2}) {
       painter.drawLine(u.x(x), 4, u.x(x), header - 6);
@@ -228,7 +220,7 @@ class ReportPage::TopicalPanel : public QWidget {
     for (std::size_t r = 0; r < names_.size(); ++r) {
       const QLabel* name = names_[r];
       if (name == nullptr || !name->isVisibleTo(this) || r % 2 == 1) continue;
-      painter.fillRect(0, name->y(), width(), name->height(), kStripe);
+      painter.fillRect(0, name->y(), width(), name->height(), skin_colour::kRowStripe);
     }
   }
 
@@ -254,8 +246,8 @@ class ReportPage::TrendPlot : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    painter.setPen(kPanelLine);
+    painter.fillRect(rect(), skin_colour::kPage);
+    painter.setPen(skin_colour::kPanelLine);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 
     const QRect inner = contentsRect();
@@ -266,7 +258,8 @@ class ReportPage::TrendPlot : public QWidget {
 
     // Filled rows rather than lines, so a grid line is one whole pixel row at any scale.
     for (int g = 10; g <= 90; g += 10) {
-      painter.fillRect(0, static_cast<int>(std::lround(g * yUnit)), inner.width(), 1, kGrid);
+      painter.fillRect(0, static_cast<int>(std::lround(g * yUnit)), inner.width(), 1,
+                       skin_colour::kChartGrid);
     }
 
     painter.setRenderHint(QPainter::Antialiasing);
@@ -276,12 +269,12 @@ class ReportPage::TrendPlot : public QWidget {
       // On a pixel's centre, so the drop line stays one crisp pixel wide.
       const double x = std::floor(static_cast<double>(j) * xStep) + 0.5;
       const QPointF point(x, (100 - values_[j - 1]) * yUnit);
-      painter.setPen(QPen(Qt::black, 1));
+      painter.setPen(QPen(skin_colour::kInk, 1));
       painter.drawLine(point, QPointF(x, h));
       painter.setPen(Qt::NoPen);
-      painter.setBrush(Qt::blue);
+      painter.setBrush(skin_colour::kTrendLine);
       painter.drawEllipse(point, radius, radius);
-      painter.setPen(QPen(Qt::blue, 2, Qt::SolidLine, Qt::RoundCap));
+      painter.setPen(QPen(skin_colour::kTrendLine, 2, Qt::SolidLine, Qt::RoundCap));
       painter.drawLine(point, previous);
       previous = point;
     }
@@ -295,7 +288,7 @@ ReportPage::ReportPage(QWidget* parent, const Skin& skin) : QWidget(parent) {
   setObjectName(QStringLiteral("Body_Report"));
   setAutoFillBackground(true);
   QPalette white = palette();
-  white.setColor(QPalette::Window, Qt::white);
+  white.setColor(QPalette::Window, skin_colour::kPage);
   setPalette(white);
   QFont text(QStringLiteral("DejaVu Sans"));
   text.setPointSizeF(9);
@@ -325,7 +318,7 @@ void ReportPage::BuildTitleBars(const Skin& skin) {
     label->setGeometry(bar->rect());
     label->setIndent(u.x(225));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Style(label, 9, true, Qt::white);
+    Style(label, 9, true, skin_colour::kBarCaption);
     label->setToolTip(bar->toolTip());
     label->setCursor(Qt::PointingHandCursor);
     // The caption covers its bar: it is the control the keyboard reaches.
@@ -354,7 +347,8 @@ void ReportPage::BuildSummary() {
     const double top = kScoresTop + row * kScoreRowHeight;
     Caption(panel, QString::fromLatin1(caption),
             u.rect(kCaptionLeft, top, kCaptionWidth, kScoreRowHeight));
-    return value(name, u.rect(kValueLeft, top, kValueWidth, kScoreRowHeight), kValue);
+    return value(name, u.rect(kValueLeft, top, kValueWidth, kScoreRowHeight),
+                 skin_colour::kReportValue);
   };
   const auto topic = [&](const char* caption, int row, const QString& name, const QColor& colour) {
     const double top = kTopicsTop + row * kTopicRowHeight;
@@ -369,8 +363,8 @@ void ReportPage::BuildSummary() {
   OScore1 = score("First Attempt Average Score:", 0, QStringLiteral("OScore1"));
   OScore2 = score("Second Attempt Average Score:", 1, QStringLiteral("OScore2"));
   PCNum = score("Number of Papers Completed:", 2, QStringLiteral("PCNum"));
-  WT = topic("Weakest Topic:", 0, QStringLiteral("WT"), kWeak);
-  ST = topic("Strongest Topic:", 1, QStringLiteral("ST"), kStrong);
+  WT = topic("Weakest Topic:", 0, QStringLiteral("WT"), skin_colour::kWeakTopic);
+  ST = topic("Strongest Topic:", 1, QStringLiteral("ST"), skin_colour::kStrongTopic);
   panels_[0] = panel;
 }
 
@@ -385,7 +379,7 @@ void ReportPage::BuildTopical() {
         Caption(RC2Topical, QString::fromLatin1(text),
                 u.rect(left - 60, 0, kTroughWidth + 120, kHeaderHeight - 30), Qt::AlignCenter);
     label->setWordWrap(true);
-    Style(label, 9, true, kHeading);
+    Style(label, 9, true, skin_colour::kReportHeading);
   };
   heading("First Attempt results", kFirstLeft);
   heading("Second Attempt Score", kSecondLeft);
@@ -403,7 +397,7 @@ void ReportPage::BuildTopical() {
     (*mark)->setObjectName(QStringLiteral("TMark") + name);
     (*mark)->setGeometry(back->contentsRect());
     (*mark)->setAlignment(Qt::AlignCenter);
-    Style(*mark, 9, true, QColor(16, 40, 84));
+    Style(*mark, 9, true, skin_colour::kTroughMark);
     return back;
   };
 
@@ -416,11 +410,11 @@ void ReportPage::BuildTopical() {
     row.name->setGeometry(u.rect(kNameLeft, top, kNameWidth, kRowHeight));
     row.name->setWordWrap(true);
     row.name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Style(row.name, 9, false, kText);
+    Style(row.name, 9, false, skin_colour::kReportText);
     row.backA = trough(QStringLiteral("%1A").arg(t), kFirstLeft, top, &row.barA, &row.markA,
-                       QColor(140, 194, 246), QColor(86, 150, 225));
+                       skin_colour::kFirstBarTop, skin_colour::kFirstBarBottom);
     row.backB = trough(QStringLiteral("%1B").arg(t), kSecondLeft, top, &row.barB, &row.markB,
-                       QColor(156, 218, 146), QColor(98, 182, 94));
+                       skin_colour::kSecondBarTop, skin_colour::kSecondBarBottom);
     names[static_cast<std::size_t>(t - 1)] = row.name;
   }
   RC2Topical->setRowNames(names);
@@ -447,7 +441,7 @@ void ReportPage::BuildTrend() {
     QLabel* scale = Caption(panel, QStringLiteral("%1%").arg(100 - 10 * g),
                             QRect(0, y - lineHeight / 2, u.x(kScaleWidth), lineHeight),
                             Qt::AlignRight | Qt::AlignVCenter);
-    Style(scale, 8, false, QColor(90, 96, 110));
+    Style(scale, 8, false, skin_colour::kScaleText);
   }
   panels_[2] = panel;
 }

@@ -10,12 +10,12 @@
 #include "quillory/platform/screen_units.h"
 #include "quillory/platform/windows1252.h"
 #include "quillory/shell/fonts.h"
+#include "quillory/shell/skin_palette.h"
 
 namespace quillory {
 namespace {
 
 constexpr double kFrameWidth = 3975, kFrameHeight = 375, kLongFrameHeight = 2100;
-const QColor kCarriedOver(192, 192, 255);
 
 // Keeps out what a stored answer cannot hold: the ">" that separates stored values, line breaks
 // and characters outside the answer files' code page.
@@ -59,8 +59,9 @@ void ShowGlyph(QLabel* label, const std::string& stored) {
   label->setAccessibleName(stored == kTick    ? QStringLiteral("right")
                            : stored == kCross ? QStringLiteral("wrong")
                                               : QString());
-  label->setStyleSheet(stored == kTick ? QStringLiteral("color: rgb(0, 150, 60);")
-                                       : QStringLiteral("color: rgb(210, 30, 30);"));
+  label->setStyleSheet(
+      QStringLiteral("color: %1;")
+          .arg(CssColour(stored == kTick ? skin_colour::kTick : skin_colour::kCross)));
 }
 
 void SetBoxColour(QLineEdit* box, const QColor& colour) {
@@ -81,7 +82,7 @@ AnswerSheet::AnswerSheet(QWidget* parent, const Skin& skin) : QWidget(parent), s
   setObjectName(QStringLiteral("AnsBox"));
   setAutoFillBackground(true);
   QPalette white = palette();
-  white.setColor(QPalette::Window, Qt::white);
+  white.setColor(QPalette::Window, skin_colour::kPage);
   setPalette(white);
   const ScreenUnits u = ScreenUnits::ForWidget(parent);
   resize(u.x(4095), height());
@@ -116,7 +117,9 @@ AnswerSheet::AnswerSheet(QWidget* parent, const Skin& skin) : QWidget(parent), s
     s.model->setReadOnly(true);
     s.model->setAccessibleName(QStringLiteral("Expected answer (%1)").arg(QChar('a' + n - 1)));
     s.model->setFont(WindowFont(9));
-    s.model->setStyleSheet(QStringLiteral("color: blue; background: white;"));
+    s.model->setStyleSheet(
+        QStringLiteral("color: %1; background: %2;")
+            .arg(CssColour(skin_colour::kModelAnswer), CssColour(skin_colour::kPage)));
     s.model->setGeometry(u.rect(2400, 40, 1455, 255));
     s.model->hide();
     s.firstGlyph = new QLabel(s.frame);
@@ -164,10 +167,10 @@ void AnswerSheet::BuildWorkedAnswerPanel() {
   worked_->setFocusPolicy(Qt::NoFocus);
   // The skin's own colours, whatever the desktop's theme.
   QPalette panel = worked_->palette();
-  panel.setColor(QPalette::Window, QColor(255, 255, 232));
-  panel.setColor(QPalette::Base, QColor(255, 255, 232));
-  panel.setColor(QPalette::WindowText, Qt::black);
-  panel.setColor(QPalette::Text, Qt::black);
+  panel.setColor(QPalette::Window, skin_colour::kWorkedAnswer);
+  panel.setColor(QPalette::Base, skin_colour::kWorkedAnswer);
+  panel.setColor(QPalette::WindowText, skin_colour::kInk);
+  panel.setColor(QPalette::Text, skin_colour::kInk);
   worked_->setPalette(panel);
   worked_->viewport()->setAutoFillBackground(true);
   workedText_ = new QLabel;
@@ -351,7 +354,7 @@ void SecondAttemptSheet::FillAnswerSlot(const OpenPaper& paper, int n, int blank
   s.answer->setMaxLength(Entry(paper.attempt.types, blank) == "Q" ? 1 : 32767);
   s.answer->setText(FromWindows1252(Entry(paper.answers, blank)));
   const bool carried = paper.CarriedOver(blank);
-  SetBoxColour(s.answer, carried ? kCarriedOver : QColor(Qt::white));
+  SetBoxColour(s.answer, carried ? skin_colour::kCarriedOver : skin_colour::kPage);
   if (!paper.marked) {
     s.answer->setReadOnly(carried);
     s.firstGlyph->setVisible(carried);

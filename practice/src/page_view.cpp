@@ -20,6 +20,7 @@
 #include <string_view>
 
 #include "quillory/practice/page_scheme.h"
+#include "quillory/shell/skin_palette.h"
 
 namespace quillory {
 namespace {
@@ -47,10 +48,12 @@ PageView::PageView(QWidget* parent) : QWebEngineView(parent) {
   notice_ = [this] {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Error"),
                     QStringLiteral("Invalid operation"), QMessageBox::Ok, window());
+    ApplySkinPalette(&box);
     box.exec();
   };
   printSetup_ = [this](QPrinter& printer, QWidget* over) {
     QPrintDialog dialog(&printer, over != nullptr ? over : this);
+    ApplySkinPalette(&dialog);
     // The dialog would propose the current or the home folder, and "print.pdf" there when the
     // document has no name; its file field has no other way in.
     if (auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"))) {
@@ -62,14 +65,17 @@ PageView::PageView(QWidget* parent) : QWebEngineView(parent) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Print"),
                     QStringLiteral("The question could not be printed."), QMessageBox::Ok,
                     window());
+    ApplySkinPalette(&box);
     box.exec();
   };
   connect(this, &QWebEngineView::printFinished, this, &PageView::PrintingEnded);
 
   printingNote_ = new QLabel(QStringLiteral("Printing the question\u2026"), this);
   printingNote_->setObjectName(QStringLiteral("printingNote"));
-  printingNote_->setStyleSheet(QStringLiteral(
-      "background: #fff8c0; color: black; border: 1px solid #808080; padding: 4px 8px;"));
+  printingNote_->setStyleSheet(
+      QStringLiteral("background: %1; color: %2; border: 1px solid %3; padding: 4px 8px;")
+          .arg(CssColour(skin_colour::kNote), CssColour(skin_colour::kInk),
+               CssColour(skin_colour::kNoteEdge)));
   printingNote_->setAttribute(Qt::WA_TransparentForMouseEvents);
   printingNote_->hide();
 }

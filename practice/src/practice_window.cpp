@@ -17,6 +17,7 @@
 #include "quillory/practice/page_view.h"
 #include "quillory/shell/fonts.h"
 #include "quillory/shell/pop_up.h"
+#include "quillory/shell/skin_palette.h"
 #include "quillory/shell/toolbar_button.h"
 
 namespace quillory {
@@ -24,7 +25,6 @@ namespace {
 
 constexpr double kBandHeight = 765, kSheetWidth = 4095, kStatusHeight = 375;
 constexpr double kMinimumWidth = 7300, kMinimumHeight = 5000;
-const QColor kBand(244, 245, 235);
 
 struct ButtonSet {
   const char* name;
@@ -44,7 +44,7 @@ constexpr std::array<ButtonSet, 6> kButtons{
 void FillBand(QWidget* widget) {
   widget->setAutoFillBackground(true);
   QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, kBand);
+  palette.setColor(QPalette::Window, skin_colour::kBand);
   widget->setPalette(palette);
 }
 
@@ -161,7 +161,7 @@ void PracticeWindow::BuildControls() {
   QnTitleBG->setObjectName(QStringLiteral("QnTitleBG"));
   QnTitleBG->setAutoFillBackground(true);
   QPalette strip = QnTitleBG->palette();
-  strip.setColor(QPalette::Window, QColor(226, 236, 248));
+  strip.setColor(QPalette::Window, skin_colour::kQuestionStrip);
   QnTitleBG->setPalette(strip);
   QnTitle = new QLabel(QnTitleBG);
   QnTitle->setObjectName(QStringLiteral("QnTitle"));

@@ -3,13 +3,14 @@
 #include <QPainter>
 
 #include "quillory/platform/screen_units.h"
+#include "quillory/shell/skin_palette.h"
 
 namespace quillory {
 
 QColor BorderCanvas::BorderColour(int inout) const {
-  if (inout == 0) return QColor(178, 217, 246);
+  if (inout == 0) return skin_colour::kAnswerFrame;
   if (inout == 2) return palette().color(backgroundRole());
-  return QColor(192, 192, 192);
+  return skin_colour::kAnswerFrameIdle;
 }
 
 void BorderCanvas::createborder(int topf, int leftf, int bottf, int rightf, int inout) {

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "quillory/shell/fonts.h"
+#include "quillory/shell/skin_palette.h"
 
 namespace quillory {
 namespace {
@@ -96,8 +97,8 @@ frmPopUp::frmPopUp(const Skin& skin, QWidget* parent)
   setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
   setAutoFillBackground(true);
   QPalette white = palette();
-  white.setColor(QPalette::Window, Qt::white);
-  white.setColor(QPalette::WindowText, Qt::black);
+  white.setColor(QPalette::Window, skin_colour::kPage);
+  white.setColor(QPalette::WindowText, skin_colour::kInk);
   setPalette(white);
 
   ImgInfo = new Picture(this, QStringLiteral("ImgInfo"));

@@ -1,14 +1,18 @@
 #include "quillory/shell/skinned_window.h"
 
 #include <QEvent>
+#include <QIcon>
 
 #include "quillory/platform/window_system.h"
 #include "quillory/shell/fonts.h"
+#include "quillory/shell/skin_palette.h"
 
 namespace quillory {
 
 SkinnedWindow::SkinnedWindow(const Skin& skin, const FrameSkin& frame, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), skin_(skin), frame_(frame) {
+  // Before any child exists, so that what each one copies of the palette is already the skin's.
+  ApplySkinPalette(this);
   BTopLeft = new Picture(this, QStringLiteral("BTopLeft"));
   BTopCentre = new Picture(this, QStringLiteral("BTopCentre"));
   BTopRight = new Picture(this, QStringLiteral("BTopRight"));
@@ -53,7 +57,11 @@ void SkinnedWindow::LoadSkin() {
   load(BBot, QStringLiteral("border_bot.bmp"));
   load(BBotLeft, frame_.bottomLeft);
   load(BBotRight, frame_.bottomRight);
-  if (ImgIco != nullptr) load(ImgIco, frame_.icon);
+  if (ImgIco != nullptr) {
+    load(ImgIco, frame_.icon);
+    // The desktop's task bar and switcher show the picture the title bar shows.
+    setWindowIcon(QIcon(ImgIco->pixmap()));
+  }
   ShowActiveChrome();
 }
 
@@ -144,13 +152,13 @@ void SkinnedWindow::pRoundCorners() { SetWindowRgn(this, Outline()); }
 
 void SkinnedWindow::ShowActiveChrome() {
   focusFlag_ = true;
-  Title->setStyleSheet(QStringLiteral("color: rgb(255, 255, 255);"));
+  Title->setStyleSheet(QStringLiteral("color: %1;").arg(CssColour(skin_colour::kActiveCaption)));
   SetTitleBarFaces(true);
 }
 
 void SkinnedWindow::ShowInactiveChrome() {
   focusFlag_ = false;
-  Title->setStyleSheet(QStringLiteral("color: rgb(128, 128, 128);"));
+  Title->setStyleSheet(QStringLiteral("color: %1;").arg(CssColour(skin_colour::kInactiveCaption)));
   SetTitleBarFaces(false);
 }
 

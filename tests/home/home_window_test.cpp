@@ -15,6 +15,7 @@
 #include "quillory/home/home_page.h"
 #include "quillory/results/result_files.h"
 #include "quillory/shell/picture.h"
+#include "quillory/shell/skin_palette.h"
 
 using namespace quillory;
 
@@ -115,8 +116,9 @@ class HomeWindowTest : public QObject {
     ClickAt(Find("Topic2"));
     QCOMPARE(contents_->state().TopicCount, 6);
     QCOMPARE(Text("SubH1"), QStringLiteral("Vocabulary"));
-    QVERIFY(Find("Topic2")->styleSheet().contains("128, 128, 128"));
-    QVERIFY(!Find("Topic1")->styleSheet().contains("128, 128, 128"));
+    const QString chosen = CssColour(skin_colour::kChosenTopic);
+    QVERIFY(Find("Topic2")->styleSheet().contains(chosen));
+    QVERIFY(!Find("Topic1")->styleSheet().contains(chosen));
   }
 
   void takeAndRetryButtonsChooseThePaperAndAttempt_data() {

@@ -1,9 +1,19 @@
 # Runs quillory-screenshots into OUT and checks that it wrote every picture, as PNG files of a
-# window's size.
-file(REMOVE_RECURSE ${OUT})
+# window's size; then again under a dark desktop theme, which must leave the home window's
+# picture (it shows no clock) as it was.
+file(REMOVE_RECURSE ${OUT} ${OUT}-dark)
 execute_process(COMMAND ${TOOL} ${OUT} RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "quillory-screenshots ended with ${status}")
+endif()
+execute_process(COMMAND ${TOOL} --dark ${OUT}-dark RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "quillory-screenshots --dark ended with ${status}")
+endif()
+file(SHA256 ${OUT}/home.png light)
+file(SHA256 ${OUT}-dark/home.png dark)
+if(NOT light STREQUAL dark)
+  message(FATAL_ERROR "${OUT}-dark/home.png differs from ${OUT}/home.png")
 endif()
 foreach(name home practice worked)
   set(picture ${OUT}/${name}.png)

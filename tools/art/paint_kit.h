@@ -8,12 +8,14 @@
 #include <initializer_list>
 #include <utility>
 
+#include "quillory/shell/skin_palette.h"
+
 namespace quillory::art {
 
 // The colours every window picture shares, so that pieces drawn apart still meet cleanly.
 namespace palette {
-inline const QColor kBand{244, 245, 235};  // toolbar band, tab strip, status bar, message box
-inline const QColor kPage{255, 255, 255};  // pages and the answer sheet
+inline const QColor kBand = skin_colour::kBand;  // the windows fill around the pictures with it
+inline const QColor kPage = skin_colour::kPage;
 inline const QColor kFrameOutline{44, 90, 148};
 inline const QColor kFrameLight{106, 156, 216};
 inline const QColor kFrameMid{74, 128, 194};

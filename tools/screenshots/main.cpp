@@ -1,6 +1,7 @@
-// quillory-screenshots OUTDIR: the program's two pictures for its AppStream metadata, taken of the
-// real windows over a data folder of its own: the home window, and a practice window with a
-// marked page. Meant to run under Xvfb (xcb), where a screen grab also holds the web view.
+// quillory-screenshots [--dark] OUTDIR: the program's pictures for its AppStream metadata, taken
+// of the real windows over a data folder of its own: the home window, and a practice window with a
+// marked page. Meant to run under Xvfb (xcb), where a screen grab also holds the web view. With
+// --dark the desktop's theme is a dark one, which must leave the pictures as they are.
 #include <unistd.h>
 
 #include <QApplication>
@@ -11,8 +12,10 @@
 #include <QTimer>
 #include <QWebEngineView>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 
+#include "dark_desktop.h"
 #include "program_windows.h"
 #include "quillory/assets/embedded_package.h"
 #include "quillory/content/content_package.h"
@@ -43,8 +46,9 @@ void AfterLoad(QWebEngineView* view, std::function<void()> next) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: quillory-screenshots OUTDIR\n");
+  const bool dark = argc == 3 && std::strcmp(argv[1], "--dark") == 0;
+  if (argc != 2 && !dark) {
+    std::fprintf(stderr, "usage: quillory-screenshots [--dark] OUTDIR\n");
     return 2;
   }
   // Chromium will not start its sandbox as root, as in a build; the pages run no script.
@@ -53,7 +57,8 @@ int main(int argc, char** argv) {
   }
   quillory::PreparePageViews();
   QApplication app(argc, argv);
-  const QDir out(QString::fromLocal8Bit(argv[1]));
+  if (dark) quillory::UseDarkDesktopTheme();
+  const QDir out(QString::fromLocal8Bit(argv[argc - 1]));
   if (!QDir().mkpath(out.path())) return 1;
   QTemporaryDir data;
   if (!data.isValid()) return 1;
