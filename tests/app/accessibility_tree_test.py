@@ -1,0 +1,141 @@
+#!/usr/bin/python3
+"""What a screen reader finds: the program's accessibility tree over AT-SPI.
+
+usage: accessibility_tree_test.py PROGRAM   (run under an X display and a D-Bus session)
+
+Starts the program on an empty data folder, reads the home window's tree, presses "Load paper 1"
+as a screen reader would, and reads the practice window's tree. Every push button, text box and
+list the pupil can reach must carry a name. Exits 77 (skipped) where AT-SPI cannot be reached.
+"""
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+try:
+    import pyatspi
+except ImportError:
+    print("pyatspi is not installed")
+    sys.exit(77)
+
+SKIP = 77
+CONTROLS = ("push button", "text", "entry", "combo box", "password text")
+
+
+def nodes(node):
+    """Every node under `node` as (role, name, showing), depth first."""
+    found = []
+    stack = [node]
+    while stack:
+        current = stack.pop()
+        try:
+            role, name = current.getRoleName(), current.name
+            showing = current.getState().contains(pyatspi.STATE_SHOWING)
+            children = [current.getChildAtIndex(i) for i in range(current.childCount)]
+        except Exception:
+            continue
+        found.append((role, name, showing, current))
+        stack.extend(c for c in children if c is not None)
+    return found
+
+
+def wait_for(condition, seconds=60):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        value = condition()
+        if value:
+            return value
+        time.sleep(0.1)
+    return None
+
+
+def application():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name == "quillory":
+            return app
+    return None
+
+
+def window(app, title):
+    for i in range(app.childCount):
+        child = app.getChildAtIndex(i)
+        if child is not None and child.name == title:
+            return child
+    return None
+
+
+def unnamed_controls(tree):
+    return [role for role, name, showing, _ in tree
+            if showing and role in CONTROLS and not name.strip()]
+
+
+def main():
+    if len(sys.argv) != 2:
+        print(__doc__)
+        return 2
+    if not os.environ.get("DISPLAY") or not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
+        print("no X display or D-Bus session")
+        return SKIP
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+               XDG_DATA_HOME=tempfile.mkdtemp(), QTWEBENGINE_DISABLE_SANDBOX="1")
+    env.pop("QT_QPA_PLATFORM", None)
+    program = subprocess.Popen([sys.argv[1]], env=env, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    failures = []
+    try:
+        app = wait_for(application)
+        if app is None:
+            print("the program never reached the accessibility bus")
+            return SKIP
+        home = wait_for(lambda: window(app, "Quillory Practice Papers"))
+        if home is None:
+            failures.append("no home window in the tree")
+            return 1
+        tree = wait_for(lambda: [n for n in nodes(home) if n[0] == "push button"] and nodes(home))
+        buttons = [name for role, name, showing, _ in tree if role == "push button" and showing]
+        print(f"home window: {len(tree)} nodes, {len(buttons)} push buttons shown")
+        for expected in ("English", "Mathematics", "Science", "Help", "Load paper 1", "Close",
+                         "Minimise", "Grammar"):
+            if expected not in buttons:
+                failures.append(f"home window: no push button \"{expected}\"")
+        failures += [f"home window: a {role} without a name" for role in unnamed_controls(tree)]
+
+        # The screen reader presses the take button of paper 1.
+        load = next(node for role, name, showing, node in tree
+                    if role == "push button" and name == "Load paper 1")
+        actions = load.queryAction()
+        actions.doAction(next(i for i in range(actions.nActions)
+                              if actions.getName(i) in ("press", "Press")))
+        paper = wait_for(lambda: window(app, "Grammar - Paper 1"))
+        if paper is None:
+            failures.append("pressing \"Load paper 1\" opened no practice window")
+            return 1
+        tree = wait_for(lambda: [n for n in nodes(paper) if n[1] == "Answer (a)"] and nodes(paper))
+        if tree is None:
+            failures.append("practice window: no answer box \"Answer (a)\"")
+            return 1
+        names = {name for role, name, showing, _ in tree if showing}
+        print(f"practice window: {len(tree)} nodes")
+        for expected in ("Next question", "Save paper", "Mark paper", "Print question",
+                         "Close paper", "Answer (a)", "Your score", "Clock",
+                         "Number of questions answered"):
+            if expected not in names:
+                failures.append(f"practice window: nothing named \"{expected}\"")
+        failures += [f"practice window: a {role} without a name"
+                     for role in unnamed_controls(tree)]
+    finally:
+        program.terminate()
+        try:
+            program.wait(timeout=20)
+        except subprocess.TimeoutExpired:
+            program.kill()
+        for failure in failures:
+            print("FAIL:", failure)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
