@@ -128,14 +128,9 @@ std::map<QString, Sample> Read(QWidget* window) {
     // Thin strokes are smoothed into the ground: a pixel nearer the text's colour than the
     // ground's shows the text is drawn in it.
     sample.inkSeen = 2 * nearest < Distance(sample.ink, sample.ground);
-    // Large text (18 points, or 14 bold) asks for less; the title bar captions stand on the
-    // title bar pictures, which no palette reaches, and are only compared across themes.
+    // Large text (18 points, or 14 bold) asks for less.
     const QFont font = widget->font();
     if (font.pointSizeF() >= 18 || (font.bold() && font.pointSizeF() >= 14)) sample.needed = 3;
-    if (widget->objectName() == QLatin1String("Title") ||
-        widget->objectName() == QLatin1String("lblTitle")) {
-      sample.needed = 1;
-    }
     sample.hasText = !text.trimmed().isEmpty();
     samples[PathOf(widget, window)] = sample;
   }

@@ -22,11 +22,12 @@ QColor frameColour(int depth) {
 QColor titleRow(bool active, int y) {
   if (y <= 0) return palette::kFrameOutline;
   if (active) {
-    if (y == 1) return QColor(140, 192, 242);
-    if (y >= kTitleHeight - 1) return QColor(40, 88, 150);
+    // Deep enough that the white caption on it reads at 4.5:1 or better from top to bottom.
+    if (y == 1) return QColor(120, 172, 230);
+    if (y >= kTitleHeight - 1) return QColor(20, 62, 122);
     return gradientAt(
         y, 2, kTitleHeight - 3,
-        {{0, QColor(92, 160, 232)}, {0.55, QColor(62, 130, 210)}, {1, QColor(46, 108, 186)}});
+        {{0, QColor(40, 100, 180)}, {0.55, QColor(32, 88, 164)}, {1, QColor(26, 76, 148)}});
   }
   if (y == 1) return QColor(255, 255, 255);
   if (y >= kTitleHeight - 1) return QColor(178, 190, 206);
