@@ -270,6 +270,8 @@ void PracticeWindow::BuildStatusPanels() {
   RemQns->setAccessibleName(QStringLiteral("Remaining questions"));
   RemQns->setFont(WindowFont(8.25));
   RemQns->setGeometry(u.x(800), u.y(30), u.x(900), TxtRem->height() - u.y(60));
+  // Where a list is named by the label beside it, as on this desktop, the label says what it is.
+  remLabel->setBuddy(RemQns);
   connect(RemQns, &QComboBox::activated, this,
           [this](int index) { GoToPage(RemQns->itemText(index).toInt()); });
 

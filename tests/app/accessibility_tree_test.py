@@ -126,6 +126,14 @@ def main():
                 failures.append(f"practice window: nothing named \"{expected}\"")
         failures += [f"practice window: a {role} without a name"
                      for role in unnamed_controls(tree)]
+        # A list is named by the label beside it.
+        lists = [node for role, name, showing, node in tree if role == "combo box" and showing]
+        for node in lists:
+            labels = [target.name for relation in node.getRelationSet()
+                      if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
+                      for target in (relation.getTarget(i) for i in range(relation.getNTargets()))]
+            if not any(label.strip() for label in labels):
+                failures.append("practice window: a list no label names")
     finally:
         program.terminate()
         try:
