@@ -68,7 +68,9 @@ int main(int argc, char** argv) {
   QString response;
   PracticeWindows windows(
       skin, PracticeWindow::Services{&package, folder, &response, [] {},
-                                     [](const QString&, const QString&, int) { return true; }, 1});
+                                     [](const QString&, const QString&, int,
+                                        std::function<void(bool)> answered) { answered(true); },
+                                     1});
   const PaperChoice paper{1, "QP", 30, 1, "Grammar", PaperKey::FromText("101"), 1};
   PracticeWindow* window = windows.Open(paper);
   if (window == nullptr) return 1;

@@ -66,7 +66,10 @@ Contents::Contents(const ContentPackage& package, std::filesystem::path dataFold
     } else if (!isVisible()) {
       QMessageBox::information(nullptr, QStringLiteral("Quillory"), text);
     } else {
-      AskPopUp(this->skin(), this, QStringLiteral("Quillory"), text, 1, &state_.PopUpResponse);
+      // The notice returns at once; its OK is recorded when the pupil gives it.
+      AskPopUpThen(this->skin(), this, QStringLiteral("Quillory"), text, 1, [this](bool ok) {
+        state_.PopUpResponse = ok ? QStringLiteral("True") : QStringLiteral("False");
+      });
     }
   };
   BuildControls();

@@ -78,14 +78,14 @@ std::array<bool, 6> ToolbarEnabled(bool save, bool mark, bool back, bool next) {
 PracticeWindow::PracticeWindow(const Skin& skin, Services services)
     : SkinnedWindow(skin, FrameSkin{QStringLiteral("pencil.ico")}), services_(std::move(services)) {
   setAttribute(Qt::WA_DeleteOnClose);
-  ask_ = services_.ask
-             ? services_.ask
-             : [this](const QString& title, const QString& message, int buttons) {
-                 QString local;
-                 return AskPopUp(
-                     this->skin(), this, title, message, buttons,
-                     services_.popUpResponse != nullptr ? services_.popUpResponse : &local);
-               };
+  ask_ = services_.ask ? services_.ask
+                       : [this](const QString& title, const QString& message, int buttons,
+                                std::function<void(bool)> answered) {
+                           // A window never shown (a paper that cannot be opened) goes at once:
+                           // its notice stands on its own.
+                           AskPopUpThen(this->skin(), isVisible() ? this : nullptr, title, message,
+                                        buttons, std::move(answered));
+                         };
 }
 
 PracticeWindow::~PracticeWindow() { qApp->removeEventFilter(this); }
@@ -320,7 +320,7 @@ bool PracticeWindow::Form_Load(const PaperChoice& choice) {
   auto session = PracticeSession::Open(*services_.package, services_.dataFolder, choice,
                                        QDateTime::currentSecsSinceEpoch());
   if (!session) {
-    ask_(QStringLiteral("Quillory"), QString::fromStdString(session.error().message), 1);
+    Ask(QStringLiteral("Quillory"), QString::fromStdString(session.error().message), 1);
     return false;
   }
   session_ = std::move(session).value();
@@ -383,19 +383,29 @@ RecordList PracticeWindow::PageAnswers() const {
   return AnsBox->PageAnswers(paper(), currentPage());
 }
 
-bool PracticeWindow::Ask(const QString& title, const QString& message, int buttons, bool* yes) {
-  // The home window may unload this window, or have it deleted, while the pupil is asked.
+bool PracticeWindow::Ask(const QString& title, const QString& message, int buttons,
+                         std::function<void(bool)> answered) {
+  if (asking_) return false;
+  asking_ = true;
   const QPointer<PracticeWindow> alive(this);
-  const bool answer = ask_(title, message, buttons);
-  if (yes != nullptr) *yes = answer;
-  return alive && !unloading_;
+  // Nothing of the window is touched after asking: the answer may come at once, or after the
+  // window has gone.
+  ask_(title, message, buttons, [alive, answered = std::move(answered)](bool yes) {
+    if (alive == nullptr) return;
+    alive->asking_ = false;
+    if (alive->services_.popUpResponse != nullptr) {
+      *alive->services_.popUpResponse = yes ? QStringLiteral("True") : QStringLiteral("False");
+    }
+    if (!alive->unloading_ && answered) answered(yes);
+  });
+  return true;
 }
 
-bool PracticeWindow::TellNotSaved(const Status& stored) {
-  return Ask(QStringLiteral("Quillory"),
-             QStringLiteral("Your answers could not be saved: %1")
-                 .arg(QString::fromStdString(stored.error().message)),
-             1);
+void PracticeWindow::TellNotSaved(const Status& stored) {
+  Ask(QStringLiteral("Quillory"),
+      QStringLiteral("Your answers could not be saved: %1")
+          .arg(QString::fromStdString(stored.error().message)),
+      1);
 }
 
 bool PracticeWindow::StoreAndWrite() {
@@ -451,9 +461,9 @@ void PracticeWindow::MarkPaper() {
     TellNotSaved(question.error());
     return;
   }
-  bool yes = false;
-  if (!Ask(QStringLiteral("Marking"), QString::fromStdString(*question), 2, &yes) || !yes) return;
-  StartMarkingAnimation();
+  Ask(QStringLiteral("Marking"), QString::fromStdString(*question), 2, [this](bool yes) {
+    if (yes && !markingUnderWay()) StartMarkingAnimation();
+  });
 }
 
 void PracticeWindow::StartMarkingAnimation() {
@@ -527,17 +537,18 @@ void PracticeWindow::ShowMarkedStatus() {
 }
 
 void PracticeWindow::ClosePaper() {
-  if (unloading_) return;
+  if (unloading_ || asking_) return;
   // The bars stand still while the pupil decides: a Yes closes the paper unmarked.
   const bool wasMarking = markingUnderWay();
   if (wasMarking) markingStep_->stop();
-  bool yes = false;
-  if (!Ask(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2, &yes)) return;
-  if (yes) {
-    UnloadWindow();
-  } else if (wasMarking) {
-    markingStep_->start(services_.animationStep);
-  }
+  Ask(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2,
+      [this, wasMarking](bool yes) {
+        if (yes) {
+          UnloadWindow();
+        } else if (wasMarking) {
+          markingStep_->start(services_.animationStep);
+        }
+      });
 }
 
 void PracticeWindow::PrintQuestion() {

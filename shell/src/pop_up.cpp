@@ -1,7 +1,6 @@
 #include "quillory/shell/pop_up.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -295,25 +294,6 @@ void AskPopUpThen(const Skin& skin, QWidget* master, const QString& title, const
     box->deleteLater();
     if (answered) answered(box->PopUpResponse() == QStringLiteral("True"));
   });
-}
-
-bool AskPopUp(const Skin& skin, QWidget* master, const QString& title, const QString& message,
-              int buttons, QString* popUpResponse) {
-  const QPointer<QWidget> masterAlive = master;
-  QPointer<frmPopUp> box = ShowPopUp(skin, master, title, message, buttons);
-
-  QEventLoop loop;
-  QObject::connect(box, &frmPopUp::unloaded, &loop, &QEventLoop::quit);
-  // Should the master go away with the box, the box goes with it and the question is off.
-  QObject::connect(box, &QObject::destroyed, &loop, &QEventLoop::quit);
-  loop.exec(QEventLoop::DialogExec);
-
-  const QString answer = box != nullptr ? box->PopUpResponse() : QStringLiteral("False");
-  delete box;
-  // A master closed meanwhile is told nothing: what the response points into may have gone too.
-  if (master != nullptr && masterAlive == nullptr) return false;
-  if (popUpResponse != nullptr) *popUpResponse = answer;
-  return answer == QStringLiteral("True");
 }
 
 }  // namespace quillory

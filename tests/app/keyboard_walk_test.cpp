@@ -148,15 +148,17 @@ class KeyboardWalkTest : public QObject {
     QCOMPARE(paper->currentPage(), 2);
 
     QString asked;
+    asked.clear();
     AnswerNextQuestionWith(Qt::Key_Return, &asked);
     Press(Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(asked, QStringLiteral("Quillory"));  // "Paper saved", dismissed with Enter
+    QTRY_COMPARE(asked, QStringLiteral("Quillory"));  // "Paper saved", dismissed with Enter
     const std::string stored = Line("first2QP.txt", "101");
     QVERIFY2(stored.rfind("#101#>" + tables->answerKeys[0], 0) == 0, stored.c_str());
 
+    asked.clear();
     AnswerNextQuestionWith(Qt::Key_Return, &asked);
     Press(Qt::Key_M, Qt::ControlModifier);
-    QCOMPARE(asked, QStringLiteral("Marking"));
+    QTRY_COMPARE(asked, QStringLiteral("Marking"));
     QTRY_VERIFY(paper->paper().marked);
     Press(Qt::Key_PageUp);
     QCOMPARE(paper->answerSheet()->slot(1).firstGlyph->accessibleName(), QStringLiteral("right"));
@@ -164,9 +166,10 @@ class KeyboardWalkTest : public QObject {
     QVERIFY(Line("marks2QP.txt", "FST").rfind("#FST#>1>", 0) == 0);
 
     QPointer<PracticeWindow> closing = paper;
+    asked.clear();
     AnswerNextQuestionWith(Qt::Key_Return, &asked);
     Press(Qt::Key_Escape);
-    QCOMPARE(asked, QStringLiteral("Close Practice"));
+    QTRY_COMPARE(asked, QStringLiteral("Close Practice"));
     QTRY_VERIFY(closing.isNull());
 
     // The retry, from the home window's keyboard.
@@ -177,6 +180,7 @@ class KeyboardWalkTest : public QObject {
     QCOMPARE(paper->objectName(), QStringLiteral("Test2"));
     QCOMPARE(Front(), static_cast<QWidget*>(paper));
     closing = paper;
+    asked.clear();
     AnswerNextQuestionWith(Qt::Key_Return, &asked);
     Press(Qt::Key_Escape);
     QTRY_VERIFY(closing.isNull());

@@ -170,7 +170,9 @@ class SkinColoursTest : public QObject {
     Survey survey;
     QTemporaryDir data;
     PracticeWindow::Services services{};
-    services.ask = [](const QString&, const QString&, int) { return true; };
+    services.ask = [](const QString&, const QString&, int, std::function<void(bool)> answered) {
+      answered(true);
+    };
     services.animationStep = 1;
     ProgramWindows windows(package_, data.path().toStdString(), services);
     Contents& contents = windows.contents();

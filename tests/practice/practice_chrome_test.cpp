@@ -49,9 +49,10 @@ class PracticeChromeTest : public QObject {
     testing::PrepareDataFolder(package_, folder());
     skin_ = std::make_unique<Skin>(QString::fromStdString(GraphicsFolder(folder()).string()));
     windows_ = std::make_unique<PracticeWindows>(
-        *skin_,
-        PracticeWindow::Services{&package_, folder(), &response_, [] {},
-                                 [](const QString&, const QString&, int) { return true; }, 1});
+        *skin_, PracticeWindow::Services{&package_, folder(), &response_, [] {},
+                                         [](const QString&, const QString&, int,
+                                            std::function<void(bool)> answered) { answered(true); },
+                                         1});
   }
 
   void cleanup() {

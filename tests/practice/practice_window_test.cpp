@@ -95,10 +95,11 @@ class PracticeWindowTest : public QObject {
     skin_ = std::make_unique<Skin>(QString::fromStdString(GraphicsFolder(folder()).string()));
     windows_ = std::make_unique<PracticeWindows>(
         *skin_, PracticeWindow::Services{&package_, folder(), &response_, [this] { ++refreshed_; },
-                                         [this](const QString& title, const QString& message, int) {
+                                         [this](const QString& title, const QString& message, int,
+                                                std::function<void(bool)> answered) {
                                            asked_ << title + ": " + message;
                                            if (whileAsked_) std::exchange(whileAsked_, nullptr)();
-                                           return answerYes_;
+                                           answered(answerYes_);
                                          },
                                          1});
     asked_.clear();
@@ -384,9 +385,10 @@ class PracticeWindowTest : public QObject {
                                       folder(),
                                       &response_,
                                       [this] { ++refreshed_; },
-                                      [this](const QString& title, const QString& message, int) {
+                                      [this](const QString& title, const QString& message, int,
+                                             std::function<void(bool)> answered) {
                                         asked_ << title + ": " + message;
-                                        return answerYes_;
+                                        answered(answerYes_);
                                       },
                                       40};
     windows_ = std::make_unique<PracticeWindows>(*skin_, services);

@@ -9,6 +9,7 @@
 #include <QtTest>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "quillory/shell/picture.h"
 
@@ -53,6 +54,23 @@ class PopUpTest : public QObject {
 
   // Runs `answer` on the box once the question is up, as the pupil would answer it. Should no
   // box come up modally, the test fails and the box is closed so that the question ends.
+  // Asks as the windows do, with a callback, and waits for the answer as their flows resume on
+  // it; writes it ("True" or "False") into `*response`. False, and nothing written, when the box
+  // went unanswered with its master.
+  bool AskAndWait(const QString& title, const QString& message, int buttons, QString* response) {
+    std::optional<bool> answer;
+    const QPointer<QWidget> master = master_.get();
+    AskPopUpThen(skin_, master_.get(), title, message, buttons,
+                 [&answer](bool yes) { answer = yes; });
+    if (!QTest::qWaitFor([&] { return answer.has_value() || master.isNull(); }, 10000)) {
+      return false;
+    }
+    if (answer && response != nullptr) {
+      *response = *answer ? QStringLiteral("True") : QStringLiteral("False");
+    }
+    return answer.value_or(false);
+  }
+
   void WhenAsked(std::function<void(QWidget* box)> answer) {
     QTimer::singleShot(0, this, [this, answer] {
       QWidget* box = QApplication::activeModalWidget();
@@ -330,8 +348,8 @@ class PopUpTest : public QObject {
     });
     // The answer of an earlier question, the opposite of this one's, must not come through.
     QString response = yes ? QStringLiteral("False") : QStringLiteral("True");
-    QCOMPARE(AskPopUp(skin_, master_.get(), QStringLiteral("Close Practice"),
-                      QStringLiteral("Confirm?"), buttons, &response),
+    QCOMPARE(AskAndWait(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), buttons,
+                        &response),
              yes);
     QVERIFY(askedModally_);
     QCOMPARE(response, yes ? QStringLiteral("True") : QStringLiteral("False"));
@@ -342,8 +360,8 @@ class PopUpTest : public QObject {
     master_->show();
     WhenAsked([this](QWidget*) { master_.reset(); });
     QString response = QStringLiteral("True");
-    QVERIFY(!AskPopUp(skin_, master_.get(), QStringLiteral("Close Practice"),
-                      QStringLiteral("Confirm?"), 2, &response));
+    QVERIFY(
+        !AskAndWait(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2, &response));
     QVERIFY(askedModally_);
     QCOMPARE(response, QStringLiteral("True"));
   }
@@ -393,18 +411,18 @@ class PopUpTest : public QObject {
       QTest::keyClick(yes, Qt::Key_Space);
     });
     QString response;
-    QVERIFY(AskPopUp(skin_, master_.get(), QStringLiteral("Marking"),
-                     QStringLiteral("Do you want to mark your practice now?"), 2, &response));
+    QVERIFY(AskAndWait(QStringLiteral("Marking"),
+                       QStringLiteral("Do you want to mark your practice now?"), 2, &response));
   }
 
   void laterQuestionDoesNotInheritAnswer() {
     QString response;
     WhenAsked([](QWidget* box) { QTest::mouseClick(Part(box, "But1"), Qt::LeftButton); });
-    QVERIFY(AskPopUp(skin_, master_.get(), QStringLiteral("Marking"),
-                     QStringLiteral("Do you want to mark your practice now?"), 2, &response));
+    QVERIFY(AskAndWait(QStringLiteral("Marking"),
+                       QStringLiteral("Do you want to mark your practice now?"), 2, &response));
     WhenAsked([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
-    QVERIFY(!AskPopUp(skin_, master_.get(), QStringLiteral("Close Practice"),
-                      QStringLiteral("Confirm?"), 2, &response));
+    QVERIFY(
+        !AskAndWait(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2, &response));
     QCOMPARE(response, QStringLiteral("False"));
   }
 };

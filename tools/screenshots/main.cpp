@@ -66,7 +66,9 @@ int main(int argc, char** argv) {
   auto package = quillory::ContentPackage::FromBytes(quillory::EmbeddedPackageBytes());
   if (!package) return 1;
   quillory::PracticeWindow::Services services{};
-  services.ask = [](const QString&, const QString&, int) { return true; };
+  services.ask = [](const QString&, const QString&, int, std::function<void(bool)> answered) {
+    answered(true);
+  };
   services.animationStep = 1;
   quillory::ProgramWindows windows(*package, data.path().toStdString(), services);
   quillory::Contents& contents = windows.contents();

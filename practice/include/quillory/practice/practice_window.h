@@ -22,8 +22,9 @@ class PageView;
 // and the marking animation. The first attempt ("Practice", Test1) and the second ("Try Again",
 // Test2) share all of it; the second attempt's differences live in SecondAttemptWindow.
 //
-// Whatever the pupil is asked may end with the window unloaded, or deleted (the home window
-// erases the results or opens another paper meanwhile): every flow checks for that after asking.
+// The pupil is asked without a loop of the window's own: the question returns at once and its
+// answer comes later, and only to a window that is still there and not unloading (the home
+// window may erase the results or open another paper meanwhile). One question at a time.
 // Marking fills the bars on a timer of the window's own, the pupil's input held off meanwhile;
 // unloading the window stops it, and nothing is marked or written afterwards.
 class PracticeWindow : public SkinnedWindow {
@@ -35,8 +36,12 @@ class PracticeWindow : public SkinnedWindow {
     std::filesystem::path dataFolder;
     QString* popUpResponse = nullptr;   // the home window's answer of the message box
     std::function<void()> refreshHome;  // called when the window unloads
-    // How the window asks or tells the pupil something; the message box when not given.
-    std::function<bool(const QString& title, const QString& message, int buttons)> ask;
+    // How the window asks or tells the pupil something: it returns at once and calls `answered`
+    // with the answer later (or never, should the window go first); the message box when not
+    // given.
+    std::function<void(const QString& title, const QString& message, int buttons,
+                       std::function<void(bool yes)> answered)>
+        ask;
     int animationStep = 200;  // milliseconds per bar of the marking animation
   };
 
@@ -97,12 +102,12 @@ class PracticeWindow : public SkinnedWindow {
   // Stores the page's answers; tells the pupil when they could not be written. False then, or
   // when the window was unloaded while the pupil was told.
   bool StoreAndWrite();
-  // Tells the pupil why the answers could not be saved. False when the window was unloaded
-  // meanwhile.
-  bool TellNotSaved(const Status& stored);
-  // Asks the pupil; false when the window was unloaded or deleted meanwhile, so the caller must
-  // return at once without touching the window.
-  bool Ask(const QString& title, const QString& message, int buttons, bool* yes = nullptr);
+  // Tells the pupil why the answers could not be saved.
+  void TellNotSaved(const Status& stored);
+  // Asks the pupil and returns at once; `answered` runs with the answer unless the window was
+  // unloaded or deleted meanwhile. False, and nothing asked, while another question is open.
+  bool Ask(const QString& title, const QString& message, int buttons,
+           std::function<void(bool yes)> answered = {});
   RecordList PageAnswers() const;
   // Deletes the page file, closes the window and refreshes the home window; stores nothing.
   void UnloadWindow();
@@ -125,7 +130,8 @@ class PracticeWindow : public SkinnedWindow {
   bool marking_ = false;
   int barsShown_ = 0;
   std::filesystem::path pageFile_;
-  std::function<bool(const QString&, const QString&, int)> ask_;
+  decltype(Services::ask) ask_;
+  bool asking_ = false;
 
   QWidget* ScnTabBG = nullptr;
   std::array<Picture*, 6> toolbar_{};

@@ -56,10 +56,4 @@ class frmPopUp : public SkinnedWindow {
 void AskPopUpThen(const Skin& skin, QWidget* master, const QString& title, const QString& message,
                   int buttons, std::function<void(bool)> answered);
 
-// Asks the pupil a question in a fresh box shown modally over `master`, waits for the answer,
-// writes it ("True" or "False") into `*popUpResponse` and returns it as a truth value. Should
-// `master` be destroyed meanwhile, the question is off: false, and nothing is written.
-bool AskPopUp(const Skin& skin, QWidget* master, const QString& title, const QString& message,
-              int buttons, QString* popUpResponse);
-
 }  // namespace quillory
