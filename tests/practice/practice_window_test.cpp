@@ -458,6 +458,39 @@ class PracticeWindowTest : public QObject {
     QVERIFY(Open("102"));
   }
 
+  // A question waits for its answer without a loop of its own: the window asks nothing more
+  // meanwhile, not even for the desktop's close, and acts on the answer when it comes.
+  void aQuestionIsAnsweredLaterAndOneAtATime() {
+    windows_->CloseAll();
+    std::function<void(bool)> pending;
+    int asked = 0;
+    windows_ = std::make_unique<PracticeWindows>(
+        *skin_, PracticeWindow::Services{
+                    &package_, folder(), &response_, [] {},
+                    [&](const QString&, const QString&, int, std::function<void(bool)> answered) {
+                      ++asked;
+                      pending = std::move(answered);
+                    },
+                    1});
+    QPointer<PracticeWindow> window = Open("101");
+    QTest::keyClicks(Box(window, 1), "2");
+    window->MarkPaper();
+    QCOMPARE(asked, 1);
+    QVERIFY(!window->markingUnderWay());
+    window->ClosePaper();
+    window->close();
+    QCOMPARE(asked, 1);
+    QVERIFY(window && window->isVisible());
+    std::exchange(pending, nullptr)(true);
+    QTRY_VERIFY(window->paper().marked);
+    QCOMPARE(response_, QStringLiteral("True"));
+    window->ClosePaper();
+    QCOMPARE(asked, 2);
+    std::exchange(pending, nullptr)(true);
+    QTRY_VERIFY(window.isNull());
+    windows_->CloseAll();
+  }
+
   // A paper the tables do not list (one not yet written) opens to a message, never a window.
   void aPaperWithoutPagesOpensToAMessage() {
     QVERIFY(Open("131") == nullptr);
