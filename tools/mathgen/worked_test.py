@@ -14,7 +14,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from worked import number, steps, value, with_unit  # noqa: E402
 
 # Topics whose generators write a worked answer for every blank.
-EXPLAINED = ["area_perimeter"]
+EXPLAINED = ["area_perimeter", "solids"]
 
 
 class StepsTest(unittest.TestCase):
