@@ -46,6 +46,7 @@ from paperlib import (  # noqa: E402
     run_generator,
     Blank, Fraction, Page, PositionDealer, CHOICE_NOTE, fmt,
 )
+from worked import explain_choice, named  # noqa: E402
 from cube_nets import (  # noqa: E402
     CUBE_NETS, HEXOMINOES, fold, normal_form, opposite_cell,
 )
@@ -665,19 +666,26 @@ class Builder(TopicPaper):
                              after=[f"<p>{CHOICE_NOTE}</p>"]))
 
 
-def n_(key) -> Blank:
+def n_(key, why: str = "") -> Blank:
     key = Fraction(key)
     assert key >= 0
     if key.denominator == 1:
-        return Blank("N", 1, str(key.numerator))
+        return Blank("N", 1, str(key.numerator), why)
     text = f"{float(key):.3f}".rstrip("0")
     assert Fraction(text) == key, key
-    return Blank("N", 1, text)
+    return Blank("N", 1, text, why)
 
 
-def t_(letter) -> Blank:
+def t_(letter, why: str = "") -> Blank:
     assert re.fullmatch(r"[A-Z]", letter)
-    return Blank("T", 1, letter)
+    return Blank("T", 1, letter, why)
+
+
+def choose(P, stem, right, wrong, rng, why):
+    """P.choice, then the worked answer `why(opt)` once the right option's place is dealt."""
+    page = P.choice(stem, right, wrong, rng)
+    explain_choice(page, why)
+    return page
 
 
 def num(v) -> str:
@@ -728,9 +736,60 @@ def cap(s):
     return s[0].upper() + s[1:]
 
 
+# What makes each solid the one it is, for the worked answers.
+SOLID_WHY = {
+    "cube": "A cube has six faces, all squares of the same size.",
+    "cuboid": "A cuboid is a box shape: six rectangular faces, in three matching pairs.",
+    "triangular prism": "A prism has the same shape all the way along; a triangular prism "
+                        "has two triangle ends joined by three rectangles.",
+    "square-based pyramid": "A pyramid has a base, and triangles that meet at a point; "
+                            "this one's base is a square.",
+    "triangular pyramid": "A triangular pyramid has four faces, all triangles: a triangle "
+                          "base and three triangles meeting at a point.",
+    "cylinder": "A cylinder has two flat circle ends joined by one curved surface, like a "
+                "tin of beans.",
+    "cone": "A cone has one flat circle face and a curved surface that comes to a point.",
+    "sphere": "A sphere is round like a ball: one curved surface and no flat faces or edges.",
+    "pentagonal prism": "A prism takes its name from its ends: two pentagons joined by "
+                        "five rectangles make a pentagonal prism.",
+    "hexagonal prism": "Two hexagon ends joined by six rectangles make a hexagonal prism.",
+    "hexagonal pyramid": "A hexagon base with six triangles meeting at a point makes a "
+                         "hexagonal pyramid.",
+    "pentagonal pyramid": "A pentagon base with five triangles meeting at a point makes a "
+                          "pentagonal pyramid.",
+}
+
+# The number of sides of the end (a prism) or the base (a pyramid).
+BASE_SIDES = {"triangular prism": 3, "pentagonal prism": 5, "hexagonal prism": 6,
+              "octagonal prism": 8, "triangular pyramid": 3, "square-based pyramid": 4,
+              "pentagonal pyramid": 5, "hexagonal pyramid": 6}
+
+
+def fev_why(name: str, which: str) -> str:
+    """How to count a solid's faces (f), edges (e) or vertices (v) without missing any."""
+    f, e, v = RULE[name]
+    if name in ("cube", "cuboid"):
+        return {"f": "Top, bottom, front, back and two sides make 6 faces.",
+                "e": "4 edges round the top, 4 round the bottom and 4 going up make 12.",
+                "v": "4 corners on the top and 4 on the bottom make 8."}[which]
+    n = BASE_SIDES[name]
+    if "prism" in name:
+        assert (f, e, v) == (n + 2, 3 * n, 2 * n)
+        return {"f": f"2 end faces and {n} rectangles: 2 + {n} = {f} faces.",
+                "e": f"{n} edges round each end and {n} joining the ends: {n} + {n} + {n} "
+                     f"= {e} edges.",
+                "v": f"{n} corners on each end: {n} + {n} = {v} vertices."}[which]
+    assert (f, e, v) == (n + 1, 2 * n, n + 1)
+    return {"f": f"1 base and {n} triangles: 1 + {n} = {f} faces.",
+            "e": f"{n} edges round the base and {n} going up to the point: {n} + {n} = "
+                 f"{e} edges.",
+            "v": f"{n} corners round the base and 1 at the top: {n} + 1 = {v} vertices."}[which]
+
+
 def t_solid_name(P: Builder, name: str, stem: str):
     r = P.qrng()
-    page = P.choice(stem, cap(name), SOLID_WRONG[name], r)
+    page = choose(P, stem, cap(name), SOLID_WRONG[name], r,
+                  lambda o: named(o, SOLID_WHY[name], P.number))
     P.draw(page, picture(name), "A drawing of a solid shape")
 
 
@@ -738,11 +797,13 @@ def t_fev(P: Builder, name: str, ask="fev", drawn=True, named=True):
     """named=False leaves the solid unnamed, where another question asks for its name."""
     f, e, v = solid_counts(name)
     what = {"f": ("faces", f), "e": ("edges", e), "v": ("vertices (corners)", v)}
-    parts = [(f"Number of {what[c][0]}: ______", n_(what[c][1])) for c in ask]
+    parts = [(f"Number of {what[c][0]}: ______", n_(what[c][1], fev_why(name, c)))
+             for c in ask]
     stem = (("Look at this solid." if not named else f"This solid is {a_(name)}.") if drawn
             else f"Think about {a_(name)}.")
     if len(parts) == 1:
-        page = P.single(stem + f" How many {what[ask][0]} does it have?", what[ask][1])
+        page = P.single(stem + f" How many {what[ask][0]} does it have?", what[ask][1],
+                        why=fev_why(name, ask))
     else:
         if drawn:
             stem += (" Count its faces, edges and vertices." if ask == "fev" else "")
@@ -759,12 +820,12 @@ def t_fev_choice(P: Builder, name: str, which: str):
     word = {"f": "faces", "e": "edges", "v": "vertices"}[which]
     # Giving another of the three counts, or counting only the front of the solid.
     wrong = distinct(key, [f, e, v, key - 2, key + 2], [key + 1, key - 1, key + 3])
-    P.choice(f"How many {word} does {a_(name)} have?", str(key),
-             [str(w) for w in wrong], r)
+    choose(P, f"How many {word} does {a_(name)} have?", str(key),
+           [str(w) for w in wrong], r, lambda o: f"{o}. {fev_why(name, which)}")
 
 
-def t_which(P: Builder, stem, right, wrong, fig=None, alt=""):
-    page = P.choice(stem, right, wrong, P.qrng())
+def t_which(P: Builder, stem, right, wrong, why, fig=None, alt=""):
+    page = choose(P, stem, right, wrong, P.qrng(), lambda o: named(o, why, P.number))
     if fig:
         P.draw(page, fig, alt)
 
@@ -794,17 +855,27 @@ def t_net_opposite(P: Builder, shape, turn, flip, letters: str, asks: str, extra
         assert math.dist(opp, where[ask]) > 1
         assert opposite_cell(cells, opp) == where[ask]
         keys.append(names[opp])
+    whys = []
+    for ask, key in zip(asks, keys):
+        a, b = where[ask], where[key]
+        mid = ((a[0] + b[0]) // 2, (a[1] + b[1]) // 2)
+        if (a[0] == b[0] or a[1] == b[1]) and math.dist(a, b) == 2 and mid in names:
+            whys.append(f"Faces {ask} and {key} are in a line with face {names[mid]} between "
+                        "them, so they fold round to opposite sides of the cube.")
+        else:
+            whys.append(f"Fold the net in your mind: face {key} ends up on the far side from "
+                        f"face {ask}. Faces that touch in the net are never opposite.")
     # Each part asks about a different pair of opposite faces.
     assert not set(keys) & set(asks) and len(set(keys)) == len(keys), (asks, keys)
     intro = f"The net is folded to make a cube{extra}."
     if len(asks) == 1:
         page = P.single(f"{intro} Which face will be opposite face {asks}? {LETTER}",
                         keys[0])
-        page.blanks[0] = t_(keys[0])
+        page.blanks[0] = t_(keys[0], whys[0])
     else:
         page = P.parts(f"{intro} Write the letter only for each answer.",
-                       [(f"Which face will be opposite face {a}? ______", t_(k))
-                        for a, k in zip(asks, keys)])
+                       [(f"Which face will be opposite face {a}? ______", t_(k, w))
+                        for a, k, w in zip(asks, keys, whys)])
     P.draw(page, net_figure([cells], [names]), f"A net of a cube with faces "
            f"{', '.join(letters)}")
 
@@ -828,6 +899,9 @@ def t_net_which(P: Builder, good, bad, stem):
     assert ok == [i == pos - 1 for i in range(4)], ok
     # Three of the four are not nets at all, so they are called shapes.
     page = P.fixed_choice(stem, [f"Shape {c}" for c in "ABCD"], pos)
+    explain_choice(page, lambda o: f"{o}. It folds up with one square on each face of the "
+                                   "cube. Each of the others would put two squares on the "
+                                   "same face and leave a face open.")
     P.draw(page, net_figure(nets, titles=[f"Shape {c}" for c in "ABCD"], cell=26),
            "Four arrangements of six squares, labelled A to D")
 
@@ -855,7 +929,10 @@ def t_dice(P: Builder, shape, turn, flip, blank_index: int, extra=""):
     shown = {c: ("?" if c == blank else str(v)) for c, v in labels.items()}
     page = P.single("On a dice, the numbers on opposite faces always add up to 7. This "
                     f"net folds to make a dice{extra}. Which number belongs on the face "
-                    "with the question mark?", key)
+                    "with the question mark?", key,
+                    why=f"When the net is folded, the face with the question mark is "
+                        f"opposite the {labels[opposite_cell(cells, blank)]}. Opposite faces "
+                        f"add up to 7: 7 - {labels[opposite_cell(cells, blank)]} = {key}.")
     P.draw(page, net_figure([cells], [shown]), "A net of a dice with one face marked ?")
 
 
@@ -872,13 +949,18 @@ def t_cuboid_net(P: Builder, l, b, h, ask="v"):
         assert math.prod(edges) == vol
     area = sum(rw * rh for rw, rh in rects)
     assert area == 2 * (l * b + l * h + b * h)
+    why = (f"The net's rectangles have sides of {l}, {b} and {h} cm, the cuboid's edges. "
+           f"Volume = {l} × {b} × {h} = {vol} cm{CUBE}.")
     if ask == "v":
         page = P.single(f"This net folds to make a cuboid {l} cm long. What is the "
-                        "volume of the cuboid?", vol, f"Ans: ______ cm{CUBE}")
+                        "volume of the cuboid?", vol, f"Ans: ______ cm{CUBE}", why=why)
     else:
         page = P.parts(f"This net folds to make a cuboid {l} cm long.",
-                       [("How many faces does the cuboid have? ______", n_(len(rects))),
-                        (f"What is the volume of the cuboid? ______ cm{CUBE}", n_(vol))])
+                       [("How many faces does the cuboid have? ______", n_(
+                           len(rects), f"The net has {len(rects)} rectangles, and each "
+                                       "becomes one face: top and bottom, front and back, "
+                                       "and two ends.")),
+                        (f"What is the volume of the cuboid? ______ cm{CUBE}", n_(vol, why))])
     P.draw(page, svg, f"The net of a cuboid marked {l} cm, {b} cm and {h} cm")
 
 
@@ -888,17 +970,48 @@ def t_net_solid(P: Builder, name: str, stem: str):
         assert pieces == RULE[name][0]
     else:
         assert pieces == {"cylinder": 3, "cone": 2}[name]
-    page = P.choice(stem, cap(name), SOLID_WRONG[name], P.qrng())
+    page = choose(P, stem, cap(name), SOLID_WRONG[name], P.qrng(),
+                  lambda o: named(o, SOLID_WHY[name], P.number))
     P.draw(page, svg, "The net of a solid shape")
 
 
 # -- symmetry -----------------------------------------------------------------------
 
+# Where a shape's lines of symmetry are, for the worked answers.
+SYM_WHERE = {
+    "square": "two through the middles of opposite sides and two along the diagonals",
+    "rectangle": "one across the middle each way; the diagonals do not fold one half onto "
+                 "the other",
+    "isosceles triangle": "down the middle, from the top between the two equal sides",
+    "letter T": "straight down the middle of the T",
+    "regular hexagon": "three through opposite corners and three through the middles of "
+                       "opposite sides",
+    "equilateral triangle": "one from each corner to the middle of the opposite side",
+    "parallelogram": "folding it any way, the two halves do not match",
+    "rhombus": "along its two diagonals; lines through the middles of its sides do not work",
+    "regular pentagon": "one from each corner to the middle of the opposite side",
+    "letter H": "one down the middle and one across the middle",
+    "regular octagon": "four through opposite corners and four through the middles of "
+                       "opposite sides",
+    "letter Z": "the Z matches itself when it is turned round, but no fold works",
+    "star": "one from each point through the middle of the star",
+    "kite": "one, along the diagonal between the pairs of equal sides",
+}
+
+
+def sym_why(name: str) -> str:
+    key = sym_count(name)
+    where = SYM_WHERE[name]
+    if key == 0:
+        return f"0 lines of symmetry: {where}."
+    return f"{key} line{'s' if key > 1 else ''} of symmetry: {where}."
+
+
 def t_sym_count(P: Builder, name: str, stem=None):
     pts = shape_points(name)
     key = sym_count(name)
     page = P.single(stem or f"This shape is {a_(name)}. How many lines of symmetry does "
-                    "it have?", key)
+                    "it have?", key, why=sym_why(name))
     P.draw(page, shape_figure(pts), f"{cap(a_(name))}")
 
 
@@ -906,7 +1019,9 @@ def t_sym_choice(P: Builder, stem: str, right: str, wrong: list[str], count: int
     """Which shape has exactly `count` lines of symmetry."""
     assert sym_count(right) == count
     assert all(sym_count(w) != count for w in wrong)
-    P.choice(stem, cap(right), [cap(w) for w in wrong], P.qrng())
+    others = ", ".join(f"{a_(w)} has {sym_count(w)}" for w in wrong)
+    choose(P, stem, cap(right), [cap(w) for w in wrong], P.qrng(),
+           lambda o: f"{o} has exactly {count}. Of the others, {others}.")
 
 
 def t_sym_line(P: Builder, name: str, stem: str, turn_deg: float, wrong_angles):
@@ -927,6 +1042,9 @@ def t_sym_line(P: Builder, name: str, stem: str, turn_deg: float, wrong_angles):
     assert ok == [i == pos - 1 for i in range(4)], ok
     assert len({round(a % 180, 3) for a in angles}) == 4
     page = P.fixed_choice(stem, [f"Line {c}" for c in "ABCD"], pos)
+    explain_choice(page, lambda o: f"{o}. Folded along it, one half of the {name} lies "
+                                   "exactly on the other. Along the other lines the two "
+                                   "halves are different shapes.")
     P.draw(page, shape_figure(pts, lines, 380, 320), f"{cap(a_(name))} with four dashed "
            "lines labelled A to D")
 
@@ -964,20 +1082,32 @@ def t_complete(P: Builder, rows: list[str], mirrors, ask=("more", "total"), who=
         assert len(full) == len(half) * 2 ** len(mirrors)
     lines = "the dashed lines are lines of symmetry" if len(mirrors) > 1 else \
         "the dashed line is a line of symmetry"
+    mirror = "mirror lines" if len(mirrors) > 1 else "mirror line"
+    stay = (" Squares on the mirror line stay where they are." if mirrors == [("d", 0)]
+            else "")
+    more, total, k = len(full) - len(half), len(full), cells_axes(full)
     parts = []
     if "more" in ask:
-        parts.append(("How many more squares must be shaded? ______",
-                      n_(len(full) - len(half))))
+        parts.append(("How many more squares must be shaded? ______", n_(
+            more, f"Reflect each shaded square in the {mirror}: the finished shape has "
+                  f"{total} squares.{stay} {len(half)} are shaded, so {total} - {len(half)} = "
+                  f"{more} more.")))
     if "total" in ask:
         parts.append(("How many squares will the finished shape have altogether? ______",
-                      n_(len(full))))
+                      n_(total, f"The {len(half)} shaded squares and their reflections in "
+                                f"the {mirror} make {total} squares.{stay}")))
     if "axes" in ask:
+        extra = k - len(mirrors)
         parts.append(("How many lines of symmetry will the finished shape have? ______",
-                      n_(cells_axes(full))))
+                      n_(k, f"The {len(mirrors)} dashed lines are lines of symmetry"
+                            + (f", and {extra} slanting line{'s' if extra > 1 else ''} "
+                               "also fold the finished shape onto itself" if extra else "")
+                            + f": {k} in all.")))
     stem = (f"{who or P.name() + chr(0x2019) + 's shape'} is to be finished so that {lines}. So far "
             f"{len(half)} squares are shaded.")
     if len(parts) == 1:
-        page = P.single(stem + " " + parts[0][0].replace(" ______", ""), parts[0][1].key)
+        page = P.single(stem + " " + parts[0][0].replace(" ______", ""), parts[0][1].key,
+                        why=parts[0][1].explain)
     else:
         page = P.parts(stem, parts)
     P.draw(page, grid_figure(sorted(half), nx, ny, mirrors),
@@ -992,7 +1122,10 @@ def t_iso_count(P: Builder, l, b, h, stem, hidden_note=True):
     svg = iso_figure(cubes)
     note = (" It is a full cuboid, so there are cubes hidden at the back and in the "
             "middle." if hidden_note and hidden_cubes(cubes) else "")
-    page = P.single(stem + note + " How many cubes are there altogether?", l * b * h)
+    layers = f"{h} layers" if h > 1 else "1 layer"
+    page = P.single(stem + note + " How many cubes are there altogether?", l * b * h,
+                    why=f"Each layer has {b} rows of {l} cubes, {l * b} cubes, and there "
+                        f"{'are' if h > 1 else 'is'} {layers}: {l} × {b} × {h} = {l * b * h}.")
     P.draw(page, svg, f"A cuboid made of cubes, {l} long, {b} wide and {h} high")
 
 
@@ -1004,19 +1137,27 @@ def t_iso_parts(P: Builder, l, b, h, stem, ask=("layer", "layers", "total")):
     if "layer" in ask:
         top = [c for c in cubes if c[2] == h - 1]
         assert len(top) == l * b
-        parts.append(("How many cubes are in the top layer? ______", n_(len(top))))
+        parts.append(("How many cubes are in the top layer? ______", n_(
+            len(top), f"The top layer is {b} rows of {l} cubes: {l} × {b} = {l * b}.")))
     if "layers" in ask:
         parts.append(("How many layers are there? ______",
-                      n_(len({c[2] for c in cubes}))))
+                      n_(len({c[2] for c in cubes}), f"The cuboid is {h} cubes high, so it "
+                                                     f"has {h} layers.")))
     if "total" in ask:
-        parts.append(("How many cubes are there altogether? ______", n_(len(cubes))))
+        parts.append(("How many cubes are there altogether? ______", n_(
+            len(cubes), f"{l * b} cubes in each layer and {h} layers: {l * b} × {h} = "
+                        f"{len(cubes)}.")))
     if "volume" in ask:
-        parts.append((f"The volume of the cuboid is ______ cm{CUBE}", n_(len(cubes))))
+        parts.append((f"The volume of the cuboid is ______ cm{CUBE}", n_(
+            len(cubes), f"Each 1 cm cube is 1 cm{CUBE}, and there are {l} × {b} × {h} = "
+                        f"{len(cubes)} cubes, so {len(cubes)} cm{CUBE}.")))
     if "hidden" in ask:
         hid = hidden_cubes(cubes)
         assert hid == (l - 1) * (b - 1) * (h - 1)
         parts.append(("How many of the cubes cannot be seen at all in the picture? ______",
-                      n_(hid)))
+                      n_(hid, f"Take away the cubes on the three faces you can see: the "
+                              f"hidden ones make a block ({l} - 1) × ({b} - 1) × ({h} - 1) = "
+                              f"{l - 1} × {b - 1} × {h - 1} = {hid}.")))
     page = P.parts(stem, parts)
     P.draw(page, svg, f"A cuboid made of cubes, {l} long, {b} wide and {h} high")
 
@@ -1028,7 +1169,10 @@ def t_iso_two(P: Builder, lower, upper, stem):
     cubes = block(l1, b1, h1) + block(l2, b2, h2, (0, 0, h1))
     key = l1 * b1 * h1 + l2 * b2 * h2
     assert len(set(cubes)) == len(cubes) == key
-    page = P.single(stem + " How many cubes is it made of?", key)
+    lo, up = l1 * b1 * h1, l2 * b2 * h2
+    page = P.single(stem + " How many cubes is it made of?", key,
+                    why=f"Bottom part: {l1} × {b1} × {h1} = {lo}. Top part: {l2} × {b2} × "
+                        f"{h2} = {up}. Together {lo} + {up} = {key} cubes.")
     P.draw(page, iso_figure(cubes), "A solid made of a cuboid of cubes with a smaller "
            "cuboid of cubes on top")
 
@@ -1052,7 +1196,9 @@ def t_cuboid_volume(P: Builder, l, b, h, unit="cm", stem=None, answer=None):
     svg = solid_figure(cuboid(l, b, h), 420, 280, cuboid_labels(l, b, h, {}, unit))
     page = P.single(stem or f"This cuboid is {num(l)} {unit} long, {num(b)} {unit} wide "
                     f"and {num(h)} {unit} high. What is its volume?", vol,
-                    answer or f"Ans: ______ {unit}{CUBE}")
+                    answer or f"Ans: ______ {unit}{CUBE}",
+                    why=f"Volume = length × width × height = {num(l)} × {num(b)} × {num(h)} "
+                        f"= {num(vol)} {unit}{CUBE}.")
     P.draw(page, svg, f"A cuboid {num(l)} {unit} by {num(b)} {unit} by {num(h)} {unit}")
 
 
@@ -1065,7 +1211,11 @@ def t_cuboid_missing(P: Builder, l, b, h, miss, unit="cm"):
     word = {"l": "length", "b": "breadth", "h": "height"}[miss]
     page = P.single(f"The volume of this cuboid is {fmt(vol)} {unit}{CUBE}. What is its "
                     f"{word}, the edge marked with a question mark?", key,
-                    f"Ans: ______ {unit}")
+                    f"Ans: ______ {unit}",
+                    why=f"Volume = length × width × height, so divide the volume by the two "
+                        f"edges you know: {fmt(vol)} ÷ ({' × '.join(str(v) for k, v in dims.items() if k != miss)}) = "
+                        f"{fmt(vol)} ÷ {math.prod(v for k, v in dims.items() if k != miss)} = "
+                        f"{key} {unit}.")
     P.draw(page, svg, f"A cuboid with two edges marked and the {word} marked ?")
 
 
@@ -1075,9 +1225,10 @@ def t_volume_choice(P: Builder, l, b, h, unit="cm"):
     # Adding the edges, forgetting the height, and adding the areas of three faces.
     wrong = [l + b + h, l * b, l * b + b * h + l * h, 2 * (l * b + b * h + l * h)]
     wrong = distinct(vol, wrong, [vol * 2, vol + 10])
-    P.choice(f"A box is a cuboid {l} {unit} long, {b} {unit} wide and {h} {unit} high. "
-             "What is its volume?", right, [f"{fmt(w)} {unit}{CUBE}" for w in wrong],
-             P.qrng())
+    choose(P, f"A box is a cuboid {l} {unit} long, {b} {unit} wide and {h} {unit} high. "
+           "What is its volume?", right, [f"{fmt(w)} {unit}{CUBE}" for w in wrong],
+           P.qrng(), lambda o: named(o, f"Volume = {l} × {b} × {h} = {fmt(vol)} {unit}{CUBE}. "
+                                        f"Adding the edges gives only {l + b + h}.", P.number))
 
 
 def t_tank(P: Builder, l, b, h, depth, ask=("cm3", "l"), stem=None):
@@ -1090,16 +1241,24 @@ def t_tank(P: Builder, l, b, h, depth, ask=("cm3", "l"), stem=None):
     svg = solid_figure(tank, 440, 300, labels, water=cuboid(l, b, depth), open_top=True)
     parts = []
     if "cm3" in ask:
-        parts.append((f"The volume of the water is ______ cm{CUBE}", n_(water)))
+        parts.append((f"The volume of the water is ______ cm{CUBE}", n_(
+            water, f"The water is a cuboid {l} cm by {b} cm by {depth} cm deep: {l} × {b} × "
+                   f"{depth} = {fmt(water)} cm{CUBE}.")))
     if "ml" in ask:
-        parts.append(("The water is ______ ml", n_(ml)))
+        parts.append(("The water is ______ ml", n_(
+            ml, f"1 cm{CUBE} holds 1 ml, so {fmt(water)} cm{CUBE} is {fmt(ml)} ml.")))
     if "l" in ask:
-        parts.append(("The water is ______ litres", n_(litres)))
+        parts.append(("The water is ______ litres", n_(
+            litres, f"The water is {l} × {b} × {depth} = {fmt(water)} cm{CUBE}, and 1,000 "
+                    f"cm{CUBE} make a litre: {fmt(water)} ÷ 1,000 = {num(litres)} litres.")))
     if "more" in ask:
         more = l * b * h - water
         assert more == l * b * (h - depth)
         parts.append(("To fill the tank to the top, ______ litres more are needed",
-                      n_(Fraction(more, 1000))))
+                      n_(Fraction(more, 1000), f"The empty part is {h} - {depth} = "
+                                               f"{h - depth} cm deep: {l} × {b} × {h - depth} "
+                                               f"= {fmt(more)} cm{CUBE}, which is "
+                                               f"{num(Fraction(more, 1000))} litres.")))
     stem = stem or (f"A fish tank is {l} cm long, {b} cm wide and {h} cm high. It holds "
                     f"water {depth} cm deep. Remember: 1 cm{CUBE} holds 1 ml, and "
                     "1 litre = 1,000 ml.")
@@ -1107,24 +1266,26 @@ def t_tank(P: Builder, l, b, h, depth, ask=("cm3", "l"), stem=None):
     P.draw(page, svg, f"A tank {l} cm by {b} cm by {h} cm with water {depth} cm deep")
 
 
-def t_word(P: Builder, text, key, answer="Ans: ______"):
-    P.single(text, key, answer)
+def t_word(P: Builder, text, key, answer="Ans: ______", why=""):
+    assert why, text
+    P.single(text, key, answer, why=why)
 
 
 def t_word_parts(P: Builder, text, parts):
     P.parts(text, parts)
 
 
-def t_curved(P: Builder, name: str, stem: str, key: int, answer="Ans: ______"):
-    page = P.single(stem, key, answer)
+def t_curved(P: Builder, name: str, stem: str, key: int, answer="Ans: ______", why=""):
+    page = P.single(stem, key, answer, why=why or SOLID_WHY[name])
     P.draw(page, picture(name), f"A drawing of {a_(name)}")
 
 
 def t_from_counts(P: Builder, right: str, wrong: list[str], stem=None):
     f, e, v = solid_counts(right)
     assert all(solid_counts(w) != (f, e, v) for w in wrong)
-    P.choice(stem or f"A solid has {f} faces, {e} edges and {v} vertices. Which solid "
-             "is it?", cap(right), [cap(w) for w in wrong], P.qrng())
+    choose(P, stem or f"A solid has {f} faces, {e} edges and {v} vertices. Which solid "
+           "is it?", cap(right), [cap(w) for w in wrong], P.qrng(),
+           lambda o: f"{o}. {fev_why(right, 'f')} {fev_why(right, 'e')} {fev_why(right, 'v')}")
 
 
 def t_net_which_q(P: Builder, index: int, stem: str):
@@ -1163,6 +1324,19 @@ PLURAL = {"triangle": "triangles", "square": "squares", "rectangle": "rectangles
           "pentagon": "pentagons", "hexagon": "hexagons", "octagon": "octagons"}
 
 
+def face_why(name: str, kind: str, count: int) -> str:
+    n = BASE_SIDES[name]
+    if "prism" in name:
+        if kind == "rectangle":
+            return (f"A prism has a rectangle for each side of its end. The end has {n} sides, "
+                    f"so {count} rectangles.")
+        return f"The two ends of a prism are the same shape: {count} {PLURAL[kind]}."
+    if kind == "triangle":
+        return (f"A pyramid has a triangle for each side of its base. The base has {n} sides, "
+                f"so {count} triangles.")
+    return f"A pyramid has just one base, so {count} {kind}."
+
+
 def t_face_tally(P: Builder, name: str, kinds: list[str]):
     """How many faces of a drawn solid are of each kind."""
     tally = face_tally(name)
@@ -1178,8 +1352,8 @@ def t_face_tally(P: Builder, name: str, kinds: list[str]):
         assert tally[base] == 1 and tally["triangle"] == f - 1
     page = P.parts(f"This solid is {a_(name)}. Look at the shapes of its faces. Dashed "
                    "lines show edges you cannot see.",
-                   [(f"How many of its faces are {PLURAL[k]}? ______", n_(tally[k]))
-                    for k in kinds])
+                   [(f"How many of its faces are {PLURAL[k]}? ______", n_(
+                       tally[k], face_why(name, k, tally[k]))) for k in kinds])
     P.draw(page, picture(name), f"A drawing of {a_(name)}")
 
 
@@ -1188,7 +1362,8 @@ def t_describe(P: Builder, right: str, wrong: list[str], clue: str):
     faces of other shapes (or a different number of them)."""
     want = face_tally(right)
     assert all(face_tally(w) != want for w in wrong)
-    P.choice(clue, cap(right), [cap(w) for w in wrong], P.qrng())
+    choose(P, clue, cap(right), [cap(w) for w in wrong], P.qrng(),
+           lambda o: named(o, SOLID_WHY[right], P.number))
 
 
 def steps_cubes(heights):
@@ -1207,9 +1382,14 @@ def t_steps(P: Builder, heights, stem, edge=0, alt="A row of cubes built up in s
         vol = len(cubes) * edge ** 3
         # The same volume from the columns, each a cuboid edge x edge x (edge x height).
         assert vol == sum(edge * edge * (edge * hgt) for hgt in heights)
-        page = P.single(stem, vol, f"Ans: ______ cm{CUBE}")
+        page = P.single(stem, vol, f"Ans: ______ cm{CUBE}",
+                        why=f"There are {' + '.join(map(str, heights))} = {len(cubes)} cubes, "
+                            f"each {edge} × {edge} × {edge} = {edge ** 3} cm{CUBE}: "
+                            f"{len(cubes)} × {edge ** 3} = {vol} cm{CUBE}.")
     else:
-        page = P.single(stem, len(cubes), "Ans: ______ cubes")
+        page = P.single(stem, len(cubes), "Ans: ______ cubes",
+                        why=f"Add up the columns: {' + '.join(map(str, heights))} = "
+                            f"{len(cubes)} cubes.")
     P.draw(page, iso_figure(cubes), alt)
 
 
@@ -1224,7 +1404,10 @@ def t_part_built(P: Builder, l, b, h, top, who):
     page = P.single(f"{who} is building a cuboid {l} cubes long, {b} cubes wide and "
                     f"{h} cubes high. The bottom layer is finished, and a few cubes are "
                     "on the layer above it. How many more cubes are needed to finish "
-                    "the cuboid?", key, "Ans: ______ cubes")
+                    "the cuboid?", key, "Ans: ______ cubes",
+                    why=f"The whole cuboid needs {l} × {b} × {h} = {l * b * h} cubes. There "
+                        f"are {l * b} in the bottom layer and {len(top)} above it, "
+                        f"{len(present)} in all: {l * b * h} - {len(present)} = {key}.")
     P.draw(page, iso_figure(present), "A cuboid of cubes being built: a full bottom "
            "layer with some cubes on top")
 
@@ -1252,7 +1435,20 @@ def t_pattern_axes(P: Builder, rows, stem, key_expected):
     cells = rows_cells(rows)
     key = cells_axes(cells)
     assert key == axes_by_points(cells) == key_expected, (key, axes_by_points(cells))
-    page = P.single(stem, key)
+    xs, ys = [c[0] for c in cells], [c[1] for c in cells]
+    mid = ((min(xs) + max(xs) + 1) / 2, (min(ys) + max(ys) + 1) / 2)
+    centres = [(x + 0.5, y + 0.5) for x, y in cells]
+    where = {0: "across the middle", 90: "down the middle", 45: "a slanting diagonal",
+             135: "the other slanting diagonal"}
+    found = [where[deg] for deg in (0, 90, 45, 135)
+             if same_points([reflect(p, mid, (math.cos(math.radians(deg)),
+                                               math.sin(math.radians(deg))))
+                             for p in centres], centres)]
+    assert len(found) == key
+    page = P.single(stem, key, why=f"The pattern folds exactly onto itself along "
+                                   f"{' and '.join(found)}: {key} line"
+                                   f"{'s' if key > 1 else ''} of symmetry. No other fold "
+                                   "matches.")
     P.draw(page, grid_figure(sorted(cells), len(rows[0]), len(rows)),
            "A pattern of shaded squares on a grid")
 
@@ -1289,9 +1485,13 @@ def t_sym_more(P: Builder, rows, mirrors, who):
                    f"mirror {'lines' if len(mirrors) > 1 else 'line'}. {who} wants to shade more "
                    f"squares, without rubbing any out, so that {lines}.",
                    [("What is the smallest number of squares that must be shaded now? ______",
-                     n_(key)),
+                     n_(key, f"Reflect every shaded square in the mirror "
+                            f"{'lines' if len(mirrors) > 1 else 'line'}: the finished pattern "
+                            f"has {len(full)} squares. {len(shaded)} are shaded, so "
+                            f"{len(full)} - {len(shaded)} = {key} more.")),
                     ("How many squares will then be shaded altogether? ______",
-                     n_(len(full)))])
+                     n_(len(full), f"The {len(shaded)} shaded squares and the {key} new ones "
+                                   f"make {len(shaded)} + {key} = {len(full)}."))])
     P.draw(page, grid_figure(sorted(shaded), nx, ny, mirrors),
            "Shaded squares on both sides of dashed mirror lines on a grid")
 
@@ -1366,6 +1566,9 @@ def t_net_gap(P: Builder, index: int, turn: int, flip: int, stem: str):
     # The finished net has no 2 by 2 block of squares, as every cube net.
     assert no_square_block(five + [gone])
     page = P.fixed_choice(stem, [f"Place {c}" for c in "ABCD"], pos)
+    explain_choice(page, lambda o: f"{o}. With the sixth square there, the net folds up with "
+                                   "one square on every face. In the other places two squares "
+                                   "would land on the same face.")
     P.draw(page, net_gap_figure(five, spaces), "Five squares of a net and four dashed "
            "places labelled A to D")
 
@@ -1380,7 +1583,11 @@ def t_net_count(P: Builder, goods, bads, stem):
     assert key == len(goods)
     # A shape with four squares in a 2 by 2 block never folds to a cube.
     assert all(fold(s) is None for s in shapes if not no_square_block(s))
-    page = P.single(stem, key)
+    blocks = sum(1 for s in shapes if not no_square_block(s))
+    page = P.single(stem, key, why=(
+        f"{key} of the shapes fold up with one square on each face. The other "
+        f"{4 - key} would put two squares on the same face"
+        + (", as any shape with a 2 by 2 block of squares does." if blocks else ".")))
     P.draw(page, net_figure(shapes, titles=[f"Shape {c}" for c in "ABCD"], cell=26),
            "Four arrangements of six squares, labelled A to D")
 
@@ -1405,11 +1612,15 @@ def paper126(dealer, first):
     t_fev_choice(P, "cube", "e")
     t_fev(P, "cuboid", "fev", named=False)
     t_curved(P, "cylinder", "This solid is a cylinder. How many flat faces does it have?",
-             2)
+             2, why="A cylinder has 2 flat faces, the circles at its two ends. The rest of it "
+                    "is one curved surface, which is not flat.")
     t_which(P, "Which of these solids has no flat faces at all?", "Sphere",
-            ["Cylinder", "Cone", "Cube"])
+            ["Cylinder", "Cone", "Cube"],
+            "A sphere is curved all over. A cylinder has 2 flat faces, a cone 1 and a cube 6.")
     t_which(P, "Which of these solids has exactly one flat face and one curved surface?",
-            "Cone", ["Cylinder", "Sphere", "Cuboid"])
+            "Cone", ["Cylinder", "Sphere", "Cuboid"],
+            "A cone has a flat circle at the bottom and one curved surface. A cylinder has "
+            "two flat faces, and a sphere none.")
     svg, pieces = other_net_figure("cylinder")
     circles = [m for m in re.findall(r'<ellipse [^>]*rx="([\d.]+)" ry="([\d.]+)"', svg)
                if m[0] == m[1]]
@@ -1417,7 +1628,9 @@ def paper126(dealer, first):
     # the two ends are the only other pieces, both circles.
     assert pieces == 3 and len(circles) == 2
     t_which(P, "What shape is each of the flat faces at the two ends of a cylinder?",
-            "Circle", ["Oval", "Rectangle", "Semicircle"])
+            "Circle", ["Oval", "Rectangle", "Semicircle"],
+            "The ends of a cylinder are circles, like the top and bottom of a tin; its net "
+            "has two circles and a rectangle.")
     t_sym_count(P, "square")
     t_sym_count(P, "rectangle", "This shape is a rectangle that is not a square. How "
                 "many lines of symmetry does it have?")
@@ -1440,16 +1653,23 @@ def paper126(dealer, first):
     t_iso_parts(P, 4, 2, 2, f"{P.name()} builds this cuboid from cubes. It is a full "
                 "cuboid with no gaps.")
     t_word(P, "A block is made of cubes. It is 4 cubes long, 3 cubes wide and 1 cube "
-           "high. How many cubes is it made of?", 4 * 3 * 1, "Ans: ______ cubes")
+           "high. How many cubes is it made of?", 4 * 3 * 1, "Ans: ______ cubes",
+           "One layer of 3 rows of 4 cubes: 4 × 3 × 1 = 12 cubes.")
     t_which(P, "Which of these units could be used for the volume of a box?",
-            "cm" + CUBE, ["cm", "cm\u00b2", "kg"])
+            "cm" + CUBE, ["cm", "cm\u00b2", "kg"],
+            "Volume is measured in cubic units such as cm³. cm is for length, cm² for area "
+            "and kg for mass.")
     t_which(P, "Which of these is a solid shape, not a flat one?", "Cylinder",
-            ["Circle", "Rectangle", "Triangle"])
+            ["Circle", "Rectangle", "Triangle"],
+            "A cylinder takes up space and can be picked up and held. A circle, a rectangle "
+            "and a triangle are flat shapes.")
     most = ["cuboid", "square-based pyramid", "triangular prism", "triangular pyramid"]
     faces = [solid_counts(name)[0] for name in most]
     assert faces[0] > max(faces[1:])
     t_which(P, "Which of these solids has the most faces?", "Cuboid",
-            ["Square-based pyramid", "Triangular prism", "Triangular pyramid"])
+            ["Square-based pyramid", "Triangular prism", "Triangular pyramid"],
+            f"A cuboid has {faces[0]} faces. The others have {faces[1]}, {faces[2]} and "
+            f"{faces[3]}.")
     t_net_opposite(P, CUBE_NETS[9], 0, 0, "ABCDEF", "A")
     t_cuboid_volume(P, 4, 3, 2, stem="This cuboid is 4 cm long, 3 cm wide and 2 cm "
                     "high. It could be filled exactly with 1 cm cubes. What is its volume?")
@@ -1506,12 +1726,16 @@ def paper127(dealer, first):
     t_volume_choice(P, 7, 3, 2)
     t_word(P, "A box is filled with 1 cm cubes. There are 5 rows of 6 cubes in each "
            "layer, and there are 4 layers. How many cubes are in the box?", 5 * 6 * 4,
-           "Ans: ______ cubes")
+           "Ans: ______ cubes",
+           f"Each layer has 5 × 6 = {5 * 6} cubes, and 4 layers make {5 * 6} × 4 = "
+           f"{5 * 6 * 4}.")
     t_word_parts(P, "Remember: 1 litre = 1,000 ml.",
-                 [("2 litres = ______ ml", n_(2 * 1000)),
-                  ("3,500 ml = ______ litres", n_(litres(3500))),
+                 [("2 litres = ______ ml", n_(2 * 1000, f"2 × 1,000 = {fmt(2 * 1000)} ml.")),
+                  ("3,500 ml = ______ litres", n_(
+                      litres(3500), f"3,500 ÷ 1,000 = {num(litres(3500))}: 3 whole litres "
+                                    "and half a litre.")),
                   ("A jug holds 1 litre. 400 ml is poured out. ______ ml are left",
-                   n_(1000 - 400))])
+                   n_(1000 - 400, f"1 litre is 1,000 ml, and 1,000 - 400 = {1000 - 400} ml."))])
     return P
 
 
@@ -1564,22 +1788,35 @@ def paper128(dealer, first):
     assert vols.count(max(vols)) == 1 and biggest not in (longest, widest)
     label = [f"{a} cm {chr(0xd7)} {b} cm {chr(0xd7)} {c} cm" for a, b, c in boxes]
     t_which(P, "Four boxes are cuboids with these measurements. Which box has the greatest volume?",
-            label[boxes.index(biggest)], [x for bx, x in zip(boxes, label) if bx != biggest])
+            label[boxes.index(biggest)], [x for bx, x in zip(boxes, label) if bx != biggest],
+            "Multiply the three edges of each box: "
+            + ", ".join(f"{a} × {b} × {c} = {v}" for (a, b, c), v in zip(boxes, vols))
+            + f". The biggest is {max(vols)} cm³.")
     h = Fraction(168, 24)
     assert len(block(6, 4, int(h))) == 168 and 6 * 4 == 24
     t_word(P, f"The base of a cuboid has an area of 24 cm{chr(0xb2)}. The volume of the "
-           f"cuboid is 168 cm{CUBE}. How high is the cuboid?", h, "Ans: ______ cm")
+           f"cuboid is 168 cm{CUBE}. How high is the cuboid?", h, "Ans: ______ cm",
+           f"Volume = base area × height, so the height is 168 ÷ 24 = {h} cm.")
     t_tank(P, 30, 20, 25, 10, ("cm3", "l"))
     t_word(P, "A juice carton is a cuboid 10 cm long, 6 cm wide and 15 cm high. How "
            "many millilitres of juice does it hold when it is full? (1 cm" + CUBE +
-           " holds 1 ml.)", 10 * 6 * 15, "Ans: ______ ml")
+           " holds 1 ml.)", 10 * 6 * 15, "Ans: ______ ml",
+           f"Volume = 10 × 6 × 15 = {fmt(10 * 6 * 15)} cm³, and each cm³ holds 1 ml, so "
+           f"{fmt(10 * 6 * 15)} ml.")
     t_word_parts(P, "Remember: 1 litre = 1,000 ml.",
-                 [("4.5 litres = ______ ml", n_(Fraction(9, 2) * 1000)),
-                  ("750 ml + 1.5 litres = ______ ml", n_(750 + Fraction(3, 2) * 1000)),
-                  ("2,250 ml = ______ litres", n_(litres(2250)))])
+                 [("4.5 litres = ______ ml", n_(
+                     Fraction(9, 2) * 1000, f"4.5 × 1,000 = {num(Fraction(9, 2) * 1000)} ml.")),
+                  ("750 ml + 1.5 litres = ______ ml", n_(
+                      750 + Fraction(3, 2) * 1000, f"1.5 litres = {num(Fraction(3, 2) * 1000)} "
+                                                   f"ml, and 750 + {num(Fraction(3, 2) * 1000)}"
+                                                   f" = {num(750 + Fraction(3, 2) * 1000)} ml.")),
+                  ("2,250 ml = ______ litres", n_(
+                      litres(2250), f"2,250 ÷ 1,000 = {num(litres(2250))} litres."))])
     t_cuboid_net(P, 5, 3, 2)
     t_word(P, "How many 1 cm cubes are needed to fill a box 6 cm long, 5 cm wide and "
-           "4 cm high?", len(block(6, 5, 4)), "Ans: ______ cubes")
+           "4 cm high?", len(block(6, 5, 4)), "Ans: ______ cubes",
+           f"6 × 5 = 30 cubes cover the bottom, and 4 layers fill it: 30 × 4 = "
+           f"{len(block(6, 5, 4))}.")
     return P
 
 
@@ -1591,11 +1828,15 @@ def paper129(dealer, first):
                                            "pentagonal pyramid"])
     n = Fraction(18, 3)              # a prism on an n-sided base has 3n edges
     assert RULE["hexagonal prism"] == (n + 2, 18, 2 * n)
-    t_word(P, "A prism has 18 edges. How many faces does it have?", n + 2)
+    t_word(P, "A prism has 18 edges. How many faces does it have?", n + 2,
+           why=f"A prism with an end of n sides has 3 × n edges, so its end has 18 ÷ 3 = {n} "
+               f"sides. Faces: 2 ends and {n} rectangles, 2 + {n} = {n + 2}.")
     base = Fraction(9 - 1)           # a pyramid on an n-sided base has n + 1 faces
     # Counted on a model of the pyramid on an octagon.
     assert pyramid(regular(8, 1.8, 0.3), 3.4).counts() == (9, 2 * base, base + 1)
-    t_word(P, "A pyramid has 9 faces. How many edges does it have?", 2 * base)
+    t_word(P, "A pyramid has 9 faces. How many edges does it have?", 2 * base,
+           why=f"9 faces are the base and {base} triangles, so the base has {base} sides. "
+               f"Edges: {base} round the base and {base} up to the point, {2 * base}.")
     t_net_which_q(P, 6, "Only one of these will fold to make a cube. Which one?")
     t_net_count(P, [2, 6], [NOT_NETS[20], NOT_NETS[5]], "How many of these four shapes "
                 "made of six squares are nets of a cube?")
@@ -1631,16 +1872,20 @@ def paper129(dealer, first):
            "1,000 cm" + CUBE + ".")
     t_cuboid_net(P, 7, 4, 3, "parts")
     t_word(P, "A cube has edges 5 cm long. What is its volume?", 5 * 5 * 5,
-           "Ans: ______ cm" + CUBE)
+           "Ans: ______ cm" + CUBE,
+           f"All the edges of a cube are equal: 5 × 5 × 5 = {5 * 5 * 5} cm³.")
     h = Fraction(240, 8 * 6)
     assert h * 8 * 6 == 240 and len(block(8, 6, int(h))) == 240
     t_word(P, "A cuboid has a volume of 240 cm" + CUBE + ". Its base is 8 cm long and "
-           "6 cm wide. How high is it?", h, "Ans: ______ cm")
+           "6 cm wide. How high is it?", h, "Ans: ______ cm",
+           f"The base is 8 × 6 = {8 * 6} cm², so the height is 240 ÷ {8 * 6} = {h} cm.")
     glasses = Fraction(1500, 250)
     assert glasses * 250 == Fraction(3, 2) * 1000
     t_word_parts(P, "A bottle holds 1.5 litres of milk. Glasses each hold 250 ml.",
-                 [("The bottle holds ______ ml", n_(1500)),
-                  ("The bottle fills ______ glasses", n_(glasses))])
+                 [("The bottle holds ______ ml", n_(1500, "1 litre = 1,000 ml, so 1.5 litres "
+                                                          "= 1.5 × 1,000 = 1,500 ml.")),
+                  ("The bottle fills ______ glasses", n_(
+                      glasses, f"1,500 ÷ 250 = {glasses} glasses."))])
     fits = (12 // 4) * (9 // 3) * (6 // 2)
     # Packed the same way round, they fill the crate exactly, so no way of
     # turning them could fit more than the volumes allow.
@@ -1648,13 +1893,17 @@ def paper129(dealer, first):
     t_word(P, "Boxes 4 cm long, 3 cm wide and 2 cm high are packed into a crate 12 cm "
            "long, 9 cm wide and 6 cm high. Each box lies with its length along the crate\u2019s "
            "length and its width along the crate\u2019s width. How many boxes fit in the "
-           "crate?", fits, "Ans: ______ boxes")
+           "crate?", fits, "Ans: ______ boxes",
+           f"12 ÷ 4 = {12 // 4} boxes fit along, 9 ÷ 3 = {9 // 3} across and 6 ÷ 2 = "
+           f"{6 // 2} up: {12 // 4} × {9 // 3} × {6 // 2} = {fits} boxes.")
     t_volume_choice(P, 12, 5, 3)
     full = len(block(20, 20, 20))
     assert full == 20 ** 3 and Fraction(full, 1000) == 8
     t_word(P, "A water container is a cube with inside edges of 20 cm. How many litres of "
            "water does it hold when it is full? (1 litre = 1,000 cm" + CUBE + ".)",
-           Fraction(full, 1000), "Ans: ______ litres")
+           Fraction(full, 1000), "Ans: ______ litres",
+           f"20 × 20 × 20 = {fmt(full)} cm³, and {fmt(full)} ÷ 1,000 = {Fraction(full, 1000)} "
+           "litres.")
     return P
 
 
@@ -1662,14 +1911,23 @@ def paper130(dealer, first):
     P = Builder(130, first, dealer)
     base = Fraction(10, 2)           # a pyramid on an n-sided base has 2n edges
     assert RULE["pentagonal pyramid"] == (base + 1, 10, base + 1)
-    t_word(P, "A pyramid has 10 edges. How many vertices does it have?", base + 1)
+    t_word(P, "A pyramid has 10 edges. How many vertices does it have?", base + 1,
+           why=f"A pyramid has as many edges up to the point as round its base, so its base "
+               f"has 10 ÷ 2 = {base} sides. Vertices: {base} round the base and 1 at the "
+               f"top, {base + 1}.")
     nine = [s for s in RULE if solid_counts(s)[1] == 9]
     assert nine == ["triangular prism"]
     t_which(P, "A solid has exactly 9 edges. Which of these could it be?",
-            "Triangular prism", ["Triangular pyramid", "Square-based pyramid", "Cube"])
+            "Triangular prism", ["Triangular pyramid", "Square-based pyramid", "Cube"],
+            f"{fev_why('triangular prism', 'e')} A triangular pyramid has "
+            f"{RULE['triangular pyramid'][1]}, a square-based pyramid "
+            f"{RULE['square-based pyramid'][1]} and a cube {RULE['cube'][1]}.")
     side = Fraction(12, 2)           # a prism on an n-sided base has 2n vertices
     assert RULE["hexagonal prism"] == (side + 2, 3 * side, 12)
-    t_word(P, "A prism has 12 vertices. How many edges does it have?", 3 * side)
+    t_word(P, "A prism has 12 vertices. How many edges does it have?", 3 * side,
+           why=f"The 12 vertices are split between the two ends, so each end has 12 ÷ 2 = "
+               f"{side} sides. Edges: {side} on each end and {side} joining them, "
+               f"3 × {side} = {3 * side}.")
     t_net_which_q(P, 10, "Which of these nets folds to make a cube?")
     t_net_opposite(P, CUBE_NETS[6], 0, 1, "RSTUVW", "RSU", " with the letters on the "
                    "outside")
@@ -1684,7 +1942,9 @@ def paper130(dealer, first):
     # regular polygon here has 10.
     assert [n for n, k in sides.items() if k == 10] == [10]
     t_word(P, "A regular polygon has all its sides equal and all its angles equal. How "
-           "many sides does a regular polygon with 10 lines of symmetry have?", 10)
+           "many sides does a regular polygon with 10 lines of symmetry have?", 10,
+           why="A regular polygon has as many lines of symmetry as it has sides: an "
+               "equilateral triangle has 3, a square 4. So 10 lines means 10 sides.")
     t_sym_line(P, "right-angled isosceles triangle", "This triangle has a right angle "
                "and two equal sides. Which of the dashed lines is a line of symmetry?",
                0, [0, 90, 45])
@@ -1708,7 +1968,9 @@ def paper130(dealer, first):
     assert set(growth.values()) == {8}
     t_which(P, "Every edge of a cube is made twice as long. The volume of the new cube is "
             "how many times the volume of the old cube?", "8 times",
-            ["2 times", "4 times", "6 times"])
+            ["2 times", "4 times", "6 times"],
+            "A 1 cm cube becomes 2 × 2 × 2 = 8 cubes of 1 cm: the length, the width and the "
+            "height all double, so 2 × 2 × 2 = 8.")
     t_tank(P, 60, 40, 50, 35, ("l", "more"), stem="An aquarium is 60 cm long, 40 cm wide "
            "and 50 cm high. The water in it is 35 cm deep. Remember: 1 litre = "
            "1,000 cm" + CUBE + ".")
@@ -1719,45 +1981,65 @@ def paper130(dealer, first):
     t_word(P, "A tank has a rectangular base 30 cm long and 20 cm wide, with some water "
            "in it. A stone is dropped in. It sinks to the bottom and is covered by the "
            "water, and no water spills out. The water level rises by 3 cm. What is the "
-           "volume of the stone?", stone, "Ans: ______ cm" + CUBE)
+           "volume of the stone?", stone, "Ans: ______ cm" + CUBE,
+           f"The stone pushes up a layer of water 30 cm by 20 cm by 3 cm, as big as itself: "
+           f"30 × 20 × 3 = {fmt(stone)} cm³.")
     t_word(P, "An empty tank has a rectangular base 50 cm long and 40 cm wide. 30 "
            "litres of water are poured in. How deep is the water? (1 litre = "
-           "1,000 cm" + CUBE + ".)", depth, "Ans: ______ cm")
+           "1,000 cm" + CUBE + ".)", depth, "Ans: ______ cm",
+           f"30 litres = 30,000 cm³. The base is 50 × 40 = {fmt(50 * 40)} cm², so the depth "
+           f"is 30,000 ÷ {fmt(50 * 40)} = {depth} cm.")
     fits = (8 // 2) * (6 // 2) * (4 // 2)
     assert fits == Fraction(8 * 6 * 4, 2 * 2 * 2)
     t_word(P, "How many cubes with edges of 2 cm fit exactly into a box 8 cm long, "
-           "6 cm wide and 4 cm high?", fits, "Ans: ______ cubes")
+           "6 cm wide and 4 cm high?", fits, "Ans: ______ cubes",
+           f"8 ÷ 2 = {8 // 2} along, 6 ÷ 2 = {6 // 2} across and 4 ÷ 2 = {4 // 2} up: "
+           f"{8 // 2} × {6 // 2} × {4 // 2} = {fits} cubes.")
     edge = {v: next(k for k in range(1, 20) if k ** 3 == v) for v in (64, 1000)}
     t_word_parts(P, "Each of these is the volume of a cube. Find the length of one "
-                 "edge.", [("64 cm" + CUBE + ": the edge is ______ cm", n_(edge[64])),
+                 "edge.", [("64 cm" + CUBE + ": the edge is ______ cm", n_(
+                     edge[64], f"Find the number that multiplies by itself three times to "
+                               f"make 64: {edge[64]} × {edge[64]} × {edge[64]} = 64.")),
                            ("1,000 cm" + CUBE + ": the edge is ______ cm",
-                            n_(edge[1000]))])
+                            n_(edge[1000], f"{edge[1000]} × {edge[1000]} × {edge[1000]} = "
+                                           "1,000."))])
     a, b = 9 * 5 * 4, 7 * 6 * 5
     t_word_parts(P, "Box A is 9 cm long, 5 cm wide and 4 cm high. Box B is 7 cm long, "
                  "6 cm wide and 5 cm high.",
-                 [("The volume of box A is ______ cm" + CUBE, n_(a)),
-                  ("The volume of box B is ______ cm" + CUBE, n_(b)),
+                 [("The volume of box A is ______ cm" + CUBE, n_(
+                     a, f"9 × 5 × 4 = {9 * 5} × 4 = {a} cm³.")),
+                  ("The volume of box B is ______ cm" + CUBE, n_(
+                      b, f"7 × 6 × 5 = {7 * 6} × 5 = {b} cm³.")),
                   ("The bigger box holds ______ cm" + CUBE + " more than the other",
-                   n_(abs(a - b)))])
+                   n_(abs(a - b), f"{max(a, b)} - {min(a, b)} = {abs(a - b)} cm³."))])
     t_volume_choice(P, 15, 8, 6)
     t_cuboid_net(P, 8, 5, 2, "parts")
     h = Fraction(6 ** 3, 6 * 4)
     assert 6 * 4 * h == len(block(6, 6, 6))
     t_word(P, "A cuboid 6 cm long and 4 cm wide has the same volume as a cube with "
-           "edges of 6 cm. How high is the cuboid?", h, "Ans: ______ cm")
+           "edges of 6 cm. How high is the cuboid?", h, "Ans: ______ cm",
+           f"The cube's volume is 6 × 6 × 6 = {6 ** 3} cm³. The cuboid's base is 6 × 4 = "
+           f"{6 * 4} cm², so its height is {6 ** 3} ÷ {6 * 4} = {h} cm.")
     minutes = Fraction(60 * 30 * 40, 1000) / 6
     assert minutes * 6 * 1000 == len(block(60, 30, 40))
     t_word(P, "A tap pours 6 litres of water a minute into an empty tank 60 cm long, 30 cm "
            "wide and 40 cm high. How many minutes does it take to fill the tank? "
-           "(1 litre = 1,000 cm" + CUBE + ".)", minutes, "Ans: ______ minutes")
+           "(1 litre = 1,000 cm" + CUBE + ".)", minutes, "Ans: ______ minutes",
+           f"The tank holds 60 × 30 × 40 = {fmt(60 * 30 * 40)} cm³ = "
+           f"{Fraction(60 * 30 * 40, 1000)} litres. At 6 litres a minute: "
+           f"{Fraction(60 * 30 * 40, 1000)} ÷ 6 = {minutes} minutes.")
     cm = 100                         # 1 m = 100 cm
     assert cm ** 3 == 1_000_000 == sum(cm * cm for _layer in range(cm))
     t_which(P, "A cube has edges 1 m long. What is its volume in cubic centimetres? "
             "(1 m = 100 cm.)", f"1,000,000 cm{CUBE}",
-            [f"100 cm{CUBE}", f"10,000 cm{CUBE}", f"1,000 cm{CUBE}"])
+            [f"100 cm{CUBE}", f"10,000 cm{CUBE}", f"1,000 cm{CUBE}"],
+            f"Each edge is {cm} cm, so the volume is {cm} × {cm} × {cm} = {fmt(cm ** 3)} "
+            f"cm³. 10,000 cm³ is only one layer of it.")
     left = Fraction(6, 5) * 1000 - 350
     t_word(P, "A jug holds 1.2 litres of water. 350 ml is poured out. How many "
-           "millilitres are left?", left, "Ans: ______ ml")
+           "millilitres are left?", left, "Ans: ______ ml",
+           f"1.2 litres = 1.2 × 1,000 = {fmt(int(Fraction(6, 5) * 1000))} ml, and "
+           f"{fmt(int(Fraction(6, 5) * 1000))} - 350 = {left} ml.")
     return P
 
 

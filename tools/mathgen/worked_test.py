@@ -1,0 +1,92 @@
+"""Worked answers: the step-by-step working, and that every blank of the area, solids
+and mock papers explains the answer its key holds."""
+
+from __future__ import annotations
+
+import importlib
+import os
+import re
+import sys
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from worked import number, steps, value, with_unit  # noqa: E402
+
+# Topics whose generators write a worked answer for every blank.
+EXPLAINED = ["area_perimeter", "solids"]
+
+
+class StepsTest(unittest.TestCase):
+    def test_working_is_written_out_with_the_signs_pupils_know(self):
+        cases = {
+            "2 * (15 + 10)": "2 × (15 + 10) = 2 × 25 = 50",
+            "2 * (40 + 25) - 3": "2 × (40 + 25) - 3 = 2 × 65 - 3 = 130 - 3 = 127",
+            "10 - (3 - 1)": "10 - (3 - 1) = 10 - 2 = 8",
+            "20 / (2 * 5)": "20 ÷ (2 × 5) = 20 ÷ 10 = 2",
+            "(48 / 4) * (48 / 4)": "(48 ÷ 4) × (48 ÷ 4) = 12 × 12 = 144",
+            "6 * 5 / 2": "6 × 5 ÷ 2 = 30 ÷ 2 = 15",
+            "1000 * 3": "1,000 × 3 = 3,000",
+            "3 / 2": "3 ÷ 2 = 1.5",
+            "7": "7",
+        }
+        for expr, text in cases.items():
+            with self.subTest(expr=expr):
+                self.assertEqual(steps(expr), text)
+                self.assertEqual(value(expr), eval(expr))
+
+    def test_a_division_that_leaves_a_remainder_in_whole_numbers_is_refused(self):
+        with self.assertRaises(AssertionError):
+            steps("7 // 2")
+
+    def test_numbers_and_units(self):
+        cases = [(number(1500), "1,500"), (number(2.5), "2.5"),
+                 (with_unit("Ans: ______ cm", 26), "26 cm"),
+                 (with_unit("Ans: £______", 315), "£315"),
+                 (with_unit("Ans: ______ tiles", 24), "24 tiles")]
+        for got, want in cases:
+            with self.subTest(want=want):
+                self.assertEqual(got, want)
+
+
+def blanks_of(topic):
+    module = importlib.import_module(topic)
+    files = module.build()
+    for rel, text in sorted(files.items()):
+        if not rel.endswith(".paper"):
+            continue
+        page, options = None, []
+        lines = text.splitlines()
+        for i, line in enumerate(lines):
+            if line.startswith("@page "):
+                page = line.split()[1]
+            elif line.startswith("@blank "):
+                kind, _, key = line.split(" ", 3)[1:]
+                explain = lines[i + 1][len("@explain "):] if lines[i + 1].startswith(
+                    "@explain ") else ""
+                ahead = next((ln for ln in lines[i + 1:]
+                              if ln.startswith(("@options ", "@page "))), "")
+                options = (ahead[len("@options "):].split(" | ")
+                           if ahead.startswith("@options ") else None)
+                yield f"{os.path.basename(rel)} page {page}", kind, key, explain, options
+
+
+class ExplainedTopicsTest(unittest.TestCase):
+    def test_every_blank_explains_its_own_key(self):
+        """A number's explanation shows that number; a choice's names its option's number
+        and text; a letter's names the letter."""
+        for topic in EXPLAINED:
+            for where, kind, key, explain, options in blanks_of(topic):
+                with self.subTest(where=where):
+                    self.assertTrue(explain, "no worked answer")
+                    if kind == "N":
+                        shown = number(key) if "." in key else f"{int(key):,}"
+                        self.assertRegex(explain, rf"(?<![\d,.]){re.escape(shown)}(?![\d,]|\.\d)")
+                    elif kind == "Q":
+                        self.assertIn(f"({key}) {options[int(key) - 1]}", explain)
+                    elif kind == "T":
+                        self.assertRegex(explain, rf"\b{re.escape(key)}\b")
+
+
+if __name__ == "__main__":
+    unittest.main()
