@@ -16,7 +16,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from paperlib import RIGHT, Paper, PositionDealer, group, say, steps  # noqa: E402
 
 # The topics whose every blank carries a worked answer.
-EXPLAINED = ["whole_numbers", "fraction_papers", "angles", "decimals"]
+EXPLAINED = ["whole_numbers", "fraction_papers", "angles", "decimals", "mock"]
 
 
 class StepsTest(unittest.TestCase):
