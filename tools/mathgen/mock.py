@@ -360,14 +360,13 @@ def symmetry_why(shape: str, lines: int) -> str:
 
 
 NET_WHY = {
-    "cube": "all 6 are squares of the same size",
-    "cuboid": "its 6 faces are rectangles in pairs of the same size; they are not all "
-              "squares, so it is not a cube",
-    "square-based pyramid": "it has a square base with 4 triangles round it that meet at "
-                            "a point",
-    "triangular prism": "it has 3 rectangles joined in a row and 2 triangles for the ends",
-    "triangular-based pyramid": "all 4 faces are triangles: a triangular base and 3 sides "
-                                "that meet at a point",
+    "cube": "all squares of the same size",
+    "cuboid": "rectangles in pairs of the same size, not all squares, so it is "
+              "not a cube",
+    "square-based pyramid": "a square base and 4 triangles round it that meet at a point",
+    "triangular prism": "3 rectangles side by side and 2 triangles for the ends",
+    "triangular-based pyramid": "all triangles: a triangular base and 3 sides that "
+                                "meet at a point",
 }
 
 
@@ -991,7 +990,7 @@ def so_net_q(P: Builder) -> None:
     page = P.choose(f"{who} cuts this net out of card to make a model for a school "
                     f"display. Which solid will {he} make when {he} folds it up?",
                     cap(solid), others,
-                    why=f"{RIGHT}: the net has {f} faces; {NET_WHY[solid]}.")
+                    why=f"{RIGHT}: the net has {f} faces, {NET_WHY[solid]}.")
     P.draw(page, polygons_svg(polys), "The net of a solid")
 
 
