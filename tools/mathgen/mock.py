@@ -832,7 +832,7 @@ def ar_rect(P: Builder) -> None:
     who, _ = P.name()
     svg = AP.outline_figure(pts, {0: w, 1: h}, "m", right=(0, 1, 2, 3))
     page = P.one(f"{who}'s rectangular vegetable plot is shown. What is its perimeter?",
-                 num(per, why=f"Add the four sides: 2 {TIMES} ({w} + {h}) = 2 {TIMES} {w + h} "
+                 num(per, why=f"Two lengths and two widths: 2 {TIMES} ({w} + {h}) = 2 {TIMES} {w + h} "
                               f"= {per} m."), "Ans: ______ m")
     P.draw(page, svg, f"A rectangle {w} m by {h} m")
 
