@@ -16,7 +16,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from paperlib import RIGHT, Paper, PositionDealer, group, say, steps  # noqa: E402
 
 # The topics whose every blank carries a worked answer.
-EXPLAINED = ["whole_numbers", "fraction_papers", "angles", "decimals"]
+EXPLAINED = ["whole_numbers", "fraction_papers", "angles", "decimals", "mock"]
 
 
 class StepsTest(unittest.TestCase):
@@ -280,6 +280,35 @@ class WorkingHelpersTest(unittest.TestCase):
                 from paperlib import evaluate
                 assert_sound(self, steps(expr), f"{int(evaluate(expr)):,}"
                              if evaluate(expr) >= 0 else str(evaluate(expr)))
+
+    def test_mock_helpers(self):
+        import mock as m
+        r = random.Random(23)
+        for _ in range(300):
+            ds = r.sample([3, 4, 5, 6, 7, 8, 9, 10, 12], 4)
+            fr = [Fraction(r.randint(1, d - 1), d) for d in ds]
+            if len(set(fr)) < 4 or any(f.denominator != d for f, d in zip(fr, ds)):
+                continue
+            terms = [f"{f.numerator}/{f.denominator}" for f in fr]
+            for word, pick in (("largest", max(fr)), ("smallest", min(fr))):
+                want = f"{pick.numerator}/{pick.denominator}"
+                with self.subTest(terms=terms, word=word):
+                    why = m.compare_fractions_why(terms, want, word)
+                    assert_sound(self, why, want)
+                    # The one named as largest (or smallest) is the right one.
+                    self.assertRegex(why, rf"(?<![\d/]){re.escape(want)}(, with \d+ parts,)? "
+                                          rf"is the {word}\.$")
+        for pence in (5, 79, 100, 150, 305, 840, 1089, 2000):
+            with self.subTest(pence=pence):
+                self.assertTrue(mentions(m.pounds(pence), m.num(Fraction(pence, 100)).key))
+        for solid in ("cube", "cuboid", "triangular prism", "pentagonal prism",
+                      "hexagonal prism", "square-based pyramid", "triangular-based pyramid",
+                      "hexagonal-based pyramid"):
+            for what, count in zip(("faces", "edges", "vertices"), m.solid_facts(solid)):
+                with self.subTest(solid=solid, what=what):
+                    why = m.solid_why(solid, what).replace(RIGHT, f"(1) {count}")
+                    assert_sound(self, why, str(count))
+                    self.assertTrue(why.startswith(f"(1) {count} {what}"), why)
 
 
 class TopicsTest(unittest.TestCase):

@@ -35,11 +35,14 @@ from paperlib import (  # noqa: E402
     PUPILS,
     assemble_topic, run_generator, evaluate, fmt, words, parse_words,
     factors, is_prime, is_square, round_to, check_rounded, form_note, show,
-    Blank, Fraction, Page, PositionDealer, CHOICE_NOTE, MINUS, TIMES, DIVIDE,
+    Blank, Fraction, Page, PositionDealer, CHOICE_NOTE, MINUS, TIMES, DIVIDE, RIGHT,
 )
 from cube_nets import HEXOMINOES, folds_to_cube  # noqa: E402
 import angles as AN  # noqa: E402
 import area_perimeter as AP  # noqa: E402
+import decimals as DE  # noqa: E402
+import fraction_papers as FP  # noqa: E402
+import whole_numbers as WN  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SUBJECT = os.path.join("assets", "subjects", "2-mathematics")
@@ -90,7 +93,7 @@ def cap(s: str) -> str:
 # ---------------------------------------------------------------------------
 # Keys
 
-def num(x, marks: int = 1) -> Blank:
+def num(x, marks: int = 1, why: str = "") -> Blank:
     """A whole number or an exact decimal, written plainly (4.5, 0.35, 120)."""
     f = Fraction(x)
     assert f >= 0, x
@@ -101,7 +104,7 @@ def num(x, marks: int = 1) -> Blank:
     s = (str(f.numerator) if places == 0 else
          format(Decimal(f.numerator) / Decimal(f.denominator), f".{places}f"))
     assert Fraction(s) == f, (s, x)
-    return Blank("N", marks, s)
+    return Blank("N", marks, s, why)
 
 
 def dec_str(x) -> str:
@@ -129,18 +132,18 @@ def ms(x: Fraction) -> str:
     return f"{w}{NBSP}{r}/{x.denominator}" if w and r else (str(w) if w else fs(x))
 
 
-def frac_key(x: Fraction, kind: str, marks: int = 1) -> Blank:
+def frac_key(x: Fraction, kind: str, marks: int = 1, why: str = "") -> Blank:
     """kind F: a proper fraction or (kind I) an improper one; X: a mixed number.
     The mixed number is also worked out by repeated subtraction."""
     assert x > 0 and x.denominator > 1, x
     if kind in "FI":
         assert (x < 1) == (kind == "F"), (x, kind)
-        return Blank("F", marks, fs(x))
+        return Blank("F", marks, fs(x), why)
     assert kind == "X" and x > 1, x
     n, d, w = x.numerator, x.denominator, 0
     while n >= d:
         n, w = n - d, w + 1
-    return Blank("X", marks, f"{w} {n}/{d}")
+    return Blank("X", marks, f"{w} {n}/{d}", why)
 
 
 def lowest_slow(n: int, d: int) -> tuple[int, int]:
@@ -292,10 +295,79 @@ class Builder(TopicPaper):
         return self.attach_figure(page, svg, *svg_size(svg), alt)
 
     def one(self, stem: str, key: Blank, answer: str = "Ans: ______") -> Page:
-        return self.single(stem, key.key, answer, key.type, key.marks)
+        return self.single(stem, key.key, answer, key.type, key.marks, why=key.explain)
 
-    def choose(self, stem: str, right: str, wrong: list[str], marks: int = 1) -> Page:
-        return self.choice(stem, right, wrong, self.qrng(), marks)
+    def choose(self, stem: str, right: str, wrong: list[str], marks: int = 1,
+               why: str = "") -> Page:
+        return self.choice(stem, right, wrong, self.qrng(), marks, why=why)
+
+
+# ---------------------------------------------------------------------------
+# Worked answers that the other topics' helpers do not already write
+
+def compare_fractions_why(terms: list[str], pick: str, word: str) -> str:
+    """Fractions compared over a common denominator when it is a small one, and as
+    decimals to three places otherwise (a denominator in the hundreds helps nobody)."""
+    if FP.lcd(terms) <= 60:
+        return FP.compare_why(terms, pick, word)
+    approx = {t: round(Fraction(t) * 1000) for t in terms}
+    assert len(set(approx.values())) == len(terms)
+    best = (max if word == "largest" else min)(terms, key=lambda t: approx[t])
+    assert best == pick
+    said = ", ".join(f"{t} is about {approx[t] / 1000:.3f}" for t in terms)
+    return f"As decimals, {said}. So {pick} is the {word}."
+
+
+def pounds(pence: int) -> str:
+    """Money in a worked answer: £3.15, and for £3.10 also the 3.1 the answer sheet takes."""
+    text = f"£{pence // 100:,}.{pence % 100:02d}"
+    if pence % 10 == 0:
+        text += f", written {num(Fraction(pence, 100)).key}"
+    return text
+
+
+def solid_why(name: str, what: str) -> str:
+    """Faces, edges and vertices counted from the shape of the base."""
+    f, e, v = solid_facts(name)
+    if "prism" in name or name in ("cube", "cuboid"):
+        n = f - 2
+        how = (f"it has two ends with {n} sides each: faces {n} + 2 = {f}, edges "
+               f"3 {TIMES} {n} = {e}, vertices 2 {TIMES} {n} = {v}")
+    else:
+        n = f - 1
+        how = (f"its base has {n} sides: faces {n} + 1 = {f}, edges 2 {TIMES} {n} = {e}, "
+               f"vertices {n} + 1 = {v}")
+    return f"{RIGHT} {what}: a {name} has {f} faces, {e} edges and {v} vertices, because {how}."
+
+
+def symmetry_why(shape: str, lines: int) -> str:
+    if shape.startswith("regular"):
+        sides = len(SHAPES[shape][0])
+        assert lines == sides
+        through = (f"{sides // 2} through opposite corners and {sides // 2} through the middles "
+                   "of opposite sides" if sides % 2 == 0 else
+                   "each from a corner to the middle of the opposite side")
+        return (f"A {shape} has as many lines of symmetry as sides, {lines}: {through}.")
+    return {
+        "rectangle": f"A rectangle has {lines} lines of symmetry: across the middle and down the middle. Its "
+                     "diagonals are not mirror lines, as folding along one does not make the "
+                     "halves fit.",
+        "kite": f"A kite has {lines} line of symmetry, from its top corner to its bottom "
+                "corner; folding it across does not make the halves fit.",
+        "parallelogram": f"A parallelogram has {lines} lines of symmetry: folding along a "
+                         "diagonal or across the middle never makes the two halves fit.",
+    }[shape]
+
+
+NET_WHY = {
+    "cube": "all squares of the same size",
+    "cuboid": "rectangles in pairs of the same size, not all squares, so it is "
+              "not a cube",
+    "square-based pyramid": "a square base and 4 triangles round it that meet at a point",
+    "triangular prism": "3 rectangles side by side and 2 triangles for the ends",
+    "triangular-based pyramid": "all triangles: a triangular base and 3 sides that "
+                                "meet at a point",
+}
 
 
 def uniq(wrong: list[str], right: str, extra: list[str]) -> list[str]:
@@ -326,7 +398,8 @@ def wn_place(P: Builder) -> None:
     zeroed = int("".join("0" if c == str(d) else c for c in str(n)))
     assert n - zeroed == key
     P.one(f"What is the value of the digit {d} in the number {fmt(n)}? Write it in "
-          "figures.", num(key))
+          "figures.", num(key, why=f"The {d} is in the {WN.PLACES[pos]} place, so it is "
+                                   f"worth {d} {TIMES} {fmt(10 ** pos)} = {fmt(key)}."))
 
 
 def wn_words(P: Builder) -> None:
@@ -342,7 +415,7 @@ def wn_words(P: Builder) -> None:
     text = words(n)
     assert parse_words(text) == n
     P.one(f"A newspaper reports that <i>{text}</i> people visited a festival. Write "
-          "this number in figures.", num(n))
+          "this number in figures.", num(n, why=WN.numerals_why(n)))
 
 
 def wn_round(P: Builder) -> None:
@@ -358,7 +431,7 @@ def wn_round(P: Builder) -> None:
     key = round_to(n, unit)
     check_rounded(n, unit, key)
     P.one(f"The population of a city is {fmt(n)}. Round this number to the nearest "
-          f"{uname}.", num(key))
+          f"{uname}.", num(key, why=WN.round_why(n, unit)))
 
 
 def wn_add(P: Builder) -> None:
@@ -367,7 +440,7 @@ def wn_add(P: Builder) -> None:
     b = r.randint(10 ** (3 + (P.level > 2)), 10 ** (4 + (P.level > 2)) - 1)
     expr = f"{a} + {b}"
     assert evaluate(expr) == a + b
-    P.one(f"Work out {show(expr)}.", num(a + b))
+    P.one(f"Work out {show(expr)}.", num(a + b, why=WN.calc_why(expr, a + b)))
 
 
 def wn_sub(P: Builder) -> None:
@@ -378,7 +451,7 @@ def wn_sub(P: Builder) -> None:
     expr = f"{big} - {b}"
     key = big - b
     assert evaluate(expr) == key and key + b == big
-    P.one(f"Work out {show(expr)}.", num(key))
+    P.one(f"Work out {show(expr)}.", num(key, why=WN.calc_why(expr, key)))
 
 
 def wn_mult(P: Builder) -> None:
@@ -391,7 +464,7 @@ def wn_mult(P: Builder) -> None:
     # Long multiplication, digit by digit of b, as a second route.
     rows = sum(a * int(c) * 10 ** i for i, c in enumerate(reversed(str(b))))
     assert rows == evaluate(expr)
-    P.one(f"Work out {show(expr)}.", num(rows))
+    P.one(f"Work out {show(expr)}.", num(rows, why=WN.mult_working(a, b)))
 
 
 def wn_div(P: Builder) -> None:
@@ -410,7 +483,7 @@ def wn_div(P: Builder) -> None:
         out += str(carry // d)
         carry %= d
     assert carry == 0 and int(out) == q and evaluate(f"{n} / {d}") == q
-    P.one(f"Work out {show(f'{n} / {d}')}.", num(q))
+    P.one(f"Work out {show(f'{n} / {d}')}.", num(q, why=WN.div_working(n, d)))
 
 
 def wn_order(P: Builder) -> None:
@@ -425,7 +498,8 @@ def wn_order(P: Builder) -> None:
     steps = {0: a + b * c, 1: a * c - b, 2: (a - b) * c, 3: a * c - b * c,
              4: a * b + a * c - b * c}[P.level]
     assert steps == key
-    P.one(f"Work out {show(expr)}. Remember the order of operations.", num(key))
+    P.one(f"Work out {show(expr)}. Remember the order of operations.",
+          num(key, why=WN.calc_why(expr, int(key))))
 
 
 def wn_factor_q(P: Builder) -> None:
@@ -447,8 +521,12 @@ def wn_factor_q(P: Builder) -> None:
     assert x % common == 0 and y % common == 0
     assert all(int(w) < common or x % int(w) or y % int(w) for w in wrong)
     assert not any(x % k == 0 and y % k == 0 for k in range(common + 1, min(x, y) + 1))
+    below = [w for w in wrong if x % int(w) == 0 and y % int(w) == 0]
+    also = (f" {below[0]} divides both too, but it is not the highest." if below else "")
     P.choose(f"Which number is the highest common factor of {x} and {y}?",
-             str(common), wrong)
+             str(common), wrong,
+             why=f"{RIGHT}: {x} = {common} {TIMES} {x // common} and {y} = {common} {TIMES} "
+                 f"{y // common}, and no bigger number divides both.{also}")
 
 
 def wn_prime_q(P: Builder) -> None:
@@ -461,7 +539,9 @@ def wn_prime_q(P: Builder) -> None:
         wrong = r.sample(tricky, 3)
         assert is_prime(right) and not any(is_prime(w) for w in wrong)
         P.choose("Which of these numbers is a prime number?", str(right),
-                 [str(w) for w in wrong])
+                 [str(w) for w in wrong],
+                 why=f"{RIGHT} has only two factors, 1 and itself. The others are not "
+                     f"prime: {', '.join(WN.not_prime(w) for w in wrong)}.")
     else:
         sq = [n for n in range(lo, lo + 60) if is_square(n)]
         right = r.choice(sq)
@@ -470,7 +550,9 @@ def wn_prime_q(P: Builder) -> None:
         wrong = [w for w in wrong if not is_square(w)]
         wrong = uniq([str(w) for w in wrong], str(right), [str(right + 10), str(right - 10)])
         assert is_square(right) and not any(is_square(int(w)) for w in wrong)
-        P.choose("Which of these numbers is a square number?", str(right), wrong)
+        P.choose("Which of these numbers is a square number?", str(right), wrong,
+                 why=f"{RIGHT}: {k} {TIMES} {k} = {right}. Not one of the others is a whole "
+                     "number multiplied by itself.")
 
 
 # -- angles and graphs ----------------------------------------------------------
@@ -492,7 +574,9 @@ def an_straight(P: Builder) -> None:
     given = ", ".join(f"{k}°" for k in known)
     page = P.one(f"The diagram shows angles on a straight line: the angle{'s' * (len(known) > 1)} "
                  f"marked {given} and angle <i>x</i>. Work out the size of angle <i>x</i>. "
-                 f"{NO_DEG}", num(key), "<i>x</i> = ______°")
+                 f"{NO_DEG}", num(key, why="Angles on a straight line add up to 180°: "
+                                 f"x = 180° - {'° - '.join(map(str, known))}° = {key}°."),
+                 "<i>x</i> = ______°")
     P.draw(page, svg, "Angles on a straight line, one marked x")
 
 
@@ -502,9 +586,13 @@ def an_type_q(P: Builder) -> None:
     deg = [r.randint(95, 170), r.randint(190, 340), r.randint(91, 99),
            r.randint(181, 190), r.randint(171, 179)][P.level]
     right = AN.kind(deg)
+    reason = {"Acute angle": "less than 90°", "Right angle": "exactly 90°",
+              "Obtuse angle": "more than 90° but less than 180°",
+              "Reflex angle": "more than 180° but less than 360°"}[right]
     P.choose(f"{who} measures an angle of {deg}° with a protractor. Which kind of "
              "angle has " + he + " measured?", right,
-             [t for t in AN.TYPES if t != right])
+             [t for t in AN.TYPES if t != right],
+             why=f"{RIGHT}: {deg}° is {reason}.")
 
 
 def an_triangle(P: Builder) -> None:
@@ -515,7 +603,9 @@ def an_triangle(P: Builder) -> None:
     assert key > 0 and a + b + key == 180
     things = ["flag", "road sign", "sail", "slice of pizza", "tent door"]
     P.one(f"A triangular {things[P.level]} has two angles of {a}° and {b}°. What is the "
-          f"size of its third angle? {NO_DEG}", num(key), "Ans: ______°")
+          f"size of its third angle? {NO_DEG}",
+          num(key, why=f"The angles of a triangle add up to 180°: 180° - {a}° - {b}° = "
+                       f"{key}°."), "Ans: ______°")
 
 
 def an_coords_q(P: Builder) -> None:
@@ -535,7 +625,9 @@ def an_coords_q(P: Builder) -> None:
     wrong = uniq([f"({y}, {x})", f"({x + 1}, {y})", f"({x}, {y - 1})"], right,
                  [f"({x - 1}, {y})"])
     page = P.choose(f"The grid shows the positions of some treasure. What are the "
-                    f"coordinates of point {which}?", right, wrong)
+                    f"coordinates of point {which}?", right, wrong,
+                    why=f"{RIGHT}: from 0, point {which} is {x} along and {y} up. Always "
+                        f"go along first, then up, so ({y}, {x}) is the wrong way round.")
     P.draw(page, AN.coords_figure(pts), f"A coordinate grid with points "
            f"{', '.join(sorted(pts))}")
 
@@ -552,7 +644,8 @@ def fr_simplify(P: Builder) -> None:
     k = r.randint(3, 6 + P.level)
     x = Fraction(n * k, d * k)
     assert lowest_slow(n * k, d * k) == (x.numerator, x.denominator)
-    P.one(f"Write {n * k}/{d * k} in its simplest form. {FRAC}", frac_key(x, "F"))
+    P.one(f"Write {n * k}/{d * k} in its simplest form. {FRAC}",
+          frac_key(x, "F", why=FP.simplest_why(n * k, d * k)))
 
 
 def fr_addsub(P: Builder) -> None:
@@ -569,7 +662,8 @@ def fr_addsub(P: Builder) -> None:
     top = a * d + c * b if op == "+" else a * d - c * b
     assert Fraction(top, b * d) == v and lowest_slow(top, b * d) == (v.numerator, v.denominator)
     sign = "+" if op == "+" else MINUS
-    P.one(f"Work out {a}/{b} {sign} {c}/{d}. {FRAC}", frac_key(v, "F"))
+    P.one(f"Work out {a}/{b} {sign} {c}/{d}. {FRAC}",
+          frac_key(v, "F", why=FP.working(f"{a}/{b} {op} {c}/{d}", "F")))
 
 
 def fr_convert(P: Builder) -> None:
@@ -583,10 +677,11 @@ def fr_convert(P: Builder) -> None:
     x = w + Fraction(n, d)
     assert x.numerator == w * d + n
     if P.level % 2 == 0:
-        P.one(f"Write {x.numerator}/{d} as a mixed number. {MIXED}", frac_key(x, "X"))
+        P.one(f"Write {x.numerator}/{d} as a mixed number. {MIXED}",
+              frac_key(x, "X", why=FP.mixed_why(x.numerator, d)))
     else:
         P.one(f"Write {w}{NBSP}{n}/{d} as an improper fraction. {IMPROPER}",
-              frac_key(x, "I"))
+              frac_key(x, "I", why=FP.improper_why(f"{w} {n}/{d}")))
 
 
 def fr_of(P: Builder) -> None:
@@ -601,8 +696,13 @@ def fr_of(P: Builder) -> None:
     assert Fraction(n, d) * amount == key
     units = [("kg", "of potatoes"), ("m", "of rope"), ("ml", "of juice"),
              ("g", "of flour"), ("cm", "of ribbon")][P.level]
-    P.one(f"What is {n}/{d} of {amount} {units[0]}?", num(key),
-          f"Ans: ______ {units[0]}")
+    u = units[0]
+    if n == 1:
+        why = f"To find 1/{d}, divide by {d}: {amount} {DIVIDE} {d} = {key} {u}."
+    else:
+        why = (f"First find 1/{d}: {amount} {DIVIDE} {d} = {amount // d} {u}. Then {n}/{d} "
+               f"is {n} {TIMES} {amount // d} = {key} {u}.")
+    P.one(f"What is {n}/{d} of {amount} {u}?", num(key, why=why), f"Ans: ______ {u}")
 
 
 def fr_compare_q(P: Builder) -> None:
@@ -619,8 +719,10 @@ def fr_compare_q(P: Builder) -> None:
         if f != right:
             lhs, rhs = right.numerator * f.denominator, f.numerator * right.denominator
             assert (lhs > rhs) == largest
-    P.choose(f"Which of these fractions is the {'largest' if largest else 'smallest'}?",
-             fs(right), [fs(f) for f in fr if f != right])
+    word = "largest" if largest else "smallest"
+    P.choose(f"Which of these fractions is the {word}?",
+             fs(right), [fs(f) for f in fr if f != right],
+             why=f"{RIGHT}. " + compare_fractions_why([fs(f) for f in fr], fs(right), word))
 
 
 # -- decimals ---------------------------------------------------------------------
@@ -637,7 +739,9 @@ def de_digit(P: Builder) -> None:
             break
     key = Fraction(int(d), 10 ** (pos + 1))
     assert Fraction(s) - Fraction(s.replace(d, "0")) == key
-    P.one(f"What is the value of the digit {d} in {s}? {DEC}", num(key))
+    P.one(f"What is the value of the digit {d} in {s}? {DEC}",
+          num(key, why=f"The {d} is in the {DE.AFTER_POINT[pos]} place, so it is worth "
+                       f"{d}/{10 ** (pos + 1)} = {num(key).key}."))
 
 
 def de_addsub(P: Builder) -> None:
@@ -656,8 +760,9 @@ def de_addsub(P: Builder) -> None:
     scale = 1000
     ai, bi = int(a * scale), int(b * scale)
     assert Fraction(ai + bi if sign == "+" else ai - bi, scale) == v
+    why = DE.dec_working(f"{num(a).key} {'+' if sign == '+' else '-'} {num(b).key}")
     P.one(f"Work out {dec_str(a)} {sign} {dec_str(b)}. {DEC}" if v.denominator > 1
-          else f"Work out {dec_str(a)} {sign} {dec_str(b)}.", num(v))
+          else f"Work out {dec_str(a)} {sign} {dec_str(b)}.", num(v, why=why))
 
 
 def de_scale(P: Builder) -> None:
@@ -672,8 +777,9 @@ def de_scale(P: Builder) -> None:
     assert strip(num(v).key) == strip(num(x).key)
     assert Decimal(num(x).key).scaleb(shift if mult else -shift) == Decimal(num(v).key)
     op = TIMES if mult else DIVIDE
+    why = DE.dec_working(f"{num(x).key} {'*' if mult else '/'} {k}")
     P.one(f"Work out {dec_str(x)} {op} {fmt(k)}." + (f" {DEC}" if v.denominator > 1 else ""),
-          num(v))
+          num(v, why=why))
 
 
 def de_round(P: Builder) -> None:
@@ -693,7 +799,7 @@ def de_round(P: Builder) -> None:
     what = "one decimal place" if to else "the nearest whole number"
     tail = f" {DEC}" if to else ""
     P.one(f"A runner's time was {dec_str(x)} seconds. Round this time to {what}.{tail}",
-          num(key), "Ans: ______ seconds")
+          num(key, why=DE.round_why(num(x).key, to)), "Ans: ______ seconds")
 
 
 def de_frac(P: Builder) -> None:
@@ -711,7 +817,7 @@ def de_frac(P: Builder) -> None:
         digits += str(rem // d)
         rem %= d
     assert rem == 0 and Fraction(int(digits), 1000) == v
-    P.one(f"Write {n}/{d} as a decimal.", num(v))
+    P.one(f"Write {n}/{d} as a decimal.", num(v, why=DE.frac_why(f"{n}/{d}")))
 
 
 # -- area and perimeter --------------------------------------------------------------
@@ -726,7 +832,8 @@ def ar_rect(P: Builder) -> None:
     who, _ = P.name()
     svg = AP.outline_figure(pts, {0: w, 1: h}, "m", right=(0, 1, 2, 3))
     page = P.one(f"{who}'s rectangular vegetable plot is shown. What is its perimeter?",
-                 num(per), "Ans: ______ m")
+                 num(per, why=f"Two lengths and two widths: 2 {TIMES} ({w} + {h}) = 2 {TIMES} {w + h} "
+                              f"= {per} m."), "Ans: ______ m")
     P.draw(page, svg, f"A rectangle {w} m by {h} m")
 
 
@@ -756,7 +863,10 @@ def ar_grid(P: Builder) -> None:
     who, he = P.name()
     page = P.one(f"{who}'s patio is made of square paving slabs. Each slab is 1 m" + SQ +
                  f". The shaded shape on the grid shows the patio. What is the area of "
-                 f"{poss(he)} patio?", num(area),
+                 f"{poss(he)} patio?",
+                 num(area, why="Count the shaded squares row by row: "
+                               f"{' + '.join(str(len(row.strip('.'))) for row in rows)} = "
+                               f"{area}, and each square is 1 m{SQ}."),
                  "Ans: ______ m" + SQ)
     P.draw(page, AP.grid_figure(rows), "A shaded shape on a grid of squares")
 
@@ -793,7 +903,7 @@ def so_faces_q(P: Builder) -> None:
                  [str(key + 1), str(key - 1), str(key + 2)])
     who, he = P.name()
     P.choose(f"{who}'s {thing} is shaped like a {solid}. How many {what} does the "
-             f"{thing} have?", str(key), wrong)
+             f"{thing} have?", str(key), wrong, why=solid_why(solid, what))
 
 
 def regular(n: int, rad=90, rot=-90):
@@ -822,7 +932,8 @@ def sym_badge(P: Builder) -> None:
     item = ["window", "kite", "floor tile", "road sign", "coaster"][P.level]
     what = "" if item == "kite" else f" The {item} is in the shape of a {shape}."
     page = P.one(f"The picture shows a {item}.{what} How many lines of symmetry "
-                 "does it have? Write the number only.", num(key))
+                 "does it have? Write the number only.",
+                 num(key, why=symmetry_why(shape, key)))
     P.draw(page, polygons_svg([pts]), f"A {shape}")
 
 
@@ -878,7 +989,8 @@ def so_net_q(P: Builder) -> None:
     who, he = P.name()
     page = P.choose(f"{who} cuts this net out of card to make a model for a school "
                     f"display. Which solid will {he} make when {he} folds it up?",
-                    cap(solid), others)
+                    cap(solid), others,
+                    why=f"{RIGHT}: the net has {f} faces, {NET_WHY[solid]}.")
     P.draw(page, polygons_svg(polys), "The net of a solid")
 
 
@@ -890,7 +1002,10 @@ def vol_count(P: Builder) -> None:
     who, he = P.name()
     page = P.one(f"{who} glues 1 cm cubes together to make this solid block. There are "
                  f"no gaps inside it. What is the volume of {poss(he)} block?",
-                 num(len(cubes)), "Ans: ______ cm" + CU)
+                 num(len(cubes), why=f"Each layer has {l} {TIMES} {w} = {l * w} cubes, "
+                                     f"and there are {h} layers: {l * w} {TIMES} {h} = "
+                                     f"{len(cubes)} cubes, so {len(cubes)} cm{CU}."),
+                 "Ans: ______ cm" + CU)
     P.draw(page, iso_cubes(cubes), f"A cuboid made of {l} by {w} by {h} cubes")
 
 
@@ -909,8 +1024,12 @@ def wn_money(P: Builder) -> None:
     assert evaluate(f"{n} * {price} + {adult} * {aprice}") == total
     P.parts(f"A school takes {n} children and {adult} adults to a wildlife park. A "
             f"child's ticket costs £{price} and an adult's ticket costs £{aprice}.",
-            [("How much do the children's tickets cost altogether? £______", num(kids)),
-             ("How much do all the tickets cost altogether? £______", num(total, 2))])
+            [("How much do the children's tickets cost altogether? £______",
+              num(kids, why=f"{n} tickets at £{price} each: {n} {TIMES} £{price} = £{kids}.")),
+             ("How much do all the tickets cost altogether? £______",
+              num(total, 2, why=f"The adults' tickets cost {adult} {TIMES} £{aprice} = "
+                                f"£{adult * aprice}. Altogether £{kids} + £{adult * aprice} = "
+                                f"£{total}."))])
 
 
 def wn_buses(P: Builder) -> None:
@@ -923,7 +1042,11 @@ def wn_buses(P: Builder) -> None:
     key = -(-people // seats)
     assert (key - 1) * seats < people <= key * seats
     P.one(f"{fmt(people)} pupils are going on a trip. Each coach can carry {seats} "
-          "pupils. What is the smallest number of coaches needed?", num(key, 2),
+          "pupils. What is the smallest number of coaches needed?",
+          num(key, 2, why=f"{fmt(people)} {DIVIDE} {seats} = {people // seats} r "
+                          f"{people % seats}. {people // seats} coaches carry only "
+                          f"{fmt(people // seats * seats)} pupils, so the other "
+                          f"{people % seats} need one more coach: {key} coaches."),
           "Ans: ______ coaches")
 
 
@@ -937,7 +1060,10 @@ def wn_long_mult(P: Builder) -> None:
     assert rows - used == key == evaluate(f"{boxes} * {per} - {used}")
     P.one(f"A warehouse has {boxes} boxes of pencils. There are {per} pencils in each "
           f"box. {fmt(used)} pencils are sent to a school. How many pencils are left "
-          "in the warehouse?", num(key, 2), "Ans: ______ pencils")
+          "in the warehouse?",
+          num(key, 2, why=f"{WN.mult_working(per, boxes)[:-1]} pencils. Take away those "
+                          f"sent: {fmt(boxes * per)} - {fmt(used)} = {fmt(key)}."),
+          "Ans: ______ pencils")
 
 
 def wn_lcm(P: Builder) -> None:
@@ -953,7 +1079,11 @@ def wn_lcm(P: Builder) -> None:
     start = [8, 9, 10, 7, 11][P.level]
     P.one(f"At a bus station, one bus leaves every {a} minutes and another leaves every "
           f"{b} minutes. Both buses leave together at {start} o'clock. How many minutes "
-          "later do they next leave together?", num(key, 2), "Ans: ______ minutes")
+          "later do they next leave together?",
+          num(key, 2, why=f"Multiples of {a}: {', '.join(map(str, range(a, key + 1, a)))}. "
+                          f"Multiples of {b}: {', '.join(map(str, range(b, key + 1, b)))}. "
+                          f"The first number in both lists is {key}."),
+          "Ans: ______ minutes")
 
 
 BAR_CONTEXTS = [
@@ -998,16 +1128,25 @@ def an_bar(P: Builder) -> None:
     i = values.index(max(values))
     j = values.index(min(values))
     k = r.choice([x for x in range(5) if x not in (i, j)])
-    parts = [(f"How many {unit} were {verb} {where(labels[k])}? ______", num(values[k])),
+    total = " + ".join(map(str, values)) + f" = {sum(values)}"
+    parts = [(f"How many {unit} were {verb} {where(labels[k])}? ______",
+              num(values[k], why=f"The top of the {labels[k]} bar is level with {values[k]} "
+                                 "on the scale.")),
              (f"How many more {unit} were {verb} {where(labels[i])} than "
-              f"{where(labels[j])}? ______", num(values[i] - values[j], 2))]
+              f"{where(labels[j])}? ______",
+              num(values[i] - values[j], 2,
+                  why=f"The {labels[i]} bar shows {values[i]} and the {labels[j]} bar shows "
+                      f"{values[j]}: {values[i]} - {values[j]} = {values[i] - values[j]}."))]
     if P.level < 3:
         parts.append((f"How many {unit} were {verb} altogether? ______",
-                      num(sum(values), 2)))
+                      num(sum(values), 2, why=f"Add the five bars: {total}.")))
     else:
         mean = Fraction(sum(values), 5)
         assert mean.denominator == 1
-        parts.append((f"What is the mean number of {unit}? ______", num(mean, 2)))
+        parts.append((f"What is the mean number of {unit}? ______",
+                      num(mean, 2, why=f"Add the five bars: {total}. Share the total "
+                                       f"equally between 5: {sum(values)} {DIVIDE} 5 = "
+                                       f"{mean}.")))
     page = P.parts(f"The bar chart shows {what}. (Write each answer as a number only.)",
                    parts)
     P.draw(page, svg, f"Bar chart: {title}")
@@ -1041,7 +1180,11 @@ def an_point(P: Builder) -> None:
     page = P.one(f"{count} straight paths lead away from a {place}, making {count.lower()} angles "
                  f"at a point: {given} and two angles marked <i>y</i>, which are equal. "
                  "Work out the size "
-                 f"of angle <i>y</i>. {NO_DEG}", num(key, 2), "<i>y</i> = ______°")
+                 f"of angle <i>y</i>. {NO_DEG}",
+                 num(key, 2, why="Angles at a point add up to 360°. The two y angles make "
+                                 f"360° - {'° - '.join(map(str, known))}° = {rest}°, so "
+                                 f"y = {rest}° {DIVIDE} 2 = {key}°."),
+                 "<i>y</i> = ______°")
     P.draw(page, svg, "Angles around a point, two of them marked y")
 
 
@@ -1087,16 +1230,31 @@ def an_line(P: Builder) -> None:
     def when(label: str) -> str:
         return f"on {days[label]} evening" if label in days else f"at {label}"
 
+    weekdays = {"Mon": "Monday", "Tue": "Tuesday", "Wed": "Wednesday", "Thu": "Thursday",
+                "Fri": "Friday", "Sat": "Saturday"}
+
+    def at(label: str) -> str:
+        if unit == "centimetres":
+            return f"at the end of {label}"
+        return f"on {weekdays[label]} evening" if label in weekdays else f"at {label}"
+
+    hi, lo = values.index(max(values)), values.index(min(values))
+    rise = num(values[2] - values[0], 2,
+               why=f"The graph reads {values[0]} {at(labels[0])} and {values[2]} "
+                   f"{at(labels[2])}: {values[2]} - {values[0]} = {values[2] - values[0]}.")
     parts = [(f"How many more {unit} were there {when(labels[2])} than "
               f"{when(labels[0])}? ______" if unit != "degrees" else
               f"How many degrees warmer was it at {labels[2]} than at {labels[0]}? ______",
-              num(values[2] - values[0], 2)),
+              rise),
              (f"What is the difference between the greatest and the smallest reading "
-              f"on the graph? ______", num(max(values) - min(values), 2))]
+              f"on the graph? ______",
+              num(max(values) - min(values), 2,
+                  why=f"The greatest reading is {max(values)}, {at(labels[hi])}, and the "
+                      f"smallest is {min(values)}, {at(labels[lo])}: {max(values)} - "
+                      f"{min(values)} = {max(values) - min(values)}."))]
     if unit == "centimetres":
         parts[0] = (f"How many centimetres did the plant grow from the end of "
-                    f"{labels[0]} to the end of {labels[2]}? ______",
-                    num(values[2] - values[0], 2))
+                    f"{labels[0]} to the end of {labels[2]}? ______", rise)
     page = P.parts(f"The line graph shows {what}. (Write each answer as a number only.)",
                    parts)
     P.draw(page, svg, f"Line graph: {title}")
@@ -1112,7 +1270,10 @@ def an_clock(P: Builder) -> None:
         marks = min(h, 12 - h)
         assert key == marks * 360 // 12
         P.one(f"What is the size of the smaller angle between the hour hand and the "
-              f"minute hand of a clock at {h} o'clock? {NO_DEG}", num(key, 2),
+              f"minute hand of a clock at {h} o'clock? {NO_DEG}",
+              num(key, 2, why=f"The 12 numbers are 360° {DIVIDE} 12 = 30° apart. At {h} "
+                              f"o'clock the hands are {marks} numbers apart the short way "
+                              f"round: {marks} {TIMES} 30° = {key}°."),
               "Ans: ______°")
     else:
         m = r.choice([20, 25, 35, 40, 50]) + (5 if P.level == 3 else 0)
@@ -1122,7 +1283,10 @@ def an_clock(P: Builder) -> None:
         who, he = P.name()
         P.one(f"{who} starts {poss(he)} homework at 4 o'clock and finishes it {m} "
               "minutes later. Through how many degrees has the minute hand of the clock "
-              f"turned? {NO_DEG}", num(key, 2), "Ans: ______°")
+              f"turned? {NO_DEG}",
+              num(key, 2, why=f"In 60 minutes the minute hand turns 360°, so in one minute "
+                              f"it turns 360° {DIVIDE} 60 = 6°. In {m} minutes: {m} {TIMES} "
+                              f"6° = {key}°."), "Ans: ______°")
 
 
 def fr_left(P: Builder) -> None:
@@ -1141,7 +1305,9 @@ def fr_left(P: Builder) -> None:
     things = ["a book", "a football", "a board game", "a concert ticket", "a bike helmet"]
     P.one(f"{who} spent {a}/{b} of {poss(he)} birthday money on {things[P.level]} and "
           f"{c}/{d} of it on sweets. What fraction of {poss(he)} birthday money was "
-          f"left? {FRAC}", frac_key(left, "F", 2))
+          f"left? {FRAC}",
+          frac_key(left, "F", 2, why="All the money is 1 whole. " +
+                   FP.working(f"1 - {a}/{b} - {c}/{d}", "F")))
 
 
 def fr_two_step(P: Builder) -> None:
@@ -1162,8 +1328,11 @@ def fr_two_step(P: Builder) -> None:
     assert Fraction(a, b) * total == first and (1 - Fraction(a, b)) * Fraction(c, d) * total == second
     P.parts(f"{total} people go to a sports day. {a}/{b} of them take part in races. "
             f"Of the people who do not race, {c}/{d} are parents.",
-            [("How many people take part in races? ______", num(first)),
-             ("How many parents are there who do not race? ______", num(second, 2))])
+            [("How many people take part in races? ______",
+              num(first, why=FP.of_why(f"{a}/{b}", total))),
+             ("How many parents are there who do not race? ______",
+              num(second, 2, why=f"{total} - {first} = {rest} people do not race. "
+                                 + FP.of_why(f"{c}/{d}", rest)))])
 
 
 def fr_mixed(P: Builder) -> None:
@@ -1187,7 +1356,9 @@ def fr_mixed(P: Builder) -> None:
     else:
         text = (f"{who} has two pieces of ribbon, {ms(x)} m and {ms(y)} m long. What is "
                 f"their total length in metres? {MIXED}")
-    P.one(text, frac_key(v, "X", 2))
+    terms = [f"{int(t)} {fs(t - int(t))}" for t in (x, y)]
+    P.one(text, frac_key(v, "X", 2,
+                         why=FP.working(f"{terms[0]} {'-' if sub else '+'} {terms[1]}", "X")))
 
 
 def fr_times(P: Builder) -> None:
@@ -1208,7 +1379,8 @@ def fr_times(P: Builder) -> None:
               ("bottle", "bottles", "litre of water", "litres"),
               ("bag", "bags", "kg of sand", "kg")][P.level]
     P.one(f"Each {things[0]} holds {n}/{d} {things[2]}. How many {things[3]} do {k} "
-          f"{things[1]} hold altogether? {MIXED}", frac_key(v, "X", 2))
+          f"{things[1]} hold altogether? {MIXED}",
+          frac_key(v, "X", 2, why=FP.working(f"{k} * {n}/{d}", "X")))
 
 
 def de_change(P: Builder) -> None:
@@ -1227,7 +1399,12 @@ def de_change(P: Builder) -> None:
              ("cards", "a game"), ("paintbrushes", "a sketchbook")][P.level]
     P.one(f"{who} buys {k} {items[0]} costing {money(a)} each and {items[1]} costing "
           f"{money(b)}. {cap(he)} pays with a £{note // 100} note. How much change "
-          f"should {he} get, in pounds?", num(key, 2), "Ans: £______")
+          f"should {he} get, in pounds?",
+          num(key, 2, why=f"Work in pence: {k} {TIMES} {a}p = {fmt(k * a)}p, and {fmt(k * a)}p + {b}p "
+                          f"= {fmt(spent)}p spent. The note is {fmt(note)}p: {fmt(note)}p - "
+                          f"{fmt(spent)}p = {fmt(note - spent)}p, which is "
+                          f"{pounds(note - spent)}."),
+          "Ans: £______")
 
 
 def de_bottles(P: Builder) -> None:
@@ -1244,8 +1421,9 @@ def de_bottles(P: Builder) -> None:
             f"and then empties them all into a tank that holds {tank} litres. "
             "Give each answer as a decimal.",
             [("How many litres of water are in the {k} bottles? ______".replace("{k}", str(k)),
-              num(total)),
-             ("How many more litres are needed to fill the tank? ______", num(more, 2))])
+              num(total, why=DE.dec_working(f"{num(size).key} * {k}"))),
+             ("How many more litres are needed to fill the tank? ______",
+              num(more, 2, why=DE.dec_working(f"{tank} - {num(total).key}")))])
 
 
 def de_share(P: Builder) -> None:
@@ -1258,7 +1436,8 @@ def de_share(P: Builder) -> None:
     who, he = P.name()
     P.one(f"{who} and {poss(he)} friends win {money(total)} in a quiz. They share it "
           f"equally between {n} people. How much does each person get, in pounds?",
-          num(key, 2), "Ans: £______")
+          num(key, 2, why=f"Work in pence: {fmt(total)}p {DIVIDE} {n} = {fmt(each)}p each, "
+                          f"which is {pounds(each)}."), "Ans: £______")
 
 
 def de_flour(P: Builder) -> None:
@@ -1271,7 +1450,10 @@ def de_flour(P: Builder) -> None:
     assert (start - Fraction(a, 1000) - b) * 1000 == left_g
     P.one(f"A baker has a bag holding {dec_str(start)} kg of flour. She uses {a} g for "
           f"bread and {dec_str(b)} kg for cakes. How many grams of flour are left?",
-          num(left_g, 2), "Ans: ______ g")
+          num(left_g, 2, why=f"Work in grams: {dec_str(start)} kg is {fmt(int(start * 1000))} g "
+                             f"and {dec_str(b)} kg is {fmt(int(b * 1000))} g. "
+                             f"{fmt(int(start * 1000))} - {a} - {fmt(int(b * 1000))} = "
+                             f"{fmt(left_g)} g."), "Ans: ______ g")
 
 
 def ar_lshape(P: Builder) -> None:
@@ -1289,11 +1471,22 @@ def ar_lshape(P: Builder) -> None:
     else:
         labels = {0: W - cw, 3: H - ch, 4: W, 5: H}
     svg = AP.outline_figure(pts, labels, "m", right=(0, 1, 3, 4, 5), inside=(2,))
+    if P.level < 2:
+        corner = f"The missing corner is {cw} {TIMES} {ch} = {cw * ch} m{SQ}. "
+    else:
+        corner = (f"The missing corner is ({W} - {W - cw}) {TIMES} ({H} - {H - ch}) = "
+                  f"{cw} {TIMES} {ch} = {cw * ch} m{SQ}. ")
     who, he = P.name()
     page = P.parts(f"The plan shows {who}'s L-shaped classroom. All its corners are "
                    "right angles.",
-                   [("What is the area of the floor? ______ m" + SQ, num(area, 2)),
-                    ("What is the perimeter of the room? ______ m", num(per, 2))])
+                   [("What is the area of the floor? ______ m" + SQ,
+                     num(area, 2, why=corner + f"Take it from the whole rectangle: {W} {TIMES} "
+                                      f"{H} - {cw * ch} = {W * H} - {cw * ch} = {area} m{SQ}.")),
+                    ("What is the perimeter of the room? ______ m",
+                     num(per, 2, why="Slide the two sides of the missing corner out to the "
+                                     "edges: they make the whole rectangle, so the perimeter "
+                                     f"is the same: 2 {TIMES} ({W} + {H}) = 2 {TIMES} {W + H} = "
+                                     f"{per} m."))])
     P.draw(page, svg, "An L-shaped room with its side lengths marked")
 
 
@@ -1305,7 +1498,10 @@ def ar_missing(P: Builder) -> None:
     key = l * w
     assert (Fraction(per, 2) - l) * l == key
     P.one(f"A rectangular garden needs {per} m of fence to go all the way round it. The "
-          f"garden is {l} m long. What is its area?", num(key, 2), "Ans: ______ m" + SQ)
+          f"garden is {l} m long. What is its area?",
+          num(key, 2, why=f"Half the fence is one length and one width: {per} {DIVIDE} 2 = "
+                          f"{per // 2} m, so the width is {per // 2} - {l} = {w} m. Area: "
+                          f"{l} {TIMES} {w} = {key} m{SQ}."), "Ans: ______ m" + SQ)
 
 
 def ar_tiles(P: Builder) -> None:
@@ -1318,7 +1514,12 @@ def ar_tiles(P: Builder) -> None:
         assert key * per_tile * per_tile == a * b
         P.one(f"A bathroom wall is a rectangle {a} m wide and {b} m high. It is covered "
               f"with square tiles whose sides are {side_cm} cm long. How many tiles are "
-              "needed?", num(key, 2), "Ans: ______ tiles")
+              "needed?",
+              num(key, 2, why=f"{100 // side_cm} tiles of {side_cm} cm fit in each metre: "
+                              f"{a} {TIMES} {100 // side_cm} = {a * 100 // side_cm} tiles "
+                              f"across and {b} {TIMES} {100 // side_cm} = "
+                              f"{b * 100 // side_cm} up. {a * 100 // side_cm} {TIMES} "
+                              f"{b * 100 // side_cm} = {key} tiles."), "Ans: ______ tiles")
     else:
         a, b = r.randint(6, 12 + P.level), r.randint(4, 9)
         s = r.randint(2, 3)
@@ -1329,7 +1530,10 @@ def ar_tiles(P: Builder) -> None:
         P.one(f"A lawn is a rectangle {a} m long and {b} m wide. In the middle is a "
               f"square flower bed with sides of {s} m. Turf for the rest of the lawn "
               f"costs £{cost} for each square metre. How much does the turf cost?",
-              num(key, 2), "Ans: £______")
+              num(key, 2, why=f"The lawn is {a} {TIMES} {b} = {a * b} m{SQ} and the bed is "
+                              f"{s} {TIMES} {s} = {s * s} m{SQ}, which leaves {a * b} - "
+                              f"{s * s} = {grass} m{SQ} of turf: {grass} {TIMES} £{cost} = "
+                              f"£{key}."), "Ans: £______")
 
 
 def ar_triangle(P: Builder) -> None:
@@ -1344,7 +1548,10 @@ def ar_triangle(P: Builder) -> None:
     svg = AP.outline_figure(pts, {0: h, 1: b}, "m", right=(1,))
     item = ["sail", "flower bed", "banner", "garden", "roof panel"][P.level]
     page = P.one(f"A {item} is a right-angled triangle with the measurements shown. "
-                 f"What is the area of the {item}?", num(area, 2), "Ans: ______ m" + SQ)
+                 f"What is the area of the {item}?",
+                 num(area, 2, why="A right-angled triangle is half of a rectangle: "
+                                  f"{b} {TIMES} {h} {DIVIDE} 2 = {b * h} {DIVIDE} 2 = {area} "
+                                  f"m{SQ}."), "Ans: ______ m" + SQ)
     P.draw(page, svg, f"A right-angled triangle with sides {b} m and {h} m next to "
            "the right angle")
 
@@ -1359,8 +1566,11 @@ def vol_box(P: Builder) -> None:
     P.parts(f"{who} is packing a box for a craft fair. The box is a cuboid {l} cm long, "
             f"{w} cm wide and {h} cm high, and {he} fills it with 1 cm cubes of soap.",
             [("How many cubes fit in one layer on the bottom of the box? ______",
-              num(layer)),
-             ("What is the volume of the box? ______ cm" + CU, num(len(cubes), 2))])
+              num(layer, why=f"One layer is {w} rows of {l} cubes: {l} {TIMES} {w} = "
+                             f"{layer}.")),
+             ("What is the volume of the box? ______ cm" + CU,
+              num(len(cubes), 2, why=f"There are {h} layers of {layer}: {layer} {TIMES} {h} = "
+                                     f"{len(cubes)} cubes, so {len(cubes)} cm{CU}."))])
 
 
 def vol_missing(P: Builder) -> None:
@@ -1370,7 +1580,10 @@ def vol_missing(P: Builder) -> None:
     v = l * w * h
     assert Fraction(v, l * w) == h
     P.one(f"A fish tank is a cuboid {l} cm long and {w} cm wide. When it is full it "
-          f"holds {fmt(v)} cm{CU} of water. How tall is the tank?", num(h, 2),
+          f"holds {fmt(v)} cm{CU} of water. How tall is the tank?",
+          num(h, 2, why=f"Volume = length {TIMES} width {TIMES} height, so the height is "
+                        f"{fmt(v)} {DIVIDE} ({l} {TIMES} {w}) = {fmt(v)} {DIVIDE} {fmt(l * w)} = "
+                        f"{h} cm."),
           "Ans: ______ cm")
 
 
@@ -1385,8 +1598,11 @@ def vol_fit(P: Builder) -> None:
             f"with edges of {s} cm. The carton is a cuboid {a} cm long, {b} cm wide and "
             f"{c} cm high, and the boxes fill it exactly.",
             [("How many boxes fit in a row along the length of the carton? ______",
-              num(along)),
-             ("How many boxes fit in the carton altogether? ______", num(count, 2))])
+              num(along, why=f"{a} {DIVIDE} {s} = {along} boxes along the length.")),
+             ("How many boxes fit in the carton altogether? ______",
+              num(count, 2, why=f"Along, across and up: {a} {DIVIDE} {s} = {a // s}, "
+                                f"{b} {DIVIDE} {s} = {b // s}, {c} {DIVIDE} {s} = {c // s}. "
+                                f"{a // s} {TIMES} {b // s} {TIMES} {c // s} = {count}."))])
 
 
 def sym_grid(P: Builder) -> None:
@@ -1417,7 +1633,12 @@ def sym_grid(P: Builder) -> None:
     line = "dashed line" if axis == "v" else "dashed line across the middle"
     page = P.one(f"{who} is designing a tile pattern on a grid. The finished pattern must "
                  f"be symmetrical about the {line}. How many more squares must {he} "
-                 "shade?", num(key, 2), "Ans: ______ squares")
+                 "shade?",
+                 num(key, 2, why="Every shaded square needs a partner the same distance "
+                                 "from the mirror line on the other side. The finished "
+                                 f"pattern has {len(final)} shaded squares and {len(cells)} "
+                                 f"are shaded now: {len(final)} - {len(cells)} = {key}."),
+                 "Ans: ______ squares")
     P.draw(page, mirror_grid_svg(cells, nx, ny, axis, at),
            "A grid with shaded squares and a dashed mirror line")
 
@@ -1461,7 +1682,12 @@ def so_cube_net(P: Builder) -> None:
     assert folds_to_cube(nets[pos - 1]) and sum(folds_to_cube(n) for n in nets) == 1
     page = P.add(Page(f"{who} wants to make a closed cube-shaped box for a present from "
                       "one piece of card. Which of the shapes A, B, C and D will fold to "
-                      "make a cube?", [], [Blank("Q", 2, str(pos))],
+                      "make a cube?", [],
+                      [Blank("Q", 2, str(pos),
+                             f"({pos}) Shape {'ABCD'[pos - 1]}: folded up, its six squares "
+                             "cover the six faces of a cube once each. In each of the other "
+                             "shapes two squares fold onto the same face and one face is "
+                             "left open.")],
                       ["Shape A", "Shape B", "Shape C", "Shape D"],
                       after=[f"<p>{CHOICE_NOTE}</p>"]))
     P.draw(page, squares_net_svg(nets, ["A", "B", "C", "D"], cell=24),
@@ -1483,10 +1709,17 @@ def vol_stack(P: Builder) -> None:
     who, he = P.name()
     page = P.parts(f"{who} builds this model of steps from 1 cm cubes. There are no "
                    "gaps inside the model.",
-                   [("How many cubes has " + he + " used? ______", num(count, 2)),
+                   [("How many cubes has " + he + " used? ______",
+                     num(count, 2, why=f"The bottom block is {l} {TIMES} {w} {TIMES} {h1} = "
+                                       f"{l * w * h1} cubes and the top block is {l2} {TIMES} "
+                                       f"{w} {TIMES} {h2} = {l2 * w * h2}: {l * w * h1} + "
+                                       f"{l2 * w * h2} = {count}.")),
                     (f"How many more cubes would {he} need to turn the model into a "
                      f"cuboid {l} cubes long, {w} cubes wide and {h1 + h2} cubes high? "
-                     "______", num(more, 2))])
+                     "______",
+                     num(more, 2, why=f"The cuboid needs {l} {TIMES} {w} {TIMES} {h1 + h2} = "
+                                      f"{full} cubes, and the model has {count}: {full} - "
+                                      f"{count} = {more}."))])
     P.draw(page, iso_cubes(cubes), "A model of steps made of cubes")
 
 
@@ -1499,8 +1732,13 @@ def pond(P: Builder) -> None:
     stone = r.randint(3, 9)
     P.parts(f"A garden pond is a cuboid {l} m long, {w} m wide and {d} m deep. A path "
             f"of paving stones goes round its edge, and each metre of path costs £{stone}.",
-            [("How much does the path round the edge cost? £______", num(per * stone, 2)),
-             ("What is the volume of the pond? ______ m" + CU, num(vol, 2))])
+            [("How much does the path round the edge cost? £______",
+              num(per * stone, 2, why=f"The edge is 2 {TIMES} ({l} + {w}) = 2 {TIMES} "
+                                      f"{l + w} = {per} m long: {per} {TIMES} £{stone} = "
+                                      f"£{per * stone}.")),
+             ("What is the volume of the pond? ______ m" + CU,
+              num(vol, 2, why=f"Length {TIMES} width {TIMES} depth: {l} {TIMES} {w} {TIMES} "
+                              f"{d} = {vol} m{CU}."))])
 
 
 # ---------------------------------------------------------------------------
