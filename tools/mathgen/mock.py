@@ -40,6 +40,7 @@ from paperlib import (  # noqa: E402
 from cube_nets import HEXOMINOES, folds_to_cube  # noqa: E402
 import angles as AN  # noqa: E402
 import area_perimeter as AP  # noqa: E402
+from worked import explain_choice, named, number, steps as working  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SUBJECT = os.path.join("assets", "subjects", "2-mathematics")
@@ -90,7 +91,7 @@ def cap(s: str) -> str:
 # ---------------------------------------------------------------------------
 # Keys
 
-def num(x, marks: int = 1) -> Blank:
+def num(x, marks: int = 1, why: str = "") -> Blank:
     """A whole number or an exact decimal, written plainly (4.5, 0.35, 120)."""
     f = Fraction(x)
     assert f >= 0, x
@@ -101,7 +102,7 @@ def num(x, marks: int = 1) -> Blank:
     s = (str(f.numerator) if places == 0 else
          format(Decimal(f.numerator) / Decimal(f.denominator), f".{places}f"))
     assert Fraction(s) == f, (s, x)
-    return Blank("N", marks, s)
+    return Blank("N", marks, s, why)
 
 
 def dec_str(x) -> str:
@@ -129,18 +130,18 @@ def ms(x: Fraction) -> str:
     return f"{w}{NBSP}{r}/{x.denominator}" if w and r else (str(w) if w else fs(x))
 
 
-def frac_key(x: Fraction, kind: str, marks: int = 1) -> Blank:
+def frac_key(x: Fraction, kind: str, marks: int = 1, why: str = "") -> Blank:
     """kind F: a proper fraction or (kind I) an improper one; X: a mixed number.
     The mixed number is also worked out by repeated subtraction."""
     assert x > 0 and x.denominator > 1, x
     if kind in "FI":
         assert (x < 1) == (kind == "F"), (x, kind)
-        return Blank("F", marks, fs(x))
+        return Blank("F", marks, fs(x), why)
     assert kind == "X" and x > 1, x
     n, d, w = x.numerator, x.denominator, 0
     while n >= d:
         n, w = n - d, w + 1
-    return Blank("X", marks, f"{w} {n}/{d}")
+    return Blank("X", marks, f"{w} {n}/{d}", why)
 
 
 def lowest_slow(n: int, d: int) -> tuple[int, int]:
@@ -291,11 +292,20 @@ class Builder(TopicPaper):
     def draw(self, page: Page, svg: str, alt: str) -> Page:
         return self.attach_figure(page, svg, *svg_size(svg), alt)
 
-    def one(self, stem: str, key: Blank, answer: str = "Ans: ______") -> Page:
-        return self.single(stem, key.key, answer, key.type, key.marks)
+    def one(self, stem: str, key: Blank, answer: str = "Ans: ______", why: str = "") -> Page:
+        return self.single(stem, key.key, answer, key.type, key.marks, why=why or key.explain)
 
-    def choose(self, stem: str, right: str, wrong: list[str], marks: int = 1) -> Page:
-        return self.choice(stem, right, wrong, self.qrng(), marks)
+    def choose(self, stem: str, right: str, wrong: list[str], marks: int = 1,
+               why: str = "") -> Page:
+        """A multiple-choice page; `why` is said after (or before) the right option."""
+        page = self.choice(stem, right, wrong, self.qrng(), marks)
+        explain_choice(page, lambda o: named(o, why, self.number) if why else o + ".")
+        return page
+
+
+def mixed_text(x: Fraction) -> str:
+    """A mixed number as an explanation writes it: 2 3/4 (a plain space)."""
+    return ms(x).replace(NBSP, " ")
 
 
 def uniq(wrong: list[str], right: str, extra: list[str]) -> list[str]:
@@ -326,7 +336,9 @@ def wn_place(P: Builder) -> None:
     zeroed = int("".join("0" if c == str(d) else c for c in str(n)))
     assert n - zeroed == key
     P.one(f"What is the value of the digit {d} in the number {fmt(n)}? Write it in "
-          "figures.", num(key))
+          "figures.", num(key),
+          why=f"The {d} stands in the {fmt(10 ** pos)}s column, so it is worth {d} × "
+              f"{fmt(10 ** pos)} = {fmt(key)}.")
 
 
 def wn_words(P: Builder) -> None:
@@ -342,7 +354,9 @@ def wn_words(P: Builder) -> None:
     text = words(n)
     assert parse_words(text) == n
     P.one(f"A newspaper reports that <i>{text}</i> people visited a festival. Write "
-          "this number in figures.", num(n))
+          "this number in figures.", num(n),
+          why=f"Read it in parts: {text} is {fmt(n)}. A missing part of a group is written "
+              "as 0.")
 
 
 def wn_round(P: Builder) -> None:
@@ -358,7 +372,11 @@ def wn_round(P: Builder) -> None:
     key = round_to(n, unit)
     check_rounded(n, unit, key)
     P.one(f"The population of a city is {fmt(n)}. Round this number to the nearest "
-          f"{uname}.", num(key))
+          f"{uname}.", num(key),
+          why=f"{fmt(n)} lies between {fmt(n // unit * unit)} and {fmt(n // unit * unit + unit)}. "
+              f"Look at the digit after the {uname}s: "
+              f"{'5 or more, so round up' if key > n else 'less than 5, so round down'}, "
+              f"to {fmt(key)}.")
 
 
 def wn_add(P: Builder) -> None:
@@ -367,7 +385,9 @@ def wn_add(P: Builder) -> None:
     b = r.randint(10 ** (3 + (P.level > 2)), 10 ** (4 + (P.level > 2)) - 1)
     expr = f"{a} + {b}"
     assert evaluate(expr) == a + b
-    P.one(f"Work out {show(expr)}.", num(a + b))
+    P.one(f"Work out {show(expr)}.", num(a + b),
+          why=f"Line up the ones, tens and hundreds and add, carrying where needed: "
+              f"{working(expr)}.")
 
 
 def wn_sub(P: Builder) -> None:
@@ -378,7 +398,9 @@ def wn_sub(P: Builder) -> None:
     expr = f"{big} - {b}"
     key = big - b
     assert evaluate(expr) == key and key + b == big
-    P.one(f"Work out {show(expr)}.", num(key))
+    P.one(f"Work out {show(expr)}.", num(key),
+          why=f"Subtract column by column, exchanging across the zeros: {working(expr)}. "
+              f"Check: {fmt(key)} + {fmt(b)} = {fmt(big)}.")
 
 
 def wn_mult(P: Builder) -> None:
@@ -391,7 +413,12 @@ def wn_mult(P: Builder) -> None:
     # Long multiplication, digit by digit of b, as a second route.
     rows = sum(a * int(c) * 10 ** i for i, c in enumerate(reversed(str(b))))
     assert rows == evaluate(expr)
-    P.one(f"Work out {show(expr)}.", num(rows))
+    parts = [(int(c) * 10 ** i) for i, c in enumerate(reversed(str(b))) if c != "0"]
+    why = (f"{working(expr)}." if len(parts) == 1 else
+           "Multiply by each part of " + fmt(b) + ": "
+           + " + ".join(f"{fmt(a)} × {fmt(p)}" for p in reversed(parts)) + " = "
+           + " + ".join(fmt(a * p) for p in reversed(parts)) + f" = {fmt(rows)}.")
+    P.one(f"Work out {show(expr)}.", num(rows), why=why)
 
 
 def wn_div(P: Builder) -> None:
@@ -410,7 +437,9 @@ def wn_div(P: Builder) -> None:
         out += str(carry // d)
         carry %= d
     assert carry == 0 and int(out) == q and evaluate(f"{n} / {d}") == q
-    P.one(f"Work out {show(f'{n} / {d}')}.", num(q))
+    P.one(f"Work out {show(f'{n} / {d}')}.", num(q),
+          why=f"{fmt(n)} ÷ {d} = {fmt(q)}. Check by multiplying back: {fmt(q)} × {d} = "
+              f"{fmt(n)}.")
 
 
 def wn_order(P: Builder) -> None:
@@ -425,7 +454,8 @@ def wn_order(P: Builder) -> None:
     steps = {0: a + b * c, 1: a * c - b, 2: (a - b) * c, 3: a * c - b * c,
              4: a * b + a * c - b * c}[P.level]
     assert steps == key
-    P.one(f"Work out {show(expr)}. Remember the order of operations.", num(key))
+    P.one(f"Work out {show(expr)}. Remember the order of operations.", num(key),
+          why=f"Brackets first, then × and ÷, then + and -: {working(expr)}.")
 
 
 def wn_factor_q(P: Builder) -> None:
@@ -448,7 +478,10 @@ def wn_factor_q(P: Builder) -> None:
     assert all(int(w) < common or x % int(w) or y % int(w) for w in wrong)
     assert not any(x % k == 0 and y % k == 0 for k in range(common + 1, min(x, y) + 1))
     P.choose(f"Which number is the highest common factor of {x} and {y}?",
-             str(common), wrong)
+             str(common), wrong,
+             why=f"{x} = {common} × {x // common} and {y} = {common} × {y // common}, and "
+                 f"{x // common} and {y // common} share no factor, so no bigger number "
+                 "divides both.")
 
 
 def wn_prime_q(P: Builder) -> None:
@@ -460,8 +493,12 @@ def wn_prime_q(P: Builder) -> None:
         right = r.choice(primes)
         wrong = r.sample(tricky, 3)
         assert is_prime(right) and not any(is_prime(w) for w in wrong)
+        splits = ", ".join(f"{w} = {next(k for k in range(3, w) if w % k == 0)} × "
+                           f"{w // next(k for k in range(3, w) if w % k == 0)}" for w in wrong)
         P.choose("Which of these numbers is a prime number?", str(right),
-                 [str(w) for w in wrong])
+                 [str(w) for w in wrong],
+                 why=f"{right} has only two factors, 1 and itself. The others can be split: "
+                     f"{splits}.")
     else:
         sq = [n for n in range(lo, lo + 60) if is_square(n)]
         right = r.choice(sq)
@@ -470,7 +507,9 @@ def wn_prime_q(P: Builder) -> None:
         wrong = [w for w in wrong if not is_square(w)]
         wrong = uniq([str(w) for w in wrong], str(right), [str(right + 10), str(right - 10)])
         assert is_square(right) and not any(is_square(int(w)) for w in wrong)
-        P.choose("Which of these numbers is a square number?", str(right), wrong)
+        P.choose("Which of these numbers is a square number?", str(right), wrong,
+                 why=f"{k} × {k} = {right}, so {right} is a square number. None of the others "
+                     "is a number times itself.")
 
 
 # -- angles and graphs ----------------------------------------------------------
@@ -492,7 +531,9 @@ def an_straight(P: Builder) -> None:
     given = ", ".join(f"{k}°" for k in known)
     page = P.one(f"The diagram shows angles on a straight line: the angle{'s' * (len(known) > 1)} "
                  f"marked {given} and angle <i>x</i>. Work out the size of angle <i>x</i>. "
-                 f"{NO_DEG}", num(key), "<i>x</i> = ______°")
+                 f"{NO_DEG}", num(key), "<i>x</i> = ______°",
+                 why=f"Angles on a straight line add up to 180°: x = "
+                     f"{working('180 - ' + ' - '.join(map(str, known)))}°.")
     P.draw(page, svg, "Angles on a straight line, one marked x")
 
 
@@ -504,7 +545,10 @@ def an_type_q(P: Builder) -> None:
     right = AN.kind(deg)
     P.choose(f"{who} measures an angle of {deg}° with a protractor. Which kind of "
              "angle has " + he + " measured?", right,
-             [t for t in AN.TYPES if t != right])
+             [t for t in AN.TYPES if t != right],
+             why=f"{deg}° is " + {"Acute angle": "less than 90°",
+                                  "Obtuse angle": "between 90° and 180°",
+                                  "Reflex angle": "between 180° and 360°"}[right] + ".")
 
 
 def an_triangle(P: Builder) -> None:
@@ -515,7 +559,8 @@ def an_triangle(P: Builder) -> None:
     assert key > 0 and a + b + key == 180
     things = ["flag", "road sign", "sail", "slice of pizza", "tent door"]
     P.one(f"A triangular {things[P.level]} has two angles of {a}° and {b}°. What is the "
-          f"size of its third angle? {NO_DEG}", num(key), "Ans: ______°")
+          f"size of its third angle? {NO_DEG}", num(key), "Ans: ______°",
+          why=f"The angles of a triangle add up to 180°: {working(f'180 - {a} - {b}')}°.")
 
 
 def an_coords_q(P: Builder) -> None:
@@ -535,7 +580,9 @@ def an_coords_q(P: Builder) -> None:
     wrong = uniq([f"({y}, {x})", f"({x + 1}, {y})", f"({x}, {y - 1})"], right,
                  [f"({x - 1}, {y})"])
     page = P.choose(f"The grid shows the positions of some treasure. What are the "
-                    f"coordinates of point {which}?", right, wrong)
+                    f"coordinates of point {which}?", right, wrong,
+                    why=f"Go across first, then up: point {which} is {x} across and {y} up. "
+                        f"({y}, {x}) has them the wrong way round.")
     P.draw(page, AN.coords_figure(pts), f"A coordinate grid with points "
            f"{', '.join(sorted(pts))}")
 
@@ -552,7 +599,9 @@ def fr_simplify(P: Builder) -> None:
     k = r.randint(3, 6 + P.level)
     x = Fraction(n * k, d * k)
     assert lowest_slow(n * k, d * k) == (x.numerator, x.denominator)
-    P.one(f"Write {n * k}/{d * k} in its simplest form. {FRAC}", frac_key(x, "F"))
+    P.one(f"Write {n * k}/{d * k} in its simplest form. {FRAC}", frac_key(x, "F"),
+          why=f"Divide the top and the bottom by {k}: {n * k} ÷ {k} = {n} and {d * k} ÷ {k} = "
+              f"{d}, so {fs(x)}. {n} and {d} have no common factor left.")
 
 
 def fr_addsub(P: Builder) -> None:
@@ -569,7 +618,12 @@ def fr_addsub(P: Builder) -> None:
     top = a * d + c * b if op == "+" else a * d - c * b
     assert Fraction(top, b * d) == v and lowest_slow(top, b * d) == (v.numerator, v.denominator)
     sign = "+" if op == "+" else MINUS
-    P.one(f"Work out {a}/{b} {sign} {c}/{d}. {FRAC}", frac_key(v, "F"))
+    op_word = "+" if op == "+" else "-"
+    simpler = (f" = {fs(v)}" if (top, b * d) != (v.numerator, v.denominator) else "")
+    P.one(f"Work out {a}/{b} {sign} {c}/{d}. {FRAC}", frac_key(v, "F"),
+          why=f"Use the common denominator {b * d}: {a}/{b} = {a * d}/{b * d} and {c}/{d} = "
+              f"{c * b}/{b * d}. {a * d}/{b * d} {op_word} {c * b}/{b * d} = {top}/{b * d}"
+              f"{simpler}.")
 
 
 def fr_convert(P: Builder) -> None:
@@ -583,10 +637,14 @@ def fr_convert(P: Builder) -> None:
     x = w + Fraction(n, d)
     assert x.numerator == w * d + n
     if P.level % 2 == 0:
-        P.one(f"Write {x.numerator}/{d} as a mixed number. {MIXED}", frac_key(x, "X"))
+        P.one(f"Write {x.numerator}/{d} as a mixed number. {MIXED}", frac_key(x, "X"),
+              why=f"{x.numerator} ÷ {d} = {w} remainder {n}: {w} wholes and {n}/{d} left "
+                  f"over, {w} {n}/{d}.")
     else:
         P.one(f"Write {w}{NBSP}{n}/{d} as an improper fraction. {IMPROPER}",
-              frac_key(x, "I"))
+              frac_key(x, "I"),
+              why=f"{w} wholes are {w} × {d} = {w * d} pieces of 1/{d}, and {w * d} + {n} = "
+              f"{x.numerator}, so {x.numerator}/{d}.")
 
 
 def fr_of(P: Builder) -> None:
@@ -602,7 +660,9 @@ def fr_of(P: Builder) -> None:
     units = [("kg", "of potatoes"), ("m", "of rope"), ("ml", "of juice"),
              ("g", "of flour"), ("cm", "of ribbon")][P.level]
     P.one(f"What is {n}/{d} of {amount} {units[0]}?", num(key),
-          f"Ans: ______ {units[0]}")
+          f"Ans: ______ {units[0]}",
+          why=f"Find 1/{d} first: {amount} ÷ {d} = {amount // d}. Then {n}/{d} is {n} × "
+              f"{amount // d} = {key} {units[0]}.")
 
 
 def fr_compare_q(P: Builder) -> None:
@@ -619,8 +679,12 @@ def fr_compare_q(P: Builder) -> None:
         if f != right:
             lhs, rhs = right.numerator * f.denominator, f.numerator * right.denominator
             assert (lhs > rhs) == largest
+    m = math.lcm(*[f.denominator for f in fr])
     P.choose(f"Which of these fractions is the {'largest' if largest else 'smallest'}?",
-             fs(right), [fs(f) for f in fr if f != right])
+             fs(right), [fs(f) for f in fr if f != right],
+             why=f"Write them all over {m}: "
+                 + ", ".join(f"{fs(f)} = {f.numerator * m // f.denominator}/{m}" for f in fr)
+                 + f". {fs(right)} has the {'most' if largest else 'fewest'} {m}ths.")
 
 
 # -- decimals ---------------------------------------------------------------------
@@ -637,7 +701,9 @@ def de_digit(P: Builder) -> None:
             break
     key = Fraction(int(d), 10 ** (pos + 1))
     assert Fraction(s) - Fraction(s.replace(d, "0")) == key
-    P.one(f"What is the value of the digit {d} in {s}? {DEC}", num(key))
+    P.one(f"What is the value of the digit {d} in {s}? {DEC}", num(key),
+          why=f"The {d} is in the " + ["tenths", "hundredths", "thousandths"][pos]
+              + f" column, so it is worth {d}/{10 ** (pos + 1)} = {number(key)}.")
 
 
 def de_addsub(P: Builder) -> None:
@@ -657,7 +723,10 @@ def de_addsub(P: Builder) -> None:
     ai, bi = int(a * scale), int(b * scale)
     assert Fraction(ai + bi if sign == "+" else ai - bi, scale) == v
     P.one(f"Work out {dec_str(a)} {sign} {dec_str(b)}. {DEC}" if v.denominator > 1
-          else f"Work out {dec_str(a)} {sign} {dec_str(b)}.", num(v))
+          else f"Work out {dec_str(a)} {sign} {dec_str(b)}.", num(v),
+          why=f"Line up the decimal points, filling gaps with 0, and "
+              f"{'add' if sign == '+' else 'subtract'}: {dec_str(a)} "
+              f"{'+' if sign == '+' else '-'} {dec_str(b)} = {dec_str(v)}.")
 
 
 def de_scale(P: Builder) -> None:
@@ -673,7 +742,10 @@ def de_scale(P: Builder) -> None:
     assert Decimal(num(x).key).scaleb(shift if mult else -shift) == Decimal(num(v).key)
     op = TIMES if mult else DIVIDE
     P.one(f"Work out {dec_str(x)} {op} {fmt(k)}." + (f" {DEC}" if v.denominator > 1 else ""),
-          num(v))
+          num(v),
+          why=f"{'Multiplying' if mult else 'Dividing'} by {fmt(k)} moves every digit {shift} "
+              f"place{'s' if shift > 1 else ''} to the {'left' if mult else 'right'}: {dec_str(x)} {op} {fmt(k)} = "
+              f"{dec_str(v)}.")
 
 
 def de_round(P: Builder) -> None:
@@ -692,8 +764,12 @@ def de_round(P: Builder) -> None:
     assert abs(key - x) <= Fraction(1, 2 * scale)
     what = "one decimal place" if to else "the nearest whole number"
     tail = f" {DEC}" if to else ""
+    nxt = num(x).key.split(".")[1][to]
     P.one(f"A runner's time was {dec_str(x)} seconds. Round this time to {what}.{tail}",
-          num(key), "Ans: ______ seconds")
+          num(key), "Ans: ______ seconds",
+          why=f"Look at the {'hundredths' if to else 'tenths'} digit of {dec_str(x)}: it is "
+              f"{nxt}, {'5 or more, so round up' if int(nxt) >= 5 else 'less than 5, so round down'}"
+              f", to {dec_str(key)} seconds.")
 
 
 def de_frac(P: Builder) -> None:
@@ -711,7 +787,9 @@ def de_frac(P: Builder) -> None:
         digits += str(rem // d)
         rem %= d
     assert rem == 0 and Fraction(int(digits), 1000) == v
-    P.one(f"Write {n}/{d} as a decimal.", num(v))
+    k = {4: 25, 5: 20, 20: 5, 25: 4, 8: 125}[d]
+    P.one(f"Write {n}/{d} as a decimal.", num(v),
+          why=f"Make the bottom {d * k}: {n}/{d} = {n * k}/{d * k}, which is {number(v)}.")
 
 
 # -- area and perimeter --------------------------------------------------------------
@@ -726,7 +804,8 @@ def ar_rect(P: Builder) -> None:
     who, _ = P.name()
     svg = AP.outline_figure(pts, {0: w, 1: h}, "m", right=(0, 1, 2, 3))
     page = P.one(f"{who}'s rectangular vegetable plot is shown. What is its perimeter?",
-                 num(per), "Ans: ______ m")
+                 num(per), "Ans: ______ m",
+                 why=f"Perimeter = 2 × ({w} + {h}) = 2 × {w + h} = {per} m.")
     P.draw(page, svg, f"A rectangle {w} m by {h} m")
 
 
@@ -757,7 +836,10 @@ def ar_grid(P: Builder) -> None:
     page = P.one(f"{who}'s patio is made of square paving slabs. Each slab is 1 m" + SQ +
                  f". The shaded shape on the grid shows the patio. What is the area of "
                  f"{poss(he)} patio?", num(area),
-                 "Ans: ______ m" + SQ)
+                 "Ans: ______ m" + SQ,
+                 why="Count the shaded squares row by row: "
+                     + " + ".join(str(len(row.strip("."))) for row in rows)
+                     + f" = {area}, and each is 1 m², so {area} m².")
     P.draw(page, AP.grid_figure(rows), "A shaded shape on a grid of squares")
 
 
@@ -792,8 +874,16 @@ def so_faces_q(P: Builder) -> None:
     wrong = uniq([str(x) for x in (f, e, v) if x != key], str(key),
                  [str(key + 1), str(key - 1), str(key + 2)])
     who, he = P.name()
+    base = {"triangular prism": 3, "square-based pyramid": 4, "hexagonal prism": 6,
+            "pentagonal prism": 5, "hexagonal-based pyramid": 6}[solid]
+    rule = ({"faces": f"2 ends and {base} rectangles, 2 + {base}",
+             "edges": f"{base} edges round each end and {base} joining them, 3 × {base}",
+             "vertices": f"{base} corners on each end, 2 × {base}"} if "prism" in solid else
+            {"faces": f"1 base and {base} triangles, 1 + {base}",
+             "edges": f"{base} edges round the base and {base} up to the point, 2 × {base}",
+             "vertices": f"{base} corners round the base and 1 at the top, {base} + 1"})[what]
     P.choose(f"{who}'s {thing} is shaped like a {solid}. How many {what} does the "
-             f"{thing} have?", str(key), wrong)
+             f"{thing} have?", str(key), wrong, why=f"A {solid} has {rule} = {key} {what}.")
 
 
 def regular(n: int, rad=90, rot=-90):
@@ -822,7 +912,17 @@ def sym_badge(P: Builder) -> None:
     item = ["window", "kite", "floor tile", "road sign", "coaster"][P.level]
     what = "" if item == "kite" else f" The {item} is in the shape of a {shape}."
     page = P.one(f"The picture shows a {item}.{what} How many lines of symmetry "
-                 "does it have? Write the number only.", num(key))
+                 "does it have? Write the number only.", num(key),
+                 why={"rectangle": "A rectangle has 2 lines of symmetry, across the middle "
+                                   "each way; its diagonals are not lines of symmetry.",
+                      "kite": "A kite has 1 line of symmetry, down the middle between its "
+                              "pairs of equal sides.",
+                      "regular hexagon": "A regular hexagon has 6 lines of symmetry, as many "
+                                         "as its sides.",
+                      "parallelogram": "A parallelogram like this has 0 lines of symmetry: "
+                                       "no fold makes the halves match.",
+                      "regular octagon": "A regular octagon has 8 lines of symmetry, as many "
+                                         "as its sides."}[shape])
     P.draw(page, polygons_svg([pts]), f"A {shape}")
 
 
@@ -878,7 +978,16 @@ def so_net_q(P: Builder) -> None:
     who, he = P.name()
     page = P.choose(f"{who} cuts this net out of card to make a model for a school "
                     f"display. Which solid will {he} make when {he} folds it up?",
-                    cap(solid), others)
+                    cap(solid), others,
+                    why={"cube": "Six squares, all the same size, fold to make a cube.",
+                         "square-based pyramid": "A square with a triangle on each side folds "
+                                                 "up to a point: a square-based pyramid.",
+                         "triangular prism": "Two triangle ends and three rectangles make a "
+                                             "triangular prism.",
+                         "cuboid": "Six rectangles in three matching pairs fold into a "
+                                   "cuboid, a box shape.",
+                         "triangular-based pyramid": "Four triangles fold into a triangular-"
+                                                     "based pyramid."}[solid])
     P.draw(page, polygons_svg(polys), "The net of a solid")
 
 
@@ -890,7 +999,9 @@ def vol_count(P: Builder) -> None:
     who, he = P.name()
     page = P.one(f"{who} glues 1 cm cubes together to make this solid block. There are "
                  f"no gaps inside it. What is the volume of {poss(he)} block?",
-                 num(len(cubes)), "Ans: ______ cm" + CU)
+                 num(len(cubes)), "Ans: ______ cm" + CU,
+                 why=f"Each layer is {l} × {w} = {l * w} cubes and there are {h} layers: "
+                     f"{l * w} × {h} = {len(cubes)} cubes of 1 cm³, so {len(cubes)} cm³.")
     P.draw(page, iso_cubes(cubes), f"A cuboid made of {l} by {w} by {h} cubes")
 
 
@@ -909,8 +1020,11 @@ def wn_money(P: Builder) -> None:
     assert evaluate(f"{n} * {price} + {adult} * {aprice}") == total
     P.parts(f"A school takes {n} children and {adult} adults to a wildlife park. A "
             f"child's ticket costs £{price} and an adult's ticket costs £{aprice}.",
-            [("How much do the children's tickets cost altogether? £______", num(kids)),
-             ("How much do all the tickets cost altogether? £______", num(total, 2))])
+            [("How much do the children's tickets cost altogether? £______", num(
+                kids, why=f"{n} tickets at £{price} each: {n} × {price} = £{kids}.")),
+             ("How much do all the tickets cost altogether? £______", num(
+                 total, 2, f"The adults pay {adult} × {aprice} = £{adult * aprice}. Add the "
+                           f"children's £{kids}: {kids} + {adult * aprice} = £{total}."))])
 
 
 def wn_buses(P: Builder) -> None:
@@ -924,7 +1038,10 @@ def wn_buses(P: Builder) -> None:
     assert (key - 1) * seats < people <= key * seats
     P.one(f"{fmt(people)} pupils are going on a trip. Each coach can carry {seats} "
           "pupils. What is the smallest number of coaches needed?", num(key, 2),
-          "Ans: ______ coaches")
+          "Ans: ______ coaches",
+          why=f"{fmt(people)} ÷ {seats} = {key - 1} remainder {people - (key - 1) * seats}. "
+              f"{key - 1} coaches leave {people - (key - 1) * seats} pupils behind, so one "
+              f"more is needed: {key} coaches.")
 
 
 def wn_long_mult(P: Builder) -> None:
@@ -937,7 +1054,9 @@ def wn_long_mult(P: Builder) -> None:
     assert rows - used == key == evaluate(f"{boxes} * {per} - {used}")
     P.one(f"A warehouse has {boxes} boxes of pencils. There are {per} pencils in each "
           f"box. {fmt(used)} pencils are sent to a school. How many pencils are left "
-          "in the warehouse?", num(key, 2), "Ans: ______ pencils")
+          "in the warehouse?", num(key, 2), "Ans: ______ pencils",
+          why=f"Pencils in the boxes: {boxes} × {per} = {fmt(boxes * per)}. Take away those "
+              f"sent: {fmt(boxes * per)} - {fmt(used)} = {fmt(key)} pencils.")
 
 
 def wn_lcm(P: Builder) -> None:
@@ -953,7 +1072,10 @@ def wn_lcm(P: Builder) -> None:
     start = [8, 9, 10, 7, 11][P.level]
     P.one(f"At a bus station, one bus leaves every {a} minutes and another leaves every "
           f"{b} minutes. Both buses leave together at {start} o'clock. How many minutes "
-          "later do they next leave together?", num(key, 2), "Ans: ______ minutes")
+          "later do they next leave together?", num(key, 2), "Ans: ______ minutes",
+          why=f"Count in {a}s: {', '.join(str(a * i) for i in range(1, key // a + 1))}. "
+              f"Count in {b}s: {', '.join(str(b * i) for i in range(1, key // b + 1))}. "
+              f"The first number in both lists is {key}.")
 
 
 BAR_CONTEXTS = [
@@ -998,16 +1120,24 @@ def an_bar(P: Builder) -> None:
     i = values.index(max(values))
     j = values.index(min(values))
     k = r.choice([x for x in range(5) if x not in (i, j)])
-    parts = [(f"How many {unit} were {verb} {where(labels[k])}? ______", num(values[k])),
+    parts = [(f"How many {unit} were {verb} {where(labels[k])}? ______", num(
+                 values[k], why=f"Read across from the top of the {labels[k]} bar to the "
+                                f"scale: it is at {values[k]}.")),
              (f"How many more {unit} were {verb} {where(labels[i])} than "
-              f"{where(labels[j])}? ______", num(values[i] - values[j], 2))]
+              f"{where(labels[j])}? ______", num(
+                  values[i] - values[j], 2, f"{labels[i]}'s bar shows {values[i]} and "
+                                            f"{labels[j]}'s shows {values[j]}: {values[i]} - "
+                                            f"{values[j]} = {values[i] - values[j]}."))]
+    added = " + ".join(map(str, values))
     if P.level < 3:
         parts.append((f"How many {unit} were {verb} altogether? ______",
-                      num(sum(values), 2)))
+                      num(sum(values), 2, f"Add all five bars: {added} = {sum(values)}.")))
     else:
         mean = Fraction(sum(values), 5)
         assert mean.denominator == 1
-        parts.append((f"What is the mean number of {unit}? ______", num(mean, 2)))
+        parts.append((f"What is the mean number of {unit}? ______", num(
+            mean, 2, f"Add all five bars, {added} = {sum(values)}, and share by 5: "
+                     f"{sum(values)} ÷ 5 = {mean}.")))
     page = P.parts(f"The bar chart shows {what}. (Write each answer as a number only.)",
                    parts)
     P.draw(page, svg, f"Bar chart: {title}")
@@ -1041,7 +1171,9 @@ def an_point(P: Builder) -> None:
     page = P.one(f"{count} straight paths lead away from a {place}, making {count.lower()} angles "
                  f"at a point: {given} and two angles marked <i>y</i>, which are equal. "
                  "Work out the size "
-                 f"of angle <i>y</i>. {NO_DEG}", num(key, 2), "<i>y</i> = ______°")
+                 f"of angle <i>y</i>. {NO_DEG}", num(key, 2), "<i>y</i> = ______°",
+                 why=f"Angles at a point add up to 360°. 360 - {' - '.join(map(str, known))} = "
+                     f"{rest}° is shared equally by the two angles y: {rest} ÷ 2 = {key}°.")
     P.draw(page, svg, "Angles around a point, two of them marked y")
 
 
@@ -1090,13 +1222,21 @@ def an_line(P: Builder) -> None:
     parts = [(f"How many more {unit} were there {when(labels[2])} than "
               f"{when(labels[0])}? ______" if unit != "degrees" else
               f"How many degrees warmer was it at {labels[2]} than at {labels[0]}? ______",
-              num(values[2] - values[0], 2)),
+              num(values[2] - values[0], 2, f"The graph reads {values[2]} {when(labels[2])} "
+                                            f"and {values[0]} {when(labels[0])}: {values[2]} - "
+                                            f"{values[0]} = {values[2] - values[0]}.")),
              (f"What is the difference between the greatest and the smallest reading "
-              f"on the graph? ______", num(max(values) - min(values), 2))]
+              f"on the graph? ______", num(
+                  max(values) - min(values), 2, f"The highest point is {max(values)} and the "
+                                                f"lowest {min(values)}: {max(values)} - "
+                                                f"{min(values)} = {max(values) - min(values)}."))]
     if unit == "centimetres":
         parts[0] = (f"How many centimetres did the plant grow from the end of "
                     f"{labels[0]} to the end of {labels[2]}? ______",
-                    num(values[2] - values[0], 2))
+                    num(values[2] - values[0], 2, f"The plant was {values[0]} cm at the end "
+                                                  f"of {labels[0]} and {values[2]} cm at the "
+                                                  f"end of {labels[2]}: {values[2]} - "
+                                                  f"{values[0]} = {values[2] - values[0]} cm."))
     page = P.parts(f"The line graph shows {what}. (Write each answer as a number only.)",
                    parts)
     P.draw(page, svg, f"Line graph: {title}")
@@ -1113,7 +1253,10 @@ def an_clock(P: Builder) -> None:
         assert key == marks * 360 // 12
         P.one(f"What is the size of the smaller angle between the hour hand and the "
               f"minute hand of a clock at {h} o'clock? {NO_DEG}", num(key, 2),
-              "Ans: ______°")
+              "Ans: ______°",
+              why=f"The minute hand points to 12 and the hour hand to {h}. Each of the 12 "
+                  f"hour spaces is 360 ÷ 12 = 30°, and the short way round is {marks} "
+                  f"spaces: {marks} × 30 = {key}°.")
     else:
         m = r.choice([20, 25, 35, 40, 50]) + (5 if P.level == 3 else 0)
         m = min(m, 55)
@@ -1122,7 +1265,9 @@ def an_clock(P: Builder) -> None:
         who, he = P.name()
         P.one(f"{who} starts {poss(he)} homework at 4 o'clock and finishes it {m} "
               "minutes later. Through how many degrees has the minute hand of the clock "
-              f"turned? {NO_DEG}", num(key, 2), "Ans: ______°")
+              f"turned? {NO_DEG}", num(key, 2), "Ans: ______°",
+              why=f"The minute hand turns 360° in 60 minutes, which is 6° a minute: "
+                  f"{m} × 6 = {key}°.")
 
 
 def fr_left(P: Builder) -> None:
@@ -1141,7 +1286,12 @@ def fr_left(P: Builder) -> None:
     things = ["a book", "a football", "a board game", "a concert ticket", "a bike helmet"]
     P.one(f"{who} spent {a}/{b} of {poss(he)} birthday money on {things[P.level]} and "
           f"{c}/{d} of it on sweets. What fraction of {poss(he)} birthday money was "
-          f"left? {FRAC}", frac_key(left, "F", 2))
+          f"left? {FRAC}", frac_key(left, "F", 2,
+                                    f"Over {b * d}: {a}/{b} = {a * d}/{b * d} and {c}/{d} = "
+                                    f"{c * b}/{b * d}, together {a * d + c * b}/{b * d}. "
+                                    f"Left: {b * d}/{b * d} - {a * d + c * b}/{b * d} = "
+                                    f"{top}/{b * d}"
+                                    + (f" = {fs(left)}." if top != left.numerator else ".")))
 
 
 def fr_two_step(P: Builder) -> None:
@@ -1162,8 +1312,12 @@ def fr_two_step(P: Builder) -> None:
     assert Fraction(a, b) * total == first and (1 - Fraction(a, b)) * Fraction(c, d) * total == second
     P.parts(f"{total} people go to a sports day. {a}/{b} of them take part in races. "
             f"Of the people who do not race, {c}/{d} are parents.",
-            [("How many people take part in races? ______", num(first)),
-             ("How many parents are there who do not race? ______", num(second, 2))])
+            [("How many people take part in races? ______", num(
+                first, why=f"1/{b} of {total} is {total} ÷ {b} = {total // b}, so {a}/{b} is "
+                           f"{a} × {total // b} = {first}.")),
+             ("How many parents are there who do not race? ______", num(
+                 second, 2, f"{total} - {first} = {rest} do not race. 1/{d} of {rest} is "
+                            f"{rest // d}, so {c}/{d} is {c} × {rest // d} = {second}."))])
 
 
 def fr_mixed(P: Builder) -> None:
@@ -1187,7 +1341,13 @@ def fr_mixed(P: Builder) -> None:
     else:
         text = (f"{who} has two pieces of ribbon, {ms(x)} m and {ms(y)} m long. What is "
                 f"their total length in metres? {MIXED}")
-    P.one(text, frac_key(v, "X", 2))
+    big = b * d
+    xs, ys = x.numerator * (big // b), y.numerator * (big // d)
+    op = "-" if sub else "+"
+    P.one(text, frac_key(v, "X", 2,
+                         f"As improper fractions over {big}: {mixed_text(x)} = {xs}/{big} and "
+                         f"{mixed_text(y)} = {ys}/{big}. {xs}/{big} {op} {ys}/{big} = "
+                         f"{xs - ys if sub else xs + ys}/{big} = {mixed_text(v)}."))
 
 
 def fr_times(P: Builder) -> None:
@@ -1208,7 +1368,11 @@ def fr_times(P: Builder) -> None:
               ("bottle", "bottles", "litre of water", "litres"),
               ("bag", "bags", "kg of sand", "kg")][P.level]
     P.one(f"Each {things[0]} holds {n}/{d} {things[2]}. How many {things[3]} do {k} "
-          f"{things[1]} hold altogether? {MIXED}", frac_key(v, "X", 2))
+          f"{things[1]} hold altogether? {MIXED}", frac_key(
+              v, "X", 2, f"{k} × {n}/{d} = {k * n}/{d}" + (
+                  f" = {v.numerator}/{v.denominator}" if v.denominator != d else "")
+              + f", and {v.numerator} ÷ {v.denominator} = {v.numerator // v.denominator} "
+                f"remainder {v.numerator % v.denominator}, so {mixed_text(v)} {things[3]}."))
 
 
 def de_change(P: Builder) -> None:
@@ -1227,7 +1391,9 @@ def de_change(P: Builder) -> None:
              ("cards", "a game"), ("paintbrushes", "a sketchbook")][P.level]
     P.one(f"{who} buys {k} {items[0]} costing {money(a)} each and {items[1]} costing "
           f"{money(b)}. {cap(he)} pays with a £{note // 100} note. How much change "
-          f"should {he} get, in pounds?", num(key, 2), "Ans: £______")
+          f"should {he} get, in pounds?", num(key, 2), "Ans: £______",
+          why=f"{cap(he)} spends {k} × {money(a)} + {money(b)} = {money(spent)}. Change: "
+              f"£{note // 100} - {money(spent)} = {money(note - spent)}, written {num(key).key}.")
 
 
 def de_bottles(P: Builder) -> None:
@@ -1244,8 +1410,10 @@ def de_bottles(P: Builder) -> None:
             f"and then empties them all into a tank that holds {tank} litres. "
             "Give each answer as a decimal.",
             [("How many litres of water are in the {k} bottles? ______".replace("{k}", str(k)),
-              num(total)),
-             ("How many more litres are needed to fill the tank? ______", num(more, 2))])
+              num(total, why=f"{k} × {dec_str(size)} = {dec_str(total)} litres.")),
+             ("How many more litres are needed to fill the tank? ______", num(
+                 more, 2, f"The tank holds {tank} litres: {tank} - {dec_str(total)} = "
+                          f"{dec_str(more)} litres."))])
 
 
 def de_share(P: Builder) -> None:
@@ -1258,7 +1426,9 @@ def de_share(P: Builder) -> None:
     who, he = P.name()
     P.one(f"{who} and {poss(he)} friends win {money(total)} in a quiz. They share it "
           f"equally between {n} people. How much does each person get, in pounds?",
-          num(key, 2), "Ans: £______")
+          num(key, 2), "Ans: £______",
+          why=f"{money(total)} ÷ {n} = {money(each)} each, written {num(key).key}. Check: "
+              f"{n} × {money(each)} = {money(total)}.")
 
 
 def de_flour(P: Builder) -> None:
@@ -1271,7 +1441,10 @@ def de_flour(P: Builder) -> None:
     assert (start - Fraction(a, 1000) - b) * 1000 == left_g
     P.one(f"A baker has a bag holding {dec_str(start)} kg of flour. She uses {a} g for "
           f"bread and {dec_str(b)} kg for cakes. How many grams of flour are left?",
-          num(left_g, 2), "Ans: ______ g")
+          num(left_g, 2), "Ans: ______ g",
+          why=f"Work in grams: {dec_str(start)} kg = {fmt(int(start * 1000))} g and "
+              f"{dec_str(b)} kg = {int(b * 1000)} g. {fmt(int(start * 1000))} - {a} - "
+              f"{int(b * 1000)} = {fmt(left_g)} g.")
 
 
 def ar_lshape(P: Builder) -> None:
@@ -1292,8 +1465,17 @@ def ar_lshape(P: Builder) -> None:
     who, he = P.name()
     page = P.parts(f"The plan shows {who}'s L-shaped classroom. All its corners are "
                    "right angles.",
-                   [("What is the area of the floor? ______ m" + SQ, num(area, 2)),
-                    ("What is the perimeter of the room? ______ m", num(per, 2))])
+                   [("What is the area of the floor? ______ m" + SQ, num(
+                       area, 2, f"The whole {W} by {H} rectangle is {W * H} m², less the "
+                                f"missing corner {cw} × {ch} = {cw * ch}: {W * H} - {cw * ch} "
+                                f"= {area} m²."
+                       if P.level < 2 else
+                                f"Split it: {W - cw} × {H} = {(W - cw) * H}, and the part "
+                                f"{W} - {W - cw} = {cw} wide and {H - ch} tall, {cw} × "
+                                f"{H - ch} = {cw * (H - ch)}. Total {area} m².")),
+                    ("What is the perimeter of the room? ______ m", num(
+                        per, 2, f"The steps add up to the full width and height, so the "
+                                f"perimeter is 2 × ({W} + {H}) = {per} m."))])
     P.draw(page, svg, "An L-shaped room with its side lengths marked")
 
 
@@ -1305,7 +1487,9 @@ def ar_missing(P: Builder) -> None:
     key = l * w
     assert (Fraction(per, 2) - l) * l == key
     P.one(f"A rectangular garden needs {per} m of fence to go all the way round it. The "
-          f"garden is {l} m long. What is its area?", num(key, 2), "Ans: ______ m" + SQ)
+          f"garden is {l} m long. What is its area?", num(key, 2), "Ans: ______ m" + SQ,
+          why=f"Half the fence, {per} ÷ 2 = {per // 2} m, is one length and one width, so "
+              f"the width is {per // 2} - {l} = {w} m. Area = {l} × {w} = {key} m².")
 
 
 def ar_tiles(P: Builder) -> None:
@@ -1318,7 +1502,10 @@ def ar_tiles(P: Builder) -> None:
         assert key * per_tile * per_tile == a * b
         P.one(f"A bathroom wall is a rectangle {a} m wide and {b} m high. It is covered "
               f"with square tiles whose sides are {side_cm} cm long. How many tiles are "
-              "needed?", num(key, 2), "Ans: ______ tiles")
+              "needed?", num(key, 2), "Ans: ______ tiles",
+              why=f"In centimetres the wall is {a * 100} by {b * 100}. {a * 100} ÷ {side_cm} = "
+                  f"{int(a / per_tile)} tiles across and {b * 100} ÷ {side_cm} = "
+                  f"{int(b / per_tile)} up: {int(a / per_tile)} × {int(b / per_tile)} = {key}.")
     else:
         a, b = r.randint(6, 12 + P.level), r.randint(4, 9)
         s = r.randint(2, 3)
@@ -1329,7 +1516,9 @@ def ar_tiles(P: Builder) -> None:
         P.one(f"A lawn is a rectangle {a} m long and {b} m wide. In the middle is a "
               f"square flower bed with sides of {s} m. Turf for the rest of the lawn "
               f"costs £{cost} for each square metre. How much does the turf cost?",
-              num(key, 2), "Ans: £______")
+              num(key, 2), "Ans: £______",
+              why=f"Lawn {a} × {b} = {a * b} m², flower bed {s} × {s} = {s * s} m², so "
+                  f"{a * b} - {s * s} = {grass} m² of turf: {grass} × £{cost} = £{key}.")
 
 
 def ar_triangle(P: Builder) -> None:
@@ -1344,7 +1533,9 @@ def ar_triangle(P: Builder) -> None:
     svg = AP.outline_figure(pts, {0: h, 1: b}, "m", right=(1,))
     item = ["sail", "flower bed", "banner", "garden", "roof panel"][P.level]
     page = P.one(f"A {item} is a right-angled triangle with the measurements shown. "
-                 f"What is the area of the {item}?", num(area, 2), "Ans: ______ m" + SQ)
+                 f"What is the area of the {item}?", num(area, 2), "Ans: ______ m" + SQ,
+                 why=f"It is half of a {b} m by {h} m rectangle: {b} × {h} ÷ 2 = {b * h} ÷ 2 "
+                     f"= {area} m².")
     P.draw(page, svg, f"A right-angled triangle with sides {b} m and {h} m next to "
            "the right angle")
 
@@ -1359,8 +1550,9 @@ def vol_box(P: Builder) -> None:
     P.parts(f"{who} is packing a box for a craft fair. The box is a cuboid {l} cm long, "
             f"{w} cm wide and {h} cm high, and {he} fills it with 1 cm cubes of soap.",
             [("How many cubes fit in one layer on the bottom of the box? ______",
-              num(layer)),
-             ("What is the volume of the box? ______ cm" + CU, num(len(cubes), 2))])
+              num(layer, why=f"The bottom is {l} × {w}, so {layer} cubes fit in a layer.")),
+             ("What is the volume of the box? ______ cm" + CU, num(
+                 len(cubes), 2, f"{h} layers of {layer}: {l} × {w} × {h} = {len(cubes)} cm³."))])
 
 
 def vol_missing(P: Builder) -> None:
@@ -1371,7 +1563,9 @@ def vol_missing(P: Builder) -> None:
     assert Fraction(v, l * w) == h
     P.one(f"A fish tank is a cuboid {l} cm long and {w} cm wide. When it is full it "
           f"holds {fmt(v)} cm{CU} of water. How tall is the tank?", num(h, 2),
-          "Ans: ______ cm")
+          "Ans: ______ cm",
+          why=f"The base is {l} × {w} = {l * w} cm², and volume = base × height, so the "
+              f"height is {fmt(v)} ÷ {l * w} = {h} cm.")
 
 
 def vol_fit(P: Builder) -> None:
@@ -1385,8 +1579,10 @@ def vol_fit(P: Builder) -> None:
             f"with edges of {s} cm. The carton is a cuboid {a} cm long, {b} cm wide and "
             f"{c} cm high, and the boxes fill it exactly.",
             [("How many boxes fit in a row along the length of the carton? ______",
-              num(along)),
-             ("How many boxes fit in the carton altogether? ______", num(count, 2))])
+              num(along, why=f"{a} ÷ {s} = {along} boxes along the length.")),
+             ("How many boxes fit in the carton altogether? ______", num(
+                 count, 2, f"{a} ÷ {s} = {a // s} along, {b} ÷ {s} = {b // s} across and {c} "
+                           f"÷ {s} = {c // s} up: {a // s} × {b // s} × {c // s} = {count}."))])
 
 
 def sym_grid(P: Builder) -> None:
@@ -1417,7 +1613,9 @@ def sym_grid(P: Builder) -> None:
     line = "dashed line" if axis == "v" else "dashed line across the middle"
     page = P.one(f"{who} is designing a tile pattern on a grid. The finished pattern must "
                  f"be symmetrical about the {line}. How many more squares must {he} "
-                 "shade?", num(key, 2), "Ans: ______ squares")
+                 "shade?", num(key, 2), "Ans: ______ squares",
+                 why=f"Check each shaded square: {key} of them have no shaded partner in the "
+                     f"mirror line, so {key} more squares are needed.")
     P.draw(page, mirror_grid_svg(cells, nx, ny, axis, at),
            "A grid with shaded squares and a dashed mirror line")
 
@@ -1461,7 +1659,11 @@ def so_cube_net(P: Builder) -> None:
     assert folds_to_cube(nets[pos - 1]) and sum(folds_to_cube(n) for n in nets) == 1
     page = P.add(Page(f"{who} wants to make a closed cube-shaped box for a present from "
                       "one piece of card. Which of the shapes A, B, C and D will fold to "
-                      "make a cube?", [], [Blank("Q", 2, str(pos))],
+                      "make a cube?", [], [Blank(
+                          "Q", 2, str(pos),
+                          f"(" + str(pos) + f") Shape {'ABCD'[pos - 1]}. It folds up with one "
+                          "square on each face of the cube. Each of the others would put two "
+                          "squares on the same face and leave a face open.")],
                       ["Shape A", "Shape B", "Shape C", "Shape D"],
                       after=[f"<p>{CHOICE_NOTE}</p>"]))
     P.draw(page, squares_net_svg(nets, ["A", "B", "C", "D"], cell=24),
@@ -1483,10 +1685,13 @@ def vol_stack(P: Builder) -> None:
     who, he = P.name()
     page = P.parts(f"{who} builds this model of steps from 1 cm cubes. There are no "
                    "gaps inside the model.",
-                   [("How many cubes has " + he + " used? ______", num(count, 2)),
+                   [("How many cubes has " + he + " used? ______", num(
+                       count, 2, f"Bottom: {l} × {w} × {h1} = {l * w * h1}. Top: {l2} × {w} × "
+                                 f"{h2} = {l2 * w * h2}. Together {count} cubes.")),
                     (f"How many more cubes would {he} need to turn the model into a "
                      f"cuboid {l} cubes long, {w} cubes wide and {h1 + h2} cubes high? "
-                     "______", num(more, 2))])
+                     "______", num(more, 2, f"The full cuboid needs {l} × {w} × {h1 + h2} = "
+                                            f"{full} cubes: {full} - {count} = {more} more."))])
     P.draw(page, iso_cubes(cubes), "A model of steps made of cubes")
 
 
@@ -1499,8 +1704,11 @@ def pond(P: Builder) -> None:
     stone = r.randint(3, 9)
     P.parts(f"A garden pond is a cuboid {l} m long, {w} m wide and {d} m deep. A path "
             f"of paving stones goes round its edge, and each metre of path costs £{stone}.",
-            [("How much does the path round the edge cost? £______", num(per * stone, 2)),
-             ("What is the volume of the pond? ______ m" + CU, num(vol, 2))])
+            [("How much does the path round the edge cost? £______", num(
+                per * stone, 2, f"The edge is 2 × ({l} + {w}) = {per} m long: {per} × £{stone} "
+                                f"= £{per * stone}.")),
+             ("What is the volume of the pond? ______ m" + CU, num(
+                 vol, 2, f"Volume = {l} × {w} × {d} = {vol} m³."))])
 
 
 # ---------------------------------------------------------------------------

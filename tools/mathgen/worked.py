@@ -21,7 +21,11 @@ def number(v) -> str:
     v = Fraction(v)
     if v.denominator == 1:
         return fmt(v.numerator)
-    text = f"{float(v):.3f}".rstrip("0")
+    places = 1
+    while (v * 10 ** places).denominator != 1:
+        places += 1
+        assert places < 8, v
+    text = f"{float(v):.{places}f}"
     assert Fraction(text) == v, v
     whole, _, dec = text.partition(".")
     return f"{fmt(int(whole))}.{dec}"

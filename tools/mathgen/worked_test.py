@@ -8,13 +8,14 @@ import os
 import re
 import sys
 import unittest
+from fractions import Fraction
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from worked import number, steps, value, with_unit  # noqa: E402
 
 # Topics whose generators write a worked answer for every blank.
-EXPLAINED = ["area_perimeter", "solids"]
+EXPLAINED = ["area_perimeter", "solids", "mock"]
 
 
 class StepsTest(unittest.TestCase):
@@ -41,6 +42,7 @@ class StepsTest(unittest.TestCase):
 
     def test_numbers_and_units(self):
         cases = [(number(1500), "1,500"), (number(2.5), "2.5"),
+                 (number(Fraction(6501, 10000)), "0.6501"),
                  (with_unit("Ans: ______ cm", 26), "26 cm"),
                  (with_unit("Ans: £______", 315), "£315"),
                  (with_unit("Ans: ______ tiles", 24), "24 tiles")]
@@ -73,8 +75,8 @@ def blanks_of(topic):
 
 class ExplainedTopicsTest(unittest.TestCase):
     def test_every_blank_explains_its_own_key(self):
-        """A number's explanation shows that number; a choice's names its option's number
-        and text; a letter's names the letter."""
+        """A number's explanation shows that number, a fraction's that fraction; a choice's
+        names its option's number and text; a letter's names the letter."""
         for topic in EXPLAINED:
             for where, kind, key, explain, options in blanks_of(topic):
                 with self.subTest(where=where):
@@ -84,6 +86,8 @@ class ExplainedTopicsTest(unittest.TestCase):
                         self.assertRegex(explain, rf"(?<![\d,.]){re.escape(shown)}(?![\d,]|\.\d)")
                     elif kind == "Q":
                         self.assertIn(f"({key}) {options[int(key) - 1]}", explain)
+                    elif kind in "FX":
+                        self.assertRegex(explain, rf"(?<![\d/]){re.escape(key)}(?![\d/])")
                     elif kind == "T":
                         self.assertRegex(explain, rf"\b{re.escape(key)}\b")
 
