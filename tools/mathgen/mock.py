@@ -40,7 +40,7 @@ from paperlib import (  # noqa: E402
 from cube_nets import HEXOMINOES, folds_to_cube  # noqa: E402
 import angles as AN  # noqa: E402
 import area_perimeter as AP  # noqa: E402
-from worked import explain_choice, named, number, steps as working  # noqa: E402
+from worked import a_, explain_choice, named, number, steps as working  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SUBJECT = os.path.join("assets", "subjects", "2-mathematics")
@@ -1534,7 +1534,7 @@ def ar_triangle(P: Builder) -> None:
     item = ["sail", "flower bed", "banner", "garden", "roof panel"][P.level]
     page = P.one(f"A {item} is a right-angled triangle with the measurements shown. "
                  f"What is the area of the {item}?", num(area, 2), "Ans: ______ m" + SQ,
-                 why=f"It is half of a {b} m by {h} m rectangle: {b} × {h} ÷ 2 = {b * h} ÷ 2 "
+                 why=f"It is half of {a_(b)} m by {h} m rectangle: {b} × {h} ÷ 2 = {b * h} ÷ 2 "
                      f"= {area} m².")
     P.draw(page, svg, f"A right-angled triangle with sides {b} m and {h} m next to "
            "the right angle")

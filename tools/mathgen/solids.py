@@ -1438,8 +1438,8 @@ def t_pattern_axes(P: Builder, rows, stem, key_expected):
     xs, ys = [c[0] for c in cells], [c[1] for c in cells]
     mid = ((min(xs) + max(xs) + 1) / 2, (min(ys) + max(ys) + 1) / 2)
     centres = [(x + 0.5, y + 0.5) for x, y in cells]
-    where = {0: "across the middle", 90: "down the middle", 45: "a slanting diagonal",
-             135: "the other slanting diagonal"}
+    where = {0: "the line across the middle", 90: "the line down the middle",
+             45: "a slanting line", 135: "the other slanting line"}
     found = [where[deg] for deg in (0, 90, 45, 135)
              if same_points([reflect(p, mid, (math.cos(math.radians(deg)),
                                                math.sin(math.radians(deg))))

@@ -83,6 +83,13 @@ def value(expr: str) -> Fraction:
     return _value(ast.parse(expr, mode="eval").body)
 
 
+def a_(n) -> str:
+    """'a 6' or 'an 8': the article before a number said aloud."""
+    said = number(n)
+    vowel = said.startswith("8") or said in ("11", "18", "11,000", "18,000")
+    return ("an " if vowel else "a ") + said
+
+
 def option(page) -> str:
     """'(3) a burning candle': the right option of a multiple-choice page."""
     pos = int(page.blanks[0].key)

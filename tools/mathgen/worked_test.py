@@ -12,7 +12,7 @@ from fractions import Fraction
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from worked import number, steps, value, with_unit  # noqa: E402
+from worked import a_, number, steps, value, with_unit  # noqa: E402
 
 # Topics whose generators write a worked answer for every blank.
 EXPLAINED = ["area_perimeter", "solids", "mock"]
@@ -43,6 +43,8 @@ class StepsTest(unittest.TestCase):
     def test_numbers_and_units(self):
         cases = [(number(1500), "1,500"), (number(2.5), "2.5"),
                  (number(Fraction(6501, 10000)), "0.6501"),
+                 (a_(8), "an 8"), (a_(11), "an 11"), (a_(18), "an 18"), (a_(80), "an 80"),
+                 (a_(12), "a 12"), (a_(1), "a 1"), (a_(110), "a 110"),
                  (with_unit("Ans: ______ cm", 26), "26 cm"),
                  (with_unit("Ans: £______", 315), "£315"),
                  (with_unit("Ans: ______ tiles", 24), "24 tiles")]
