@@ -75,7 +75,46 @@ def blanks_of(topic):
                 yield f"{os.path.basename(rel)} page {page}", kind, key, explain, options
 
 
+# A calculation written in an explanation: numbers (1,500, 2.5, 3/4, 2 3/4), brackets and
+# the four signs, with " = " between its steps.
+_NUM = r"\d{1,3}(?:,\d{3})+(?:\.\d+)?|\d+(?:\.\d+)?"
+_ATOM = rf"\d+ \d+/\d+|(?:{_NUM})(?:/\d+)?"
+_EXPR = rf"\(*(?:{_ATOM})\)*(?: [×÷+\-] \(*(?:{_ATOM})\)*)*"
+_CHAIN = re.compile(rf"(?<![\w/.,£])(?<![×÷+\-] ){_EXPR}(?: = {_EXPR})+(?! remainder)(?![\w/])")
+
+
+def _worth(side: str) -> Fraction:
+    side = re.sub(r"(\d+) (\d+)/(\d+)", r"(\1 + \2/\3)", side)
+    side = re.sub(_NUM, lambda m: f"F('{m.group().replace(',', '')}')", side)
+    return eval(side.replace("×", "*").replace("÷", "/"), {"F": Fraction})
+
+
+def false_steps(text: str) -> list[str]:
+    """Every written calculation whose steps do not all have the same value."""
+    return [m.group() for m in _CHAIN.finditer(text)
+            if len({_worth(side) for side in m.group().split(" = ")}) != 1]
+
+
 class ExplainedTopicsTest(unittest.TestCase):
+    def test_the_working_check_finds_a_wrong_step(self):
+        cases = {"Perimeter = 2 × (8 + 5) = 2 × 13 = 26 cm.": [],
+                 "3/4 = 9/12 and 5/6 = 10/12, so 5/6 is larger.": [],
+                 "111/20 = 5 11/20 and 1,500 ÷ 250 = 6.": [],
+                 "37 ÷ 8 = 4 remainder 5.": [],
+                 "base × height ÷ 2 = 10 × 6 ÷ 2 = 30, and £19.21 = 79p less.": [],
+                 "Area = 7 × 6 = 43 cm².": ["7 × 6 = 43"],
+                 "Then 2 × (3 + 4) = 2 × 7 = 15.": ["2 × (3 + 4) = 2 × 7 = 15"],
+                 "4/5 = 96/120, 2/3 = 80/121.": ["2/3 = 80/121"]}
+        for text, wrong in cases.items():
+            with self.subTest(text=text):
+                self.assertEqual(false_steps(text), wrong)
+
+    def test_every_step_of_the_working_is_true(self):
+        for topic in EXPLAINED:
+            for where, _, _, explain, _ in blanks_of(topic):
+                with self.subTest(where=where):
+                    self.assertEqual(false_steps(explain), [])
+
     def test_every_blank_explains_its_own_key(self):
         """A number's explanation shows that number, a fraction's that fraction; a choice's
         names its option's number and text; a letter's names the letter."""
