@@ -620,7 +620,8 @@ def t_house(P: Builder, W, wall, roof, unit):
                     f"{unit} tall with a triangle on top. The top of the triangle is "
                     f"{roof} {unit} above the dashed line. What is the area of the whole "
                     "end wall?", int(area), f"Ans: ______ {unit}{SQ}",
-                    why=f"Rectangle: {W} × {wall} = {rect}. Triangle: {W} × {roof} ÷ 2 = {tri}. "
+                    why=f"Rectangle: {W} × {wall} = {rect}. Triangle: {W} × {roof} ÷ 2 = "
+                        f"{tri}. "
                         f"Together {rect} + {tri} = {area} {unit}{SQ}.")
     P.draw(page, svg, "A rectangle with a triangle on top, with its measurements marked")
 

@@ -744,7 +744,8 @@ def de_scale(P: Builder) -> None:
     P.one(f"Work out {dec_str(x)} {op} {fmt(k)}." + (f" {DEC}" if v.denominator > 1 else ""),
           num(v),
           why=f"{'Multiplying' if mult else 'Dividing'} by {fmt(k)} moves every digit {shift} "
-              f"place{'s' if shift > 1 else ''} to the {'left' if mult else 'right'}: {dec_str(x)} {op} {fmt(k)} = "
+              f"place{'s' if shift > 1 else ''} to the {'left' if mult else 'right'}: "
+              f"{dec_str(x)} {op} {fmt(k)} = "
               f"{dec_str(v)}.")
 
 
@@ -768,8 +769,9 @@ def de_round(P: Builder) -> None:
     P.one(f"A runner's time was {dec_str(x)} seconds. Round this time to {what}.{tail}",
           num(key), "Ans: ______ seconds",
           why=f"Look at the {'hundredths' if to else 'tenths'} digit of {dec_str(x)}: it is "
-              f"{nxt}, {'5 or more, so round up' if int(nxt) >= 5 else 'less than 5, so round down'}"
-              f", to {dec_str(key)} seconds.")
+              f"{nxt}, "
+              + ("5 or more, so round up" if int(nxt) >= 5 else "less than 5, so round down")
+              + f", to {dec_str(key)} seconds.")
 
 
 def de_frac(P: Builder) -> None:
@@ -1552,7 +1554,8 @@ def vol_box(P: Builder) -> None:
             [("How many cubes fit in one layer on the bottom of the box? ______",
               num(layer, why=f"The bottom is {l} × {w}, so {layer} cubes fit in a layer.")),
              ("What is the volume of the box? ______ cm" + CU, num(
-                 len(cubes), 2, f"{h} layers of {layer}: {l} × {w} × {h} = {len(cubes)} cm³."))])
+                 len(cubes), 2, f"{h} layers of {layer}: {l} × {w} × {h} = {len(cubes)} "
+                                "cm³."))])
 
 
 def vol_missing(P: Builder) -> None:

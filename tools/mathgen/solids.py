@@ -1209,12 +1209,13 @@ def t_cuboid_missing(P: Builder, l, b, h, miss, unit="cm"):
     assert key == dims[miss]
     svg = solid_figure(cuboid(l, b, h), 420, 280, cuboid_labels(l, b, h, {miss: "?"}, unit))
     word = {"l": "length", "b": "breadth", "h": "height"}[miss]
+    known = [v for k, v in dims.items() if k != miss]
     page = P.single(f"The volume of this cuboid is {fmt(vol)} {unit}{CUBE}. What is its "
                     f"{word}, the edge marked with a question mark?", key,
                     f"Ans: ______ {unit}",
                     why=f"Volume = length × width × height, so divide the volume by the two "
-                        f"edges you know: {fmt(vol)} ÷ ({' × '.join(str(v) for k, v in dims.items() if k != miss)}) = "
-                        f"{fmt(vol)} ÷ {math.prod(v for k, v in dims.items() if k != miss)} = "
+                        f"edges you know: {fmt(vol)} ÷ ({known[0]} × {known[1]}) = "
+                        f"{fmt(vol)} ÷ {math.prod(known)} = "
                         f"{key} {unit}.")
     P.draw(page, svg, f"A cuboid with two edges marked and the {word} marked ?")
 
