@@ -23,7 +23,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import figures  # noqa: E402
 from figures import r1  # noqa: E402
 from registry import by_name  # noqa: E402
-from worked import explain_choice, named, steps, value, with_unit  # noqa: E402
+from worked import a_, explain_choice, named, steps, value, with_unit  # noqa: E402
 from paperlib import (  # noqa: E402
     TopicPaper,
     build_topic,
@@ -387,7 +387,7 @@ def t_lshape(P: Builder, W, H, cw, ch, unit, ask=("a", "p"), all_sides=True):
                  f"{W} - {W - cw} = {cw} wide and {H - ch} tall: {cw} × {H - ch} = {a2}. "
                  f"{a1} + {a2} = {area} {unit}{SQ}.")
         why_p = (f"The short steps add up to the full width and height, so the perimeter "
-                 f"is the same as a {W} by {H} rectangle's: 2 × ({W} + {H}) = {per} {unit}.")
+                 f"is the same as {a_(W)} by {H} rectangle's: 2 × ({W} + {H}) = {per} {unit}.")
     parts = []
     if "a" in ask:
         parts.append((f"The area of the shape is ______ {unit}{SQ}", n_(area, why_a)))
@@ -439,7 +439,7 @@ def t_triangle(P: Builder, b, h, unit, show_rect=True):
         stem = (f"The sides next to the right angle of this triangle are {b} {unit} "
                 f"and {h} {unit}. What is the area of the triangle?")
     page = P.single(stem, int(area), f"Ans: ______ {unit}{SQ}",
-                    why=f"A right-angled triangle is half of a {b} by {h} rectangle: "
+                    why=f"A right-angled triangle is half of {a_(b)} by {h} rectangle: "
                         f"{b} × {h} ÷ 2 = {b * h} ÷ 2 = {area} {unit}{SQ}.")
     P.draw(page, svg, f"A right-angled triangle with sides {b} {unit} and {h} {unit} "
            "next to the right angle")
@@ -450,7 +450,7 @@ def t_triangle_choice(P: Builder, b, h, unit):
     area = Fraction(b * h, 2)
     assert area.denominator == 1
     right = f"{area} {unit}{SQ}"
-    why = (f"The triangle is half of a {b} by {h} rectangle: {b} × {h} ÷ 2 = {area} "
+    why = (f"The triangle is half of {a_(b)} by {h} rectangle: {b} × {h} ÷ 2 = {area} "
            f"{unit}{SQ}. {b * h} forgets to halve.")
     choose(P, f"A right-angled triangle has the two sides next to its right angle "
            f"{b} {unit} and {h} {unit}. What is its area?", right,
@@ -569,7 +569,7 @@ def t_parallelogram(P: Builder, b, hgt, off, unit, choice=False):
     else:
         page = P.single(stem, area, f"Ans: ______ {unit}{SQ}",
                         why=f"Cut the triangle off one end and move it to the other: that "
-                            f"makes a {b} by {hgt} rectangle. Area = base × height = {b} × "
+                            f"makes {a_(b)} by {hgt} rectangle. Area = base × height = {b} × "
                             f"{hgt} = {area} {unit}{SQ}.")
     P.draw(page, svg, f"A parallelogram with base {b} {unit}, sloping sides {slope} {unit} "
            f"and height {hgt} {unit}")
@@ -620,7 +620,8 @@ def t_house(P: Builder, W, wall, roof, unit):
                     f"{unit} tall with a triangle on top. The top of the triangle is "
                     f"{roof} {unit} above the dashed line. What is the area of the whole "
                     "end wall?", int(area), f"Ans: ______ {unit}{SQ}",
-                    why=f"Rectangle: {W} × {wall} = {rect}. Triangle: {W} × {roof} ÷ 2 = {tri}. "
+                    why=f"Rectangle: {W} × {wall} = {rect}. Triangle: {W} × {roof} ÷ 2 = "
+                        f"{tri}. "
                         f"Together {rect} + {tri} = {area} {unit}{SQ}.")
     P.draw(page, svg, "A rectangle with a triangle on top, with its measurements marked")
 
@@ -701,7 +702,7 @@ def t_ushape(P: Builder, W, H, a, nw, nd, unit):
                        area, f"The whole rectangle is {W} × {H} = {W * H}; the gap is {nw} × "
                              f"{nd} = {nw * nd}. {W * H} - {nw * nd} = {area} {unit}{SQ}.")),
                        (f"The perimeter of the shape is ______ {unit}", n_(
-                           per, f"Round the outside is like a {W} by {H} rectangle, 2 × ({W} + "
+                           per, f"Round the outside is like {a_(W)} by {H} rectangle, 2 × ({W} + "
                                 f"{H}) = {2 * (W + H)}, plus the gap's two sides, 2 × {nd} = "
                                 f"{2 * nd}: {2 * (W + H)} + {2 * nd} = {per} {unit}."))])
     P.draw(page, svg, "A rectangle with a rectangular gap cut into its top edge")

@@ -1209,12 +1209,13 @@ def t_cuboid_missing(P: Builder, l, b, h, miss, unit="cm"):
     assert key == dims[miss]
     svg = solid_figure(cuboid(l, b, h), 420, 280, cuboid_labels(l, b, h, {miss: "?"}, unit))
     word = {"l": "length", "b": "breadth", "h": "height"}[miss]
+    known = [v for k, v in dims.items() if k != miss]
     page = P.single(f"The volume of this cuboid is {fmt(vol)} {unit}{CUBE}. What is its "
                     f"{word}, the edge marked with a question mark?", key,
                     f"Ans: ______ {unit}",
                     why=f"Volume = length × width × height, so divide the volume by the two "
-                        f"edges you know: {fmt(vol)} ÷ ({' × '.join(str(v) for k, v in dims.items() if k != miss)}) = "
-                        f"{fmt(vol)} ÷ {math.prod(v for k, v in dims.items() if k != miss)} = "
+                        f"edges you know: {fmt(vol)} ÷ ({known[0]} × {known[1]}) = "
+                        f"{fmt(vol)} ÷ {math.prod(known)} = "
                         f"{key} {unit}.")
     P.draw(page, svg, f"A cuboid with two edges marked and the {word} marked ?")
 
@@ -1438,8 +1439,8 @@ def t_pattern_axes(P: Builder, rows, stem, key_expected):
     xs, ys = [c[0] for c in cells], [c[1] for c in cells]
     mid = ((min(xs) + max(xs) + 1) / 2, (min(ys) + max(ys) + 1) / 2)
     centres = [(x + 0.5, y + 0.5) for x, y in cells]
-    where = {0: "across the middle", 90: "down the middle", 45: "a slanting diagonal",
-             135: "the other slanting diagonal"}
+    where = {0: "the line across the middle", 90: "the line down the middle",
+             45: "a slanting line", 135: "the other slanting line"}
     found = [where[deg] for deg in (0, 90, 45, 135)
              if same_points([reflect(p, mid, (math.cos(math.radians(deg)),
                                                math.sin(math.radians(deg))))

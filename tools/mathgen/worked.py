@@ -21,7 +21,11 @@ def number(v) -> str:
     v = Fraction(v)
     if v.denominator == 1:
         return fmt(v.numerator)
-    text = f"{float(v):.3f}".rstrip("0")
+    places = 1
+    while (v * 10 ** places).denominator != 1:
+        places += 1
+        assert places < 8, v
+    text = f"{float(v):.{places}f}"
     assert Fraction(text) == v, v
     whole, _, dec = text.partition(".")
     return f"{fmt(int(whole))}.{dec}"
@@ -77,6 +81,13 @@ def steps(expr: str) -> str:
 def value(expr: str) -> Fraction:
     """The number `steps` ends on."""
     return _value(ast.parse(expr, mode="eval").body)
+
+
+def a_(n) -> str:
+    """'a 6' or 'an 8': the article before a number said aloud."""
+    said = number(n)
+    vowel = said.startswith("8") or said in ("11", "18", "11,000", "18,000")
+    return ("an " if vowel else "a ") + said
 
 
 def option(page) -> str:

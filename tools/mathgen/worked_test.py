@@ -1,5 +1,5 @@
-"""Worked answers: the step-by-step working, and that every blank of the area, solids
-and mock papers explains the answer its key holds."""
+"""Worked answers: the step-by-step working, and that every blank of the area and solids
+papers explains the answer its key holds."""
 
 from __future__ import annotations
 
@@ -8,12 +8,14 @@ import os
 import re
 import sys
 import unittest
+from fractions import Fraction
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from worked import number, steps, value, with_unit  # noqa: E402
+from worked import a_, number, steps, value, with_unit  # noqa: E402
 
 # Topics whose generators write a worked answer for every blank.
+# The mock papers are held to their own working by explain_test.py.
 EXPLAINED = ["area_perimeter", "solids"]
 
 
@@ -41,6 +43,9 @@ class StepsTest(unittest.TestCase):
 
     def test_numbers_and_units(self):
         cases = [(number(1500), "1,500"), (number(2.5), "2.5"),
+                 (number(Fraction(6501, 10000)), "0.6501"),
+                 (a_(8), "an 8"), (a_(11), "an 11"), (a_(18), "an 18"), (a_(80), "an 80"),
+                 (a_(12), "a 12"), (a_(1), "a 1"), (a_(110), "a 110"),
                  (with_unit("Ans: ______ cm", 26), "26 cm"),
                  (with_unit("Ans: £______", 315), "£315"),
                  (with_unit("Ans: ______ tiles", 24), "24 tiles")]
@@ -71,10 +76,49 @@ def blanks_of(topic):
                 yield f"{os.path.basename(rel)} page {page}", kind, key, explain, options
 
 
+# A calculation written in an explanation: numbers (1,500, 2.5, 3/4, 2 3/4), brackets and
+# the four signs, with " = " between its steps.
+_NUM = r"\d{1,3}(?:,\d{3})+(?:\.\d+)?|\d+(?:\.\d+)?"
+_ATOM = rf"\d+ \d+/\d+|(?:{_NUM})(?:/\d+)?"
+_EXPR = rf"\(*(?:{_ATOM})\)*(?: [×÷+\-] \(*(?:{_ATOM})\)*)*"
+_CHAIN = re.compile(rf"(?<![\w/.,£])(?<![×÷+\-] ){_EXPR}(?: = {_EXPR})+(?! remainder)(?![\w/])")
+
+
+def _worth(side: str) -> Fraction:
+    side = re.sub(r"(\d+) (\d+)/(\d+)", r"(\1 + \2/\3)", side)
+    side = re.sub(_NUM, lambda m: f"F('{m.group().replace(',', '')}')", side)
+    return eval(side.replace("×", "*").replace("÷", "/"), {"F": Fraction})
+
+
+def false_steps(text: str) -> list[str]:
+    """Every written calculation whose steps do not all have the same value."""
+    return [m.group() for m in _CHAIN.finditer(text)
+            if len({_worth(side) for side in m.group().split(" = ")}) != 1]
+
+
 class ExplainedTopicsTest(unittest.TestCase):
+    def test_the_working_check_finds_a_wrong_step(self):
+        cases = {"Perimeter = 2 × (8 + 5) = 2 × 13 = 26 cm.": [],
+                 "3/4 = 9/12 and 5/6 = 10/12, so 5/6 is larger.": [],
+                 "111/20 = 5 11/20 and 1,500 ÷ 250 = 6.": [],
+                 "37 ÷ 8 = 4 remainder 5.": [],
+                 "base × height ÷ 2 = 10 × 6 ÷ 2 = 30, and £19.21 = 79p less.": [],
+                 "Area = 7 × 6 = 43 cm².": ["7 × 6 = 43"],
+                 "Then 2 × (3 + 4) = 2 × 7 = 15.": ["2 × (3 + 4) = 2 × 7 = 15"],
+                 "4/5 = 96/120, 2/3 = 80/121.": ["2/3 = 80/121"]}
+        for text, wrong in cases.items():
+            with self.subTest(text=text):
+                self.assertEqual(false_steps(text), wrong)
+
+    def test_every_step_of_the_working_is_true(self):
+        for topic in EXPLAINED:
+            for where, _, _, explain, _ in blanks_of(topic):
+                with self.subTest(where=where):
+                    self.assertEqual(false_steps(explain), [])
+
     def test_every_blank_explains_its_own_key(self):
-        """A number's explanation shows that number; a choice's names its option's number
-        and text; a letter's names the letter."""
+        """A number's explanation shows that number, a fraction's that fraction; a choice's
+        names its option's number and text; a letter's names the letter."""
         for topic in EXPLAINED:
             for where, kind, key, explain, options in blanks_of(topic):
                 with self.subTest(where=where):
@@ -84,6 +128,8 @@ class ExplainedTopicsTest(unittest.TestCase):
                         self.assertRegex(explain, rf"(?<![\d,.]){re.escape(shown)}(?![\d,]|\.\d)")
                     elif kind == "Q":
                         self.assertIn(f"({key}) {options[int(key) - 1]}", explain)
+                    elif kind in "FX":
+                        self.assertRegex(explain, rf"(?<![\d/]){re.escape(key)}(?![\d/])")
                     elif kind == "T":
                         self.assertRegex(explain, rf"\b{re.escape(key)}\b")
 
