@@ -44,9 +44,8 @@ from paperlib import (  # noqa: E402
     TopicPaper,
     build_topic,
     run_generator,
-    Blank, Fraction, Page, PositionDealer, CHOICE_NOTE, fmt,
+    Blank, Fraction, Page, PositionDealer, CHOICE_NOTE, RIGHT, fmt, plain_signs, steps,
 )
-from worked import explain_choice, named  # noqa: E402
 from cube_nets import (  # noqa: E402
     CUBE_NETS, HEXOMINOES, fold, normal_form, opposite_cell,
 )
@@ -658,11 +657,12 @@ class Builder(TopicPaper):
         m = re.search(r'<svg[^>]* width="(\d+)" height="(\d+)"', svg)
         return self.attach_figure(page, svg, int(m[1]), int(m[2]), alt)
 
-    def fixed_choice(self, stem: str, options: list[str], pos: int) -> Page:
+    def fixed_choice(self, stem: str, options: list[str], pos: int, why: str = "") -> Page:
         """Options in a fixed order (A to D in a picture): the picture is
         drawn to put the right one at the dealt position."""
         assert len(set(options)) == 4 and 1 <= pos <= 4
-        return self.add(Page(stem, [], [Blank("Q", 1, str(pos))], options,
+        why = why.replace(RIGHT, f"({pos}) {plain_signs(options[pos - 1])}")
+        return self.add(Page(stem, [], [Blank("Q", 1, str(pos), why)], options,
                              after=[f"<p>{CHOICE_NOTE}</p>"]))
 
 
@@ -679,13 +679,6 @@ def n_(key, why: str = "") -> Blank:
 def t_(letter, why: str = "") -> Blank:
     assert re.fullmatch(r"[A-Z]", letter)
     return Blank("T", 1, letter, why)
-
-
-def choose(P, stem, right, wrong, rng, why):
-    """P.choice, then the worked answer `why(opt)` once the right option's place is dealt."""
-    page = P.choice(stem, right, wrong, rng)
-    explain_choice(page, why)
-    return page
 
 
 def num(v) -> str:
@@ -714,6 +707,223 @@ def a_(name):
     return ARTICLE.get(name, "an" if name[0] in "aeiou" else "a") + " " + name
 
 
+# -- worked answers ------------------------------------------------------------------
+# Shown to the pupil once practice is over; each is built from the model or the numbers
+# the key is worked out from.
+
+def listed(items) -> str:
+    items = list(items)
+    return items[0] if len(items) == 1 else ", ".join(items[:-1]) + " and " + items[-1]
+
+
+def many(k, word: str) -> str:
+    """'1 triangle', '4 triangles'."""
+    return f"{k} {word if k == 1 else PLURAL.get(word, word + 's')}"
+
+
+def sides_of(name: str) -> int:
+    """Sides of a prism's end or of a pyramid's base, from its counted faces."""
+    f = solid_counts(name)[0]
+    return f - 1 if "pyramid" in name else f - 2
+
+
+def end_shape(name: str) -> str:
+    """The shape of a prism's ends or of a pyramid's base, named from its corner points."""
+    tally = face_tally(name)
+    other = "triangle" if "pyramid" in name else "rectangle"
+    kinds = [k for k in tally if k != other]
+    return kinds[0] if kinds else other
+
+
+def faces_said(name: str) -> str:
+    """'2 hexagons and 6 rectangles': the base or the ends first."""
+    tally = face_tally(name)
+    return listed(many(k, kind) for kind, k in sorted(tally.items(), key=lambda t: t[1]))
+
+
+UPRIGHT = ("cube", "cuboid")     # prisms standing on an end: a top and a bottom
+
+
+def fev_why(name: str, which: str) -> str:
+    """How the faces, edges or vertices of a prism or a pyramid are counted."""
+    f, e, v = solid_counts(name)
+    n, shape = sides_of(name), end_shape(name)
+    if "pyramid" in name:
+        return {
+            "f": f"A pyramid has one base and a triangle on each side of it. This base is "
+                 f"a {shape} with {n} sides: 1 + {n} = {f} faces.",
+            "e": f"There are {n} edges round the {shape} base and {n} going up to the "
+                 f"point: {n} + {n} = {e} edges.",
+            "v": f"There are {n} corners round the base and 1 at the point on top: "
+                 f"{n} + 1 = {v} vertices.",
+        }[which]
+    up = name in UPRIGHT
+    ends = "the top and the bottom" if up else "the two ends"
+    return {
+        "f": f"It has 2 {PLURAL[shape]} ({ends}) and {n} faces round the sides, one for "
+             f"each side of a {shape}: 2 + {n} = {f} faces.",
+        "e": (f"There are {n} edges round the top, {n} round the bottom and {n} going up: "
+              if up else f"There are {n} edges round each end and {n} joining the two "
+              "ends: ") + f"{n} + {n} + {n} = {e} edges.",
+        "v": (f"There are {n} corners round the top and {n} round the bottom: " if up
+              else f"There are {n} corners at each end: ") + f"{n} + {n} = {v} vertices.",
+    }[which]
+
+
+CURVED_WHY = {
+    "cylinder": "it has a flat circle at each end and one curved surface between them",
+    "cone": "it has one flat circle and a curved surface that comes up to a point",
+    "sphere": "it is round like a ball, with one curved surface and no edges or corners",
+}
+FLAT = {"Square", "Rectangle", "Triangle", "Circle", "Pentagon", "Hexagon", "Oval",
+        "Semicircle"}
+
+
+def solid_why(name: str, wrong=()) -> str:
+    """Why a solid has its name, and why a flat shape among the options is not it."""
+    if name in CURVED_WHY:
+        why = CURVED_WHY[name]
+    elif name == "cube":
+        why = "all 6 of its faces are squares of the same size"
+    elif name == "cuboid":
+        why = "its 6 faces are rectangles, in 3 matching pairs"
+    elif "prism" in name:
+        n = sides_of(name)
+        why = (f"its two ends are {PLURAL[end_shape(name)]}, joined by "
+               f"{face_tally(name)['rectangle']} rectangles; a pyramid would come to a point")
+        assert face_tally(name)["rectangle"] == n
+    else:
+        n = sides_of(name)
+        why = (f"its base is a {end_shape(name)} and its {n} other faces are triangles that "
+               "meet at a point")
+    flat = [w for w in wrong if w in FLAT]
+    tail = f" {listed(a_(w.lower()) for w in flat).capitalize()} is flat, not a solid." \
+        if flat else ""
+    return f"{RIGHT}: {why}.{tail}"
+
+
+def in_line(cells, a, b):
+    """The square between a and b when the three make a straight line in the net."""
+    if (a[0] == b[0] and abs(a[1] - b[1]) == 2) or (a[1] == b[1] and abs(a[0] - b[0]) == 2):
+        mid = ((a[0] + b[0]) // 2, (a[1] + b[1]) // 2)
+        if mid in cells:
+            return mid
+    return None
+
+
+def opposite_why(cells, a, label) -> str:
+    """Why the face opposite square a is where it is, in the words of label(cell)."""
+    b = opposite_cell(cells, a)
+    mid = in_line(cells, a, b)
+    if mid is not None:
+        # Two quarter turns the same way: the two squares end up facing each other.
+        return (f"{cap(label(a))} and {label(b)} are in a straight line with one square, "
+                f"{label(mid)}, between them, so they fold to opposite sides of the cube.")
+    near = [label(c) for c in cells if c not in (a, b)]
+    near = listed(near) if not all(n.startswith("face ") for n in near) else \
+        "faces " + listed(n.removeprefix("face ") for n in near)
+    return (f"Folded up, {label(a)} shares an edge with {near}, so the one face "
+            f"left, {label(b)}, is opposite it.")
+
+
+def runs(cells) -> int:
+    """The longest straight row or column of squares."""
+    s, best = set(cells), 0
+    for x, y in s:
+        for dx, dy in ((1, 0), (0, 1)):
+            k = 1
+            while (x + k * dx, y + k * dy) in s:
+                k += 1
+            best = max(best, k)
+    return best
+
+
+def not_net_why(cells) -> str:
+    """Why six squares do not fold to a cube."""
+    assert fold(cells) is None
+    if not no_square_block(cells):
+        return "has 4 squares in a 2 by 2 block"
+    if runs(cells) >= 5:
+        return "has 5 squares in a row"
+    return "folds with two squares on the same face"
+
+
+def faults_said(faults: dict[str, list[str]]) -> str:
+    """'Shape A has 4 squares in a 2 by 2 block. Shapes C and D each fold with ...'."""
+    out = []
+    for fault, letters in faults.items():
+        if len(letters) == 1:
+            out.append(f"Shape {letters[0]} {fault}.")
+        else:
+            fault = fault.replace("has ", "have ", 1).replace("folds ", "fold ", 1)
+            out.append(f"Shapes {listed(letters)} each {fault}.")
+    return " ".join(out)
+
+
+def shape_lines(name: str) -> str:
+    """Where a shape's lines of symmetry are, or why it has none."""
+    k = sym_count(name)
+    if name.startswith("regular ") or name == "equilateral triangle":
+        n = len(shape_points(name))
+        assert k == n
+        where = ("each from a corner to the middle of the opposite side" if n % 2 else
+                 f"{n // 2} joining opposite corners and {n // 2} joining the middles of "
+                 "opposite sides")
+        return (f"A regular shape has as many lines of symmetry as sides. It has {n} "
+                f"sides, so {k} lines, {where}.")
+    text = {
+        "square": "one down the middle, one across the middle and one along each "
+                  "diagonal: {k} lines",
+        "rectangle": "one down the middle and one across the middle: {k} lines. Folding "
+                     "along a diagonal, the corners do not meet",
+        "isosceles triangle": "{k} line, from the top corner down to the middle of the "
+                              "base, so that the two equal sides fold onto each other",
+        "letter T": "{k} line, down the middle of its upright",
+        "letter H": "one down the middle and one across the middle of the bar: {k} lines",
+        "parallelogram": "{k} lines of symmetry: folding it along any line, the slanting "
+                         "sides never land on each other",
+        "rhombus": "one along each diagonal: {k} lines. Folding it down the middle of a "
+                   "side does not work, because the corners do not meet",
+        "letter Z": "{k} lines of symmetry: it looks the same turned upside down, but no "
+                    "fold makes one half land on the other",
+        "star": "one through each of its points and the middle of the dip opposite: "
+                "{k} lines",
+        "kite": "{k} line, through the corners where the equal sides meet",
+    }[name].format(k=k)
+    return f"It has {text}."
+
+
+LINE_WHERE = {
+    "arrow": "it runs along the middle of the arrow, from its tail to its tip",
+    "kite": "it goes through the two corners where the pairs of equal sides meet",
+    "house": "it goes straight down from the top of the roof to the middle of the floor",
+    "right-angled isosceles triangle": "it goes from the right angle to the middle of the "
+                                       "longest side",
+}
+
+
+def grid_lines(cells) -> list[str]:
+    """The lines of symmetry of a pattern of squares, named as pupils see them."""
+    xs, ys = [c[0] for c in cells], [c[1] for c in cells]
+    x0, x1, y0, y1 = min(xs), max(xs), min(ys), max(ys)
+    s = set(cells)
+    maps = [("the line down the middle", lambda x, y: (x0 + x1 - x, y)),
+            ("the line across the middle", lambda x, y: (x, y0 + y1 - y))]
+    if x1 - x0 == y1 - y0:
+        maps += [("the slanting line from top left to bottom right",
+                  lambda x, y: (x0 + (y - y0), y0 + (x - x0))),
+                 ("the slanting line from top right to bottom left",
+                  lambda x, y: (x1 - (y - y0), y1 - (x - x0)))]
+    found = [name for name, m in maps if {m(x, y) for x, y in s} == s]
+    assert len(found) == cells_axes(cells)
+    return found
+
+
+def box_volume(l, b, h, unit="cm") -> str:
+    return (f"Volume = length × width × height = {steps(f'{l} * {b} * {h}')} "
+            f"{unit}{CUBE}.")
+
+
 # -- solids ---------------------------------------------------------------------
 
 SOLID_WRONG = {
@@ -736,60 +946,10 @@ def cap(s):
     return s[0].upper() + s[1:]
 
 
-# What makes each solid the one it is, for the worked answers.
-SOLID_WHY = {
-    "cube": "A cube has six faces, all squares of the same size.",
-    "cuboid": "A cuboid is a box shape: six rectangular faces, in three matching pairs.",
-    "triangular prism": "A prism has the same shape all the way along; a triangular prism "
-                        "has two triangle ends joined by three rectangles.",
-    "square-based pyramid": "A pyramid has a base, and triangles that meet at a point; "
-                            "this one's base is a square.",
-    "triangular pyramid": "A triangular pyramid has four faces, all triangles: a triangle "
-                          "base and three triangles meeting at a point.",
-    "cylinder": "A cylinder has two flat circle ends joined by one curved surface, like a "
-                "tin of beans.",
-    "cone": "A cone has one flat circle face and a curved surface that comes to a point.",
-    "sphere": "A sphere is round like a ball: one curved surface and no flat faces or edges.",
-    "pentagonal prism": "A prism takes its name from its ends: two pentagons joined by "
-                        "five rectangles make a pentagonal prism.",
-    "hexagonal prism": "Two hexagon ends joined by six rectangles make a hexagonal prism.",
-    "hexagonal pyramid": "A hexagon base with six triangles meeting at a point makes a "
-                         "hexagonal pyramid.",
-    "pentagonal pyramid": "A pentagon base with five triangles meeting at a point makes a "
-                          "pentagonal pyramid.",
-}
-
-# The number of sides of the end (a prism) or the base (a pyramid).
-BASE_SIDES = {"triangular prism": 3, "pentagonal prism": 5, "hexagonal prism": 6,
-              "octagonal prism": 8, "triangular pyramid": 3, "square-based pyramid": 4,
-              "pentagonal pyramid": 5, "hexagonal pyramid": 6}
-
-
-def fev_why(name: str, which: str) -> str:
-    """How to count a solid's faces (f), edges (e) or vertices (v) without missing any."""
-    f, e, v = RULE[name]
-    if name in ("cube", "cuboid"):
-        return {"f": "Top, bottom, front, back and two sides make 6 faces.",
-                "e": "4 edges round the top, 4 round the bottom and 4 going up make 12.",
-                "v": "4 corners on the top and 4 on the bottom make 8."}[which]
-    n = BASE_SIDES[name]
-    if "prism" in name:
-        assert (f, e, v) == (n + 2, 3 * n, 2 * n)
-        return {"f": f"2 end faces and {n} rectangles: 2 + {n} = {f} faces.",
-                "e": f"{n} edges round each end and {n} joining the ends: {n} + {n} + {n} "
-                     f"= {e} edges.",
-                "v": f"{n} corners on each end: {n} + {n} = {v} vertices."}[which]
-    assert (f, e, v) == (n + 1, 2 * n, n + 1)
-    return {"f": f"1 base and {n} triangles: 1 + {n} = {f} faces.",
-            "e": f"{n} edges round the base and {n} going up to the point: {n} + {n} = "
-                 f"{e} edges.",
-            "v": f"{n} corners round the base and 1 at the top: {n} + 1 = {v} vertices."}[which]
-
-
 def t_solid_name(P: Builder, name: str, stem: str):
     r = P.qrng()
-    page = choose(P, stem, cap(name), SOLID_WRONG[name], r,
-                  lambda o: named(o, SOLID_WHY[name], P.number))
+    page = P.choice(stem, cap(name), SOLID_WRONG[name], r,
+                    why=solid_why(name, SOLID_WRONG[name]))
     P.draw(page, picture(name), "A drawing of a solid shape")
 
 
@@ -820,12 +980,22 @@ def t_fev_choice(P: Builder, name: str, which: str):
     word = {"f": "faces", "e": "edges", "v": "vertices"}[which]
     # Giving another of the three counts, or counting only the front of the solid.
     wrong = distinct(key, [f, e, v, key - 2, key + 2], [key + 1, key - 1, key + 3])
-    choose(P, f"How many {word} does {a_(name)} have?", str(key),
-           [str(w) for w in wrong], r, lambda o: f"{o}. {fev_why(name, which)}")
+    # The slip of giving another of the three counts, named where it is an option.
+    said: dict[int, list[str]] = {}
+    for n, other in ((f, "faces"), (e, "edges"), (v, "vertices")):
+        if n != key and n in wrong:
+            said.setdefault(n, []).append(other)
+    slips = [f"{n} is the number of its {' and of its '.join(others)}"
+             for n, others in said.items()]
+    why = f"{RIGHT}. {fev_why(name, which)}"
+    if slips:
+        why += f" {cap(listed(slips))}."
+    P.choice(f"How many {word} does {a_(name)} have?", str(key),
+             [str(w) for w in wrong], r, why=why)
 
 
 def t_which(P: Builder, stem, right, wrong, why, fig=None, alt=""):
-    page = choose(P, stem, right, wrong, P.qrng(), lambda o: named(o, why, P.number))
+    page = P.choice(stem, right, wrong, P.qrng(), why=why)
     if fig:
         P.draw(page, fig, alt)
 
@@ -855,27 +1025,18 @@ def t_net_opposite(P: Builder, shape, turn, flip, letters: str, asks: str, extra
         assert math.dist(opp, where[ask]) > 1
         assert opposite_cell(cells, opp) == where[ask]
         keys.append(names[opp])
-    whys = []
-    for ask, key in zip(asks, keys):
-        a, b = where[ask], where[key]
-        mid = ((a[0] + b[0]) // 2, (a[1] + b[1]) // 2)
-        if (a[0] == b[0] or a[1] == b[1]) and math.dist(a, b) == 2 and mid in names:
-            whys.append(f"Faces {ask} and {key} are in a line with face {names[mid]} between "
-                        "them, so they fold round to opposite sides of the cube.")
-        else:
-            whys.append(f"Fold the net in your mind: face {key} ends up on the far side from "
-                        f"face {ask}. Faces that touch in the net are never opposite.")
     # Each part asks about a different pair of opposite faces.
     assert not set(keys) & set(asks) and len(set(keys)) == len(keys), (asks, keys)
     intro = f"The net is folded to make a cube{extra}."
+    whys = [opposite_why(cells, where[a], lambda c: f"face {names[c]}") for a in asks]
     if len(asks) == 1:
         page = P.single(f"{intro} Which face will be opposite face {asks}? {LETTER}",
                         keys[0])
         page.blanks[0] = t_(keys[0], whys[0])
     else:
         page = P.parts(f"{intro} Write the letter only for each answer.",
-                       [(f"Which face will be opposite face {a}? ______", t_(k, w))
-                        for a, k, w in zip(asks, keys, whys)])
+                       [(f"Which face will be opposite face {a}? ______", t_(k, why))
+                        for a, k, why in zip(asks, keys, whys)])
     P.draw(page, net_figure([cells], [names]), f"A net of a cube with faces "
            f"{', '.join(letters)}")
 
@@ -897,11 +1058,15 @@ def t_net_which(P: Builder, good, bad, stem):
     nets.insert(pos - 1, good)
     ok = [fold(n) is not None for n in nets]
     assert ok == [i == pos - 1 for i in range(4)], ok
+    # Why each of the others fails, the shapes with the same fault named together.
+    faults: dict[str, list[str]] = {}
+    for letter, net in zip("ABCD", nets):
+        if net is not good:
+            faults.setdefault(not_net_why(net), []).append(letter)
+    why = (f"{RIGHT}: it folds up into a closed cube with no squares on top of each other. "
+           + faults_said(faults))
     # Three of the four are not nets at all, so they are called shapes.
-    page = P.fixed_choice(stem, [f"Shape {c}" for c in "ABCD"], pos)
-    explain_choice(page, lambda o: f"{o}. It folds up with one square on each face of the "
-                                   "cube. Each of the others would put two squares on the "
-                                   "same face and leave a face open.")
+    page = P.fixed_choice(stem, [f"Shape {c}" for c in "ABCD"], pos, why)
     P.draw(page, net_figure(nets, titles=[f"Shape {c}" for c in "ABCD"], cell=26),
            "Four arrangements of six squares, labelled A to D")
 
@@ -927,12 +1092,12 @@ def t_dice(P: Builder, shape, turn, flip, blank_index: int, extra=""):
     assert key == 7 - labels[opposite_cell(cells, blank)]
     assert sorted(labels.values()) == [1, 2, 3, 4, 5, 6]
     shown = {c: ("?" if c == blank else str(v)) for c, v in labels.items()}
+    opp = labels[opposite_cell(cells, blank)]
+    why = (opposite_why(cells, blank, lambda c: f"the {shown[c]}")
+           + f" Opposite faces add up to 7: 7 - {opp} = {key}.")
     page = P.single("On a dice, the numbers on opposite faces always add up to 7. This "
                     f"net folds to make a dice{extra}. Which number belongs on the face "
-                    "with the question mark?", key,
-                    why=f"When the net is folded, the face with the question mark is "
-                        f"opposite the {labels[opposite_cell(cells, blank)]}. Opposite faces "
-                        f"add up to 7: 7 - {labels[opposite_cell(cells, blank)]} = {key}.")
+                    "with the question mark?", key, why=why)
     P.draw(page, net_figure([cells], [shown]), "A net of a dice with one face marked ?")
 
 
@@ -949,19 +1114,33 @@ def t_cuboid_net(P: Builder, l, b, h, ask="v"):
         assert math.prod(edges) == vol
     area = sum(rw * rh for rw, rh in rects)
     assert area == 2 * (l * b + l * h + b * h)
-    why = (f"The net's rectangles have sides of {l}, {b} and {h} cm, the cuboid's edges. "
-           f"Volume = {l} × {b} × {h} = {vol} cm{CUBE}.")
+    vol_why = (f"The net shows the cuboid is {l} cm long, {b} cm wide and {h} cm high. "
+               + box_volume(l, b, h))
     if ask == "v":
         page = P.single(f"This net folds to make a cuboid {l} cm long. What is the "
-                        "volume of the cuboid?", vol, f"Ans: ______ cm{CUBE}", why=why)
+                        "volume of the cuboid?", vol, f"Ans: ______ cm{CUBE}", why=vol_why)
     else:
+        faces_why = (f"The net has {len(rects)} rectangles, and each folds up to one face: "
+                     "the top and the bottom, the front and the back, and the two ends.")
         page = P.parts(f"This net folds to make a cuboid {l} cm long.",
-                       [("How many faces does the cuboid have? ______", n_(
-                           len(rects), f"The net has {len(rects)} rectangles, and each "
-                                       "becomes one face: top and bottom, front and back, "
-                                       "and two ends.")),
-                        (f"What is the volume of the cuboid? ______ cm{CUBE}", n_(vol, why))])
+                       [("How many faces does the cuboid have? ______",
+                         n_(len(rects), faces_why)),
+                        (f"What is the volume of the cuboid? ______ cm{CUBE}",
+                         n_(vol, vol_why))])
     P.draw(page, svg, f"The net of a cuboid marked {l} cm, {b} cm and {h} cm")
+
+
+NET_WHY = {
+    "cylinder": "the rectangle rolls round to make the curved surface, and the 2 circles "
+                "close its ends. A cone's net has only one circle.",
+    "square-based pyramid": "the square is the base, and the 4 triangles fold up from its "
+                            "sides to meet at a point. {n} faces in all.",
+    "triangular prism": "the 3 rectangles fold round into a tube and the 2 triangles close "
+                        "its ends. A pyramid's net would have no rectangles.",
+    "triangular pyramid": "the 3 outer triangles fold up round the middle one and meet at a "
+                          "point, making a solid of {n} triangles. A triangle on its own is "
+                          "flat.",
+}
 
 
 def t_net_solid(P: Builder, name: str, stem: str):
@@ -970,48 +1149,18 @@ def t_net_solid(P: Builder, name: str, stem: str):
         assert pieces == RULE[name][0]
     else:
         assert pieces == {"cylinder": 3, "cone": 2}[name]
-    page = choose(P, stem, cap(name), SOLID_WRONG[name], P.qrng(),
-                  lambda o: named(o, SOLID_WHY[name], P.number))
+    page = P.choice(stem, cap(name), SOLID_WRONG[name], P.qrng(),
+                    why=f"{RIGHT}: {NET_WHY[name].format(n=pieces)}")
     P.draw(page, svg, "The net of a solid shape")
 
 
 # -- symmetry -----------------------------------------------------------------------
 
-# Where a shape's lines of symmetry are, for the worked answers.
-SYM_WHERE = {
-    "square": "two through the middles of opposite sides and two along the diagonals",
-    "rectangle": "one across the middle each way; the diagonals do not fold one half onto "
-                 "the other",
-    "isosceles triangle": "down the middle, from the top between the two equal sides",
-    "letter T": "straight down the middle of the T",
-    "regular hexagon": "three through opposite corners and three through the middles of "
-                       "opposite sides",
-    "equilateral triangle": "one from each corner to the middle of the opposite side",
-    "parallelogram": "folding it any way, the two halves do not match",
-    "rhombus": "along its two diagonals; lines through the middles of its sides do not work",
-    "regular pentagon": "one from each corner to the middle of the opposite side",
-    "letter H": "one down the middle and one across the middle",
-    "regular octagon": "four through opposite corners and four through the middles of "
-                       "opposite sides",
-    "letter Z": "the Z matches itself when it is turned round, but no fold works",
-    "star": "one from each point through the middle of the star",
-    "kite": "one, along the diagonal between the pairs of equal sides",
-}
-
-
-def sym_why(name: str) -> str:
-    key = sym_count(name)
-    where = SYM_WHERE[name]
-    if key == 0:
-        return f"0 lines of symmetry: {where}."
-    return f"{key} line{'s' if key > 1 else ''} of symmetry: {where}."
-
-
 def t_sym_count(P: Builder, name: str, stem=None):
     pts = shape_points(name)
     key = sym_count(name)
     page = P.single(stem or f"This shape is {a_(name)}. How many lines of symmetry does "
-                    "it have?", key, why=sym_why(name))
+                    "it have?", key, why=shape_lines(name))
     P.draw(page, shape_figure(pts), f"{cap(a_(name))}")
 
 
@@ -1019,9 +1168,10 @@ def t_sym_choice(P: Builder, stem: str, right: str, wrong: list[str], count: int
     """Which shape has exactly `count` lines of symmetry."""
     assert sym_count(right) == count
     assert all(sym_count(w) != count for w in wrong)
-    others = ", ".join(f"{a_(w)} has {sym_count(w)}" for w in wrong)
-    choose(P, stem, cap(right), [cap(w) for w in wrong], P.qrng(),
-           lambda o: f"{o} has exactly {count}. Of the others, {others}.")
+    others = listed(f"{a_(w)} has {sym_count(w)}" for w in wrong)
+    why = (f"{RIGHT}. {shape_lines(right).replace('It has', cap(a_(right)) + ' has', 1)} "
+           f"Of the others, {others}.")
+    P.choice(stem, cap(right), [cap(w) for w in wrong], P.qrng(), why=why)
 
 
 def t_sym_line(P: Builder, name: str, stem: str, turn_deg: float, wrong_angles):
@@ -1041,10 +1191,9 @@ def t_sym_line(P: Builder, name: str, stem: str, turn_deg: float, wrong_angles):
     ok = [is_axis(pts, c, d) for _, _, d, _ in lines]
     assert ok == [i == pos - 1 for i in range(4)], ok
     assert len({round(a % 180, 3) for a in angles}) == 4
-    page = P.fixed_choice(stem, [f"Line {c}" for c in "ABCD"], pos)
-    explain_choice(page, lambda o: f"{o}. Folded along it, one half of the {name} lies "
-                                   "exactly on the other. Along the other lines the two "
-                                   "halves are different shapes.")
+    why = (f"{RIGHT}: {LINE_WHERE[name]}. Fold the shape along it and the two halves match "
+           "exactly; along each of the other lines they do not.")
+    page = P.fixed_choice(stem, [f"Line {c}" for c in "ABCD"], pos, why)
     P.draw(page, shape_figure(pts, lines, 380, 320), f"{cap(a_(name))} with four dashed "
            "lines labelled A to D")
 
@@ -1082,27 +1231,38 @@ def t_complete(P: Builder, rows: list[str], mirrors, ask=("more", "total"), who=
         assert len(full) == len(half) * 2 ** len(mirrors)
     lines = "the dashed lines are lines of symmetry" if len(mirrors) > 1 else \
         "the dashed line is a line of symmetry"
-    mirror = "mirror lines" if len(mirrors) > 1 else "mirror line"
-    stay = (" Squares on the mirror line stay where they are." if mirrors == [("d", 0)]
-            else "")
-    more, total, k = len(full) - len(half), len(full), cells_axes(full)
+    more, total = len(full) - len(half), len(full)
+    if mirrors == [("d", 0)]:
+        on = sum(1 for x, y in half if x == y)
+        more_why = (f"Each shaded square needs a matching square on the other side of the "
+                    f"slanting line: {more} more squares." if not on else
+                    f"Each of the {len(half) - on} shaded squares off the slanting line needs "
+                    f"a matching square on the other side of it; the {on} on the line match "
+                    f"themselves. So {more} more squares.")
+        total_why = f"{len(half)} shaded now + {more} more = {total} squares."
+    elif len(mirrors) == 1:
+        more_why = (f"Every shaded square needs a matching square the same distance away on "
+                    f"the other side of the line: {more} more squares.")
+        total_why = (f"Each of the {len(half)} shaded squares gets a mirror image on the "
+                     f"other side of the line: {len(half)} + {more} = {total} squares.")
+    else:
+        more_why = (f"Reflecting the {len(half)} squares in one line makes "
+                    f"{steps(f'{len(half)} * 2')}; reflecting those in the other line "
+                    f"makes {steps(f'{2 * len(half)} * 2')}. {total} - {len(half)} = "
+                    f"{more} more.")
+        total_why = (f"The shaded quarter is reflected in both lines, making 4 matching "
+                     f"quarters: {len(half)} × 4 = {total} squares.")
     parts = []
     if "more" in ask:
-        parts.append(("How many more squares must be shaded? ______", n_(
-            more, f"Reflect each shaded square in the {mirror}: the finished shape has "
-                  f"{total} squares.{stay} {len(half)} are shaded, so {total} - {len(half)} = "
-                  f"{more} more.")))
+        parts.append(("How many more squares must be shaded? ______", n_(more, more_why)))
     if "total" in ask:
         parts.append(("How many squares will the finished shape have altogether? ______",
-                      n_(total, f"The {len(half)} shaded squares and their reflections in "
-                                f"the {mirror} make {total} squares.{stay}")))
+                      n_(total, total_why)))
     if "axes" in ask:
-        extra = k - len(mirrors)
+        found = grid_lines(full)
         parts.append(("How many lines of symmetry will the finished shape have? ______",
-                      n_(k, f"The {len(mirrors)} dashed lines are lines of symmetry"
-                            + (f", and {extra} slanting line{'s' if extra > 1 else ''} "
-                               "also fold the finished shape onto itself" if extra else "")
-                            + f": {k} in all.")))
+                      n_(len(found), f"The finished shape matches itself when folded along "
+                         f"{listed(found)}: {many(len(found), 'line')}.")))
     stem = (f"{who or P.name() + chr(0x2019) + 's shape'} is to be finished so that {lines}. So far "
             f"{len(half)} squares are shaded.")
     if len(parts) == 1:
@@ -1122,10 +1282,13 @@ def t_iso_count(P: Builder, l, b, h, stem, hidden_note=True):
     svg = iso_figure(cubes)
     note = (" It is a full cuboid, so there are cubes hidden at the back and in the "
             "middle." if hidden_note and hidden_cubes(cubes) else "")
-    layers = f"{h} layers" if h > 1 else "1 layer"
+    if h == 1:
+        why = f"It is one layer of {b} rows with {l} cubes in each: {steps(f'{l} * {b}')}."
+    else:
+        why = (f"Each layer is {l} cubes by {b} cubes, {steps(f'{l} * {b}')}, and there are "
+               f"{h} layers: {steps(f'{l * b} * {h}')} cubes.")
     page = P.single(stem + note + " How many cubes are there altogether?", l * b * h,
-                    why=f"Each layer has {b} rows of {l} cubes, {l * b} cubes, and there "
-                        f"{'are' if h > 1 else 'is'} {layers}: {l} × {b} × {h} = {l * b * h}.")
+                    why=why)
     P.draw(page, svg, f"A cuboid made of cubes, {l} long, {b} wide and {h} high")
 
 
@@ -1134,30 +1297,33 @@ def t_iso_parts(P: Builder, l, b, h, stem, ask=("layer", "layers", "total")):
     assert len(cubes) == l * b * h
     svg = iso_figure(cubes)
     parts = []
+    lb = l * b
     if "layer" in ask:
         top = [c for c in cubes if c[2] == h - 1]
-        assert len(top) == l * b
-        parts.append(("How many cubes are in the top layer? ______", n_(
-            len(top), f"The top layer is {b} rows of {l} cubes: {l} × {b} = {l * b}.")))
+        assert len(top) == lb
+        parts.append(("How many cubes are in the top layer? ______",
+                      n_(len(top), f"The top layer is {l} cubes long and {b} cubes wide: "
+                         f"{steps(f'{l} * {b}')}.")))
     if "layers" in ask:
         parts.append(("How many layers are there? ______",
-                      n_(len({c[2] for c in cubes}), f"The cuboid is {h} cubes high, so it "
-                                                     f"has {h} layers.")))
+                      n_(len({c[2] for c in cubes}), f"The cuboid is {h} cubes high, and "
+                         f"each cube high is one layer: {h} layers.")))
     if "total" in ask:
-        parts.append(("How many cubes are there altogether? ______", n_(
-            len(cubes), f"{l * b} cubes in each layer and {h} layers: {l * b} × {h} = "
-                        f"{len(cubes)}.")))
+        parts.append(("How many cubes are there altogether? ______",
+                      n_(len(cubes), f"{lb} cubes in a layer and {h} layers: "
+                         f"{steps(f'{lb} * {h}')}.")))
     if "volume" in ask:
-        parts.append((f"The volume of the cuboid is ______ cm{CUBE}", n_(
-            len(cubes), f"Each 1 cm cube is 1 cm{CUBE}, and there are {l} × {b} × {h} = "
-                        f"{len(cubes)} cubes, so {len(cubes)} cm{CUBE}.")))
+        parts.append((f"The volume of the cuboid is ______ cm{CUBE}",
+                      n_(len(cubes), f"Each 1 cm cube has a volume of 1 cm{CUBE}, and there "
+                         f"are {steps(f'{l} * {b} * {h}')} cubes, so the volume is "
+                         f"{len(cubes)} cm{CUBE}.")))
     if "hidden" in ask:
         hid = hidden_cubes(cubes)
         assert hid == (l - 1) * (b - 1) * (h - 1)
         parts.append(("How many of the cubes cannot be seen at all in the picture? ______",
-                      n_(hid, f"Take away the cubes on the three faces you can see: the "
-                              f"hidden ones make a block ({l} - 1) × ({b} - 1) × ({h} - 1) = "
-                              f"{l - 1} × {b - 1} × {h - 1} = {hid}.")))
+                      n_(hid, f"The cubes you can see are in the top layer and the two "
+                         f"front faces. Take those away and a block {l - 1} by {b - 1} by "
+                         f"{h - 1} is left: {steps(f'{l - 1} * {b - 1} * {h - 1}')}.")))
     page = P.parts(stem, parts)
     P.draw(page, svg, f"A cuboid made of cubes, {l} long, {b} wide and {h} high")
 
@@ -1169,10 +1335,10 @@ def t_iso_two(P: Builder, lower, upper, stem):
     cubes = block(l1, b1, h1) + block(l2, b2, h2, (0, 0, h1))
     key = l1 * b1 * h1 + l2 * b2 * h2
     assert len(set(cubes)) == len(cubes) == key
-    lo, up = l1 * b1 * h1, l2 * b2 * h2
-    page = P.single(stem + " How many cubes is it made of?", key,
-                    why=f"Bottom part: {l1} × {b1} × {h1} = {lo}. Top part: {l2} × {b2} × "
-                        f"{h2} = {up}. Together {lo} + {up} = {key} cubes.")
+    why = (f"The bottom cuboid has {steps(f'{l1} * {b1} * {h1}')} cubes and the top one "
+           f"{steps(f'{l2} * {b2} * {h2}')}. Together: {l1 * b1 * h1} + {l2 * b2 * h2} = "
+           f"{key}.")
+    page = P.single(stem + " How many cubes is it made of?", key, why=why)
     P.draw(page, iso_figure(cubes), "A solid made of a cuboid of cubes with a smaller "
            "cuboid of cubes on top")
 
@@ -1196,9 +1362,7 @@ def t_cuboid_volume(P: Builder, l, b, h, unit="cm", stem=None, answer=None):
     svg = solid_figure(cuboid(l, b, h), 420, 280, cuboid_labels(l, b, h, {}, unit))
     page = P.single(stem or f"This cuboid is {num(l)} {unit} long, {num(b)} {unit} wide "
                     f"and {num(h)} {unit} high. What is its volume?", vol,
-                    answer or f"Ans: ______ {unit}{CUBE}",
-                    why=f"Volume = length × width × height = {num(l)} × {num(b)} × {num(h)} "
-                        f"= {num(vol)} {unit}{CUBE}.")
+                    answer or f"Ans: ______ {unit}{CUBE}", why=box_volume(l, b, h, unit))
     P.draw(page, svg, f"A cuboid {num(l)} {unit} by {num(b)} {unit} by {num(h)} {unit}")
 
 
@@ -1209,14 +1373,12 @@ def t_cuboid_missing(P: Builder, l, b, h, miss, unit="cm"):
     assert key == dims[miss]
     svg = solid_figure(cuboid(l, b, h), 420, 280, cuboid_labels(l, b, h, {miss: "?"}, unit))
     word = {"l": "length", "b": "breadth", "h": "height"}[miss]
-    known = [v for k, v in dims.items() if k != miss]
+    x, y = (v for k, v in dims.items() if k != miss)
+    why = (f"Volume = length × breadth × height, so the {word} is the volume divided by the "
+           f"other two edges: {steps(f'{vol} / ({x} * {y})')} {unit}.")
     page = P.single(f"The volume of this cuboid is {fmt(vol)} {unit}{CUBE}. What is its "
                     f"{word}, the edge marked with a question mark?", key,
-                    f"Ans: ______ {unit}",
-                    why=f"Volume = length × width × height, so divide the volume by the two "
-                        f"edges you know: {fmt(vol)} ÷ ({known[0]} × {known[1]}) = "
-                        f"{fmt(vol)} ÷ {math.prod(known)} = "
-                        f"{key} {unit}.")
+                    f"Ans: ______ {unit}", why=why)
     P.draw(page, svg, f"A cuboid with two edges marked and the {word} marked ?")
 
 
@@ -1226,10 +1388,14 @@ def t_volume_choice(P: Builder, l, b, h, unit="cm"):
     # Adding the edges, forgetting the height, and adding the areas of three faces.
     wrong = [l + b + h, l * b, l * b + b * h + l * h, 2 * (l * b + b * h + l * h)]
     wrong = distinct(vol, wrong, [vol * 2, vol + 10])
-    choose(P, f"A box is a cuboid {l} {unit} long, {b} {unit} wide and {h} {unit} high. "
-           "What is its volume?", right, [f"{fmt(w)} {unit}{CUBE}" for w in wrong],
-           P.qrng(), lambda o: named(o, f"Volume = {l} × {b} × {h} = {fmt(vol)} {unit}{CUBE}. "
-                                        f"Adding the edges gives only {l + b + h}.", P.number))
+    why = f"{RIGHT}. {box_volume(l, b, h, unit)}"
+    if l + b + h in wrong:
+        why += f" Adding the edges, {l} + {b} + {h} = {l + b + h}, does not give a volume."
+    elif l * b in wrong:
+        why += f" {steps(f'{l} * {b}')} forgets the height."
+    P.choice(f"A box is a cuboid {l} {unit} long, {b} {unit} wide and {h} {unit} high. "
+             "What is its volume?", right, [f"{fmt(w)} {unit}{CUBE}" for w in wrong],
+             P.qrng(), why=why)
 
 
 def t_tank(P: Builder, l, b, h, depth, ask=("cm3", "l"), stem=None):
@@ -1241,25 +1407,27 @@ def t_tank(P: Builder, l, b, h, depth, ask=("cm3", "l"), stem=None):
     labels = cuboid_labels(l, b, h, {}) + [((l, b, depth / 2), f"{depth} cm", "start", 10, 0)]
     svg = solid_figure(tank, 440, 300, labels, water=cuboid(l, b, depth), open_top=True)
     parts = []
+    water_why = (f"The water is a cuboid {l} cm by {b} cm by {depth} cm: "
+                 f"{steps(f'{l} * {b} * {depth}')} cm{CUBE}.")
     if "cm3" in ask:
-        parts.append((f"The volume of the water is ______ cm{CUBE}", n_(
-            water, f"The water is a cuboid {l} cm by {b} cm by {depth} cm deep: {l} × {b} × "
-                   f"{depth} = {fmt(water)} cm{CUBE}.")))
+        parts.append((f"The volume of the water is ______ cm{CUBE}", n_(water, water_why)))
     if "ml" in ask:
-        parts.append(("The water is ______ ml", n_(
-            ml, f"1 cm{CUBE} holds 1 ml, so {fmt(water)} cm{CUBE} is {fmt(ml)} ml.")))
+        parts.append(("The water is ______ ml", n_(ml, f"1 cm{CUBE} holds 1 ml, so "
+                                                   f"{fmt(water)} cm{CUBE} is {fmt(ml)} ml.")))
     if "l" in ask:
-        parts.append(("The water is ______ litres", n_(
-            litres, f"The water is {l} × {b} × {depth} = {fmt(water)} cm{CUBE}, and 1,000 "
-                    f"cm{CUBE} make a litre: {fmt(water)} ÷ 1,000 = {num(litres)} litres.")))
+        to_l = f"{steps(f'{ml} / 1000')} litres, as 1 litre = 1,000 ml."
+        parts.append(("The water is ______ litres",
+                      n_(litres, (f"The {fmt(water)} cm{CUBE} of water is {fmt(ml)} ml, and "
+                                  if "cm3" in ask else f"{water_why[:-1]}, which is "
+                                  f"{fmt(ml)} ml, and ") + to_l)))
     if "more" in ask:
         more = l * b * h - water
         assert more == l * b * (h - depth)
         parts.append(("To fill the tank to the top, ______ litres more are needed",
-                      n_(Fraction(more, 1000), f"The empty part is {h} - {depth} = "
-                                               f"{h - depth} cm deep: {l} × {b} × {h - depth} "
-                                               f"= {fmt(more)} cm{CUBE}, which is "
-                                               f"{num(Fraction(more, 1000))} litres.")))
+                      n_(Fraction(more, 1000),
+                         f"The empty part is {h} - {depth} = {h - depth} cm deep: "
+                         f"{steps(f'{l} * {b} * {h - depth}')} cm{CUBE}. That is "
+                         f"{steps(f'{more} / 1000')} litres.")))
     stem = stem or (f"A fish tank is {l} cm long, {b} cm wide and {h} cm high. It holds "
                     f"water {depth} cm deep. Remember: 1 cm{CUBE} holds 1 ml, and "
                     "1 litre = 1,000 ml.")
@@ -1268,7 +1436,6 @@ def t_tank(P: Builder, l, b, h, depth, ask=("cm3", "l"), stem=None):
 
 
 def t_word(P: Builder, text, key, answer="Ans: ______", why=""):
-    assert why, text
     P.single(text, key, answer, why=why)
 
 
@@ -1276,17 +1443,25 @@ def t_word_parts(P: Builder, text, parts):
     P.parts(text, parts)
 
 
-def t_curved(P: Builder, name: str, stem: str, key: int, answer="Ans: ______", why=""):
-    page = P.single(stem, key, answer, why=why or SOLID_WHY[name])
+def t_curved(P: Builder, name: str, stem: str, key: int, why: str, answer="Ans: ______"):
+    page = P.single(stem, key, answer, why=why)
     P.draw(page, picture(name), f"A drawing of {a_(name)}")
 
 
 def t_from_counts(P: Builder, right: str, wrong: list[str], stem=None):
     f, e, v = solid_counts(right)
     assert all(solid_counts(w) != (f, e, v) for w in wrong)
-    choose(P, stem or f"A solid has {f} faces, {e} edges and {v} vertices. Which solid "
-           "is it?", cap(right), [cap(w) for w in wrong], P.qrng(),
-           lambda o: f"{o}. {fev_why(right, 'f')} {fev_why(right, 'e')} {fev_why(right, 'v')}")
+    # Each other solid, by the first of its counts that does not fit.
+    misfits = []
+    for w in wrong:
+        k, word = next((k, word) for k, want, word in
+                       zip(solid_counts(w), (f, e, v), ("faces", "edges", "vertices"))
+                       if k != want)
+        misfits.append(f"{a_(w)} has {k} {word}")
+    why = (f"{RIGHT}: {f} faces, {e} edges and {v} vertices. The others do not fit: "
+           f"{listed(misfits)}.")
+    P.choice(stem or f"A solid has {f} faces, {e} edges and {v} vertices. Which solid "
+             "is it?", cap(right), [cap(w) for w in wrong], P.qrng(), why=why)
 
 
 def t_net_which_q(P: Builder, index: int, stem: str):
@@ -1325,19 +1500,6 @@ PLURAL = {"triangle": "triangles", "square": "squares", "rectangle": "rectangles
           "pentagon": "pentagons", "hexagon": "hexagons", "octagon": "octagons"}
 
 
-def face_why(name: str, kind: str, count: int) -> str:
-    n = BASE_SIDES[name]
-    if "prism" in name:
-        if kind == "rectangle":
-            return (f"A prism has a rectangle for each side of its end. The end has {n} sides, "
-                    f"so {count} rectangles.")
-        return f"The two ends of a prism are the same shape: {count} {PLURAL[kind]}."
-    if kind == "triangle":
-        return (f"A pyramid has a triangle for each side of its base. The base has {n} sides, "
-                f"so {count} triangles.")
-    return f"A pyramid has just one base, so {count} {kind}."
-
-
 def t_face_tally(P: Builder, name: str, kinds: list[str]):
     """How many faces of a drawn solid are of each kind."""
     tally = face_tally(name)
@@ -1351,10 +1513,19 @@ def t_face_tally(P: Builder, name: str, kinds: list[str]):
     else:
         base = next(k for k in kinds if k != "triangle")
         assert tally[base] == 1 and tally["triangle"] == f - 1
+    n = sides_of(name)
+    if "prism" in name:
+        why = {end: f"A prism has the same shape at both ends: 2 {PLURAL[end]}.",
+               "rectangle": f"There is a rectangle for each of the {n} sides of the {end} "
+                            f"end: {n} rectangles."}
+    else:
+        why = {base: f"A pyramid has one base, and here it is a {base}: 1 {base}.",
+               "triangle": f"A triangle stands on each of the {n} sides of the {base} "
+                           f"base: {n} triangles."}
     page = P.parts(f"This solid is {a_(name)}. Look at the shapes of its faces. Dashed "
                    "lines show edges you cannot see.",
-                   [(f"How many of its faces are {PLURAL[k]}? ______", n_(
-                       tally[k], face_why(name, k, tally[k]))) for k in kinds])
+                   [(f"How many of its faces are {PLURAL[k]}? ______", n_(tally[k], why[k]))
+                    for k in kinds])
     P.draw(page, picture(name), f"A drawing of {a_(name)}")
 
 
@@ -1363,8 +1534,10 @@ def t_describe(P: Builder, right: str, wrong: list[str], clue: str):
     faces of other shapes (or a different number of them)."""
     want = face_tally(right)
     assert all(face_tally(w) != want for w in wrong)
-    choose(P, clue, cap(right), [cap(w) for w in wrong], P.qrng(),
-           lambda o: named(o, SOLID_WHY[right], P.number))
+    counts = " + ".join(map(str, sorted(want.values())))
+    why = (f"{RIGHT}: it has {faces_said(right)}: {counts} = {sum(want.values())} faces. "
+           "The others do not fit: " + listed(f"{a_(w)} has {faces_said(w)}" for w in wrong) + ".")
+    P.choice(clue, cap(right), [cap(w) for w in wrong], P.qrng(), why=why)
 
 
 def steps_cubes(heights):
@@ -1379,18 +1552,16 @@ def t_steps(P: Builder, heights, stem, edge=0, alt="A row of cubes built up in s
     """Counting the cubes of a shape with none hidden; with edge, the volume of
     a shape built from cubes with that edge length."""
     cubes = steps_cubes(heights)
+    count = f"Counting column by column: {' + '.join(map(str, heights))} = {len(cubes)} cubes."
     if edge:
         vol = len(cubes) * edge ** 3
         # The same volume from the columns, each a cuboid edge x edge x (edge x height).
         assert vol == sum(edge * edge * (edge * hgt) for hgt in heights)
-        page = P.single(stem, vol, f"Ans: ______ cm{CUBE}",
-                        why=f"There are {' + '.join(map(str, heights))} = {len(cubes)} cubes, "
-                            f"each {edge} × {edge} × {edge} = {edge ** 3} cm{CUBE}: "
-                            f"{len(cubes)} × {edge ** 3} = {vol} cm{CUBE}.")
+        why = (f"{count} Each cube is {steps(f'{edge} * {edge} * {edge}')} cm{CUBE}, so the "
+               f"shape is {steps(f'{len(cubes)} * {edge ** 3}')} cm{CUBE}.")
+        page = P.single(stem, vol, f"Ans: ______ cm{CUBE}", why=why)
     else:
-        page = P.single(stem, len(cubes), "Ans: ______ cubes",
-                        why=f"Add up the columns: {' + '.join(map(str, heights))} = "
-                            f"{len(cubes)} cubes.")
+        page = P.single(stem, len(cubes), "Ans: ______ cubes", why=count)
     P.draw(page, iso_figure(cubes), alt)
 
 
@@ -1402,13 +1573,14 @@ def t_part_built(P: Builder, l, b, h, top, who):
     key = len(set(block(l, b, h)) - set(present))
     # Counted layer by layer: the second layer lacks l x b less those on it.
     assert key == (l * b - len(top)) + (h - 2) * l * b
+    whole, have = l * b * h, len(present)
+    why = (f"The finished cuboid has {steps(f'{l} * {b} * {h}')} cubes. There are "
+           f"{l * b} in the bottom layer and {len(top)} on top, {l * b} + {len(top)} = "
+           f"{have} so far: {whole} - {have} = {key} more.")
     page = P.single(f"{who} is building a cuboid {l} cubes long, {b} cubes wide and "
                     f"{h} cubes high. The bottom layer is finished, and a few cubes are "
                     "on the layer above it. How many more cubes are needed to finish "
-                    "the cuboid?", key, "Ans: ______ cubes",
-                    why=f"The whole cuboid needs {l} × {b} × {h} = {l * b * h} cubes. There "
-                        f"are {l * b} in the bottom layer and {len(top)} above it, "
-                        f"{len(present)} in all: {l * b * h} - {len(present)} = {key}.")
+                    "the cuboid?", key, "Ans: ______ cubes", why=why)
     P.draw(page, iso_figure(present), "A cuboid of cubes being built: a full bottom "
            "layer with some cubes on top")
 
@@ -1436,20 +1608,10 @@ def t_pattern_axes(P: Builder, rows, stem, key_expected):
     cells = rows_cells(rows)
     key = cells_axes(cells)
     assert key == axes_by_points(cells) == key_expected, (key, axes_by_points(cells))
-    xs, ys = [c[0] for c in cells], [c[1] for c in cells]
-    mid = ((min(xs) + max(xs) + 1) / 2, (min(ys) + max(ys) + 1) / 2)
-    centres = [(x + 0.5, y + 0.5) for x, y in cells]
-    where = {0: "the line across the middle", 90: "the line down the middle",
-             45: "a slanting line", 135: "the other slanting line"}
-    found = [where[deg] for deg in (0, 90, 45, 135)
-             if same_points([reflect(p, mid, (math.cos(math.radians(deg)),
-                                               math.sin(math.radians(deg))))
-                             for p in centres], centres)]
-    assert len(found) == key
-    page = P.single(stem, key, why=f"The pattern folds exactly onto itself along "
-                                   f"{' and '.join(found)}: {key} line"
-                                   f"{'s' if key > 1 else ''} of symmetry. No other fold "
-                                   "matches.")
+    found = grid_lines(cells)
+    why = (f"Folding along {listed(found)}, the squares land exactly on each other; along "
+           f"any other line they do not. So it has {many(key, 'line')}.")
+    page = P.single(stem, key, why=why)
     P.draw(page, grid_figure(sorted(cells), len(rows[0]), len(rows)),
            "A pattern of shaded squares on a grid")
 
@@ -1482,17 +1644,21 @@ def t_sym_more(P: Builder, rows, mirrors, who):
     assert len(full) == size * len(groups)
     lines = ("both dashed lines are lines of symmetry" if len(mirrors) > 1 else
              "the dashed line is a line of symmetry")
+    images = "its mirror image" if size == 2 else "its 3 mirror images"
+    g = len(groups)
+    total_why = (f"Each shaded square goes with {images}; some are matched already. The "
+                 f"{len(shaded)} shaded squares make {g} groups of {size} matching squares: "
+                 f"{g} × {size} = {len(full)}.")
+    more_why = (f"The finished pattern has {g} groups of {size} matching squares, "
+                f"{g} × {size} = {len(full)}, and {len(shaded)} are shaded now: "
+                f"{len(full)} - {len(shaded)} = {key}.")
     page = P.parts(f"{who} has shaded {len(shaded)} squares, some on each side of the "
                    f"mirror {'lines' if len(mirrors) > 1 else 'line'}. {who} wants to shade more "
                    f"squares, without rubbing any out, so that {lines}.",
                    [("What is the smallest number of squares that must be shaded now? ______",
-                     n_(key, f"Reflect every shaded square in the mirror "
-                            f"{'lines' if len(mirrors) > 1 else 'line'}: the finished pattern "
-                            f"has {len(full)} squares. {len(shaded)} are shaded, so "
-                            f"{len(full)} - {len(shaded)} = {key} more.")),
+                     n_(key, more_why)),
                     ("How many squares will then be shaded altogether? ______",
-                     n_(len(full), f"The {len(shaded)} shaded squares and the {key} new ones "
-                                   f"make {len(shaded)} + {key} = {len(full)}."))])
+                     n_(len(full), total_why))])
     P.draw(page, grid_figure(sorted(shaded), nx, ny, mirrors),
            "Shaded squares on both sides of dashed mirror lines on a grid")
 
@@ -1566,10 +1732,10 @@ def t_net_gap(P: Builder, index: int, turn: int, flip: int, stem: str):
     assert ok == [i == pos - 1 for i in range(4)]
     # The finished net has no 2 by 2 block of squares, as every cube net.
     assert no_square_block(five + [gone])
-    page = P.fixed_choice(stem, [f"Place {c}" for c in "ABCD"], pos)
-    explain_choice(page, lambda o: f"{o}. With the sixth square there, the net folds up with "
-                                   "one square on every face. In the other places two squares "
-                                   "would land on the same face.")
+    why = (f"{RIGHT}: with the sixth square there, the net folds up into a closed cube. "
+           "At each of the other places, the new square folds onto a face that another "
+           "square already covers, leaving one face open.")
+    page = P.fixed_choice(stem, [f"Place {c}" for c in "ABCD"], pos, why)
     P.draw(page, net_gap_figure(five, spaces), "Five squares of a net and four dashed "
            "places labelled A to D")
 
@@ -1584,11 +1750,15 @@ def t_net_count(P: Builder, goods, bads, stem):
     assert key == len(goods)
     # A shape with four squares in a 2 by 2 block never folds to a cube.
     assert all(fold(s) is None for s in shapes if not no_square_block(s))
-    blocks = sum(1 for s in shapes if not no_square_block(s))
-    page = P.single(stem, key, why=(
-        f"{key} of the shapes fold up with one square on each face. The other "
-        f"{4 - key} would put two squares on the same face"
-        + (", as any shape with a 2 by 2 block of squares does." if blocks else ".")))
+    good = [c for c, sh in zip("ABCD", shapes) if fold(sh) is not None]
+    faults: dict[str, list[str]] = {}
+    for c, sh in zip("ABCD", shapes):
+        if fold(sh) is None:
+            faults.setdefault(not_net_why(sh), []).append(c)
+    why = (f"Shape{'s' if len(good) > 1 else ''} {listed(good)} "
+           f"fold{'' if len(good) > 1 else 's'} into a cube: {key}. " +
+           faults_said(faults))
+    page = P.single(stem, key, why=why)
     P.draw(page, net_figure(shapes, titles=[f"Shape {c}" for c in "ABCD"], cell=26),
            "Four arrangements of six squares, labelled A to D")
 
@@ -1597,6 +1767,17 @@ def t_net_count(P: Builder, goods, bads, stem):
 
 def litres(ml) -> Fraction:
     return Fraction(ml, 1000)
+
+
+def litres_why(amount, unit: str) -> str:
+    """Litres to millilitres ("l") or back ("ml"): 1 litre = 1,000 ml. Amounts may be
+    decimals of a litre (1.5), written as pupils write them."""
+    amount = Fraction(amount)
+    if unit == "l":
+        return (f"1 litre = 1,000 ml, so multiply by 1,000: {num(amount)} × 1,000 = "
+                f"{num(amount * 1000)} ml.")
+    return (f"1,000 ml = 1 litre, so divide by 1,000: {num(amount)} ÷ 1,000 = "
+            f"{num(amount / 1000)} litres.")
 
 
 def paper126(dealer, first):
@@ -1612,16 +1793,22 @@ def paper126(dealer, first):
     t_fev(P, "cube", "f")
     t_fev_choice(P, "cube", "e")
     t_fev(P, "cuboid", "fev", named=False)
+    flat = {"cylinder": 2, "cone": 1, "sphere": 0, "cube": solid_counts("cube")[0],
+            "cuboid": solid_counts("cuboid")[0]}
     t_curved(P, "cylinder", "This solid is a cylinder. How many flat faces does it have?",
-             2, why="A cylinder has 2 flat faces, the circles at its two ends. The rest of it "
-                    "is one curved surface, which is not flat.")
+             flat["cylinder"], f"A cylinder has a flat circle at each end: "
+             f"{flat['cylinder']} flat faces. The surface round its side is curved, so it "
+             "is not a flat face.")
     t_which(P, "Which of these solids has no flat faces at all?", "Sphere",
             ["Cylinder", "Cone", "Cube"],
-            "A sphere is curved all over. A cylinder has 2 flat faces, a cone 1 and a cube 6.")
+            f"{RIGHT}: it is one curved surface all the way round. A cylinder has "
+            f"{flat['cylinder']} flat faces, a cone {flat['cone']} and a cube "
+            f"{flat['cube']}.")
     t_which(P, "Which of these solids has exactly one flat face and one curved surface?",
             "Cone", ["Cylinder", "Sphere", "Cuboid"],
-            "A cone has a flat circle at the bottom and one curved surface. A cylinder has "
-            "two flat faces, and a sphere none.")
+            f"{RIGHT}: its flat face is the circle at the bottom, and its curved surface "
+            f"comes up to a point. A cylinder has {flat['cylinder']} flat faces, a sphere "
+            f"{flat['sphere']} and a cuboid {flat['cuboid']}.")
     svg, pieces = other_net_figure("cylinder")
     circles = [m for m in re.findall(r'<ellipse [^>]*rx="([\d.]+)" ry="([\d.]+)"', svg)
                if m[0] == m[1]]
@@ -1630,8 +1817,8 @@ def paper126(dealer, first):
     assert pieces == 3 and len(circles) == 2
     t_which(P, "What shape is each of the flat faces at the two ends of a cylinder?",
             "Circle", ["Oval", "Rectangle", "Semicircle"],
-            "The ends of a cylinder are circles, like the top and bottom of a tin; its net "
-            "has two circles and a rectangle.")
+            f"{RIGHT}: a cylinder's net is a rectangle, which rolls round to make the "
+            f"curved side, and {len(circles)} circles, one for each end.")
     t_sym_count(P, "square")
     t_sym_count(P, "rectangle", "This shape is a rectangle that is not a square. How "
                 "many lines of symmetry does it have?")
@@ -1653,24 +1840,26 @@ def paper126(dealer, first):
     t_iso_count(P, 3, 2, 2, f"{P.name()} has built this cuboid from cubes.")
     t_iso_parts(P, 4, 2, 2, f"{P.name()} builds this cuboid from cubes. It is a full "
                 "cuboid with no gaps.")
-    t_word(P, "A block is made of cubes. It is 4 cubes long, 3 cubes wide and 1 cube "
-           "high. How many cubes is it made of?", 4 * 3 * 1, "Ans: ______ cubes",
-           "One layer of 3 rows of 4 cubes: 4 × 3 × 1 = 12 cubes.")
+    l, b, h = 4, 3, 1
+    t_word(P, f"A block is made of cubes. It is {l} cubes long, {b} cubes wide and {h} cube "
+           "high. How many cubes is it made of?", l * b * h, "Ans: ______ cubes",
+           f"It is one layer of {b} rows with {l} cubes in each: {steps(f'{l} * {b}')} "
+           "cubes.")
     t_which(P, "Which of these units could be used for the volume of a box?",
             "cm" + CUBE, ["cm", "cm\u00b2", "kg"],
-            "Volume is measured in cubic units such as cm³. cm is for length, cm² for area "
-            "and kg for mass.")
+            f"{RIGHT}, cubic centimetres: volume is counted in cubes with 1 cm edges. cm "
+            f"measures a length, cm\u00b2 an area and kg a mass.")
     t_which(P, "Which of these is a solid shape, not a flat one?", "Cylinder",
             ["Circle", "Rectangle", "Triangle"],
-            "A cylinder takes up space and can be picked up and held. A circle, a rectangle "
-            "and a triangle are flat shapes.")
+            f"{RIGHT}: it has length, width and height, and you can hold it. A circle, a "
+            "rectangle and a triangle are flat shapes you can only draw.")
     most = ["cuboid", "square-based pyramid", "triangular prism", "triangular pyramid"]
     faces = [solid_counts(name)[0] for name in most]
     assert faces[0] > max(faces[1:])
     t_which(P, "Which of these solids has the most faces?", "Cuboid",
             ["Square-based pyramid", "Triangular prism", "Triangular pyramid"],
-            f"A cuboid has {faces[0]} faces. The others have {faces[1]}, {faces[2]} and "
-            f"{faces[3]}.")
+            f"{RIGHT}: it has {faces[0]} faces. " + cap(listed(
+                f"{a_(name)} has {k}" for name, k in zip(most[1:], faces[1:]))) + ".")
     t_net_opposite(P, CUBE_NETS[9], 0, 0, "ABCDEF", "A")
     t_cuboid_volume(P, 4, 3, 2, stem="This cuboid is 4 cm long, 3 cm wide and 2 cm "
                     "high. It could be filled exactly with 1 cm cubes. What is its volume?")
@@ -1725,18 +1914,17 @@ def paper127(dealer, first):
                     "its volume?")
     t_cuboid_volume(P, 10, 5, 2)
     t_volume_choice(P, 7, 3, 2)
-    t_word(P, "A box is filled with 1 cm cubes. There are 5 rows of 6 cubes in each "
-           "layer, and there are 4 layers. How many cubes are in the box?", 5 * 6 * 4,
-           "Ans: ______ cubes",
-           f"Each layer has 5 × 6 = {5 * 6} cubes, and 4 layers make {5 * 6} × 4 = "
-           f"{5 * 6 * 4}.")
+    rows, row, layers = 5, 6, 4
+    t_word(P, f"A box is filled with 1 cm cubes. There are {rows} rows of {row} cubes in "
+           f"each layer, and there are {layers} layers. How many cubes are in the box?",
+           rows * row * layers, "Ans: ______ cubes",
+           f"Each layer has {steps(f'{rows} * {row}')} cubes, and {layers} layers make "
+           f"{steps(f'{rows * row} * {layers}')} cubes.")
     t_word_parts(P, "Remember: 1 litre = 1,000 ml.",
-                 [("2 litres = ______ ml", n_(2 * 1000, f"2 × 1,000 = {fmt(2 * 1000)} ml.")),
-                  ("3,500 ml = ______ litres", n_(
-                      litres(3500), f"3,500 ÷ 1,000 = {num(litres(3500))}: 3 whole litres "
-                                    "and half a litre.")),
+                 [("2 litres = ______ ml", n_(2 * 1000, litres_why(2, "l"))),
+                  ("3,500 ml = ______ litres", n_(litres(3500), litres_why(3500, "ml"))),
                   ("A jug holds 1 litre. 400 ml is poured out. ______ ml are left",
-                   n_(1000 - 400, f"1 litre is 1,000 ml, and 1,000 - 400 = {1000 - 400} ml."))])
+                   n_(1000 - 400, f"1 litre is 1,000 ml: {steps('1000 - 400')} ml."))])
     return P
 
 
@@ -1790,34 +1978,37 @@ def paper128(dealer, first):
     label = [f"{a} cm {chr(0xd7)} {b} cm {chr(0xd7)} {c} cm" for a, b, c in boxes]
     t_which(P, "Four boxes are cuboids with these measurements. Which box has the greatest volume?",
             label[boxes.index(biggest)], [x for bx, x in zip(boxes, label) if bx != biggest],
-            "Multiply the three edges of each box: "
-            + ", ".join(f"{a} × {b} × {c} = {v}" for (a, b, c), v in zip(boxes, vols))
-            + f". The biggest is {max(vols)} cm³.")
-    h = Fraction(168, 24)
-    assert len(block(6, 4, int(h))) == 168 and 6 * 4 == 24
-    t_word(P, f"The base of a cuboid has an area of 24 cm{chr(0xb2)}. The volume of the "
-           f"cuboid is 168 cm{CUBE}. How high is the cuboid?", h, "Ans: ______ cm",
-           f"Volume = base area × height, so the height is 168 ÷ 24 = {h} cm.")
+            f"{RIGHT}: multiply the three edges of each box. "
+            + ", ".join(f"{a} × {b} × {c} = {a * b * c}" for a, b, c in boxes)
+            + f", so the biggest is {max(vols)} cm{CUBE}. The longest edge does not decide "
+            "it.")
+    area, vol = 24, 168
+    h = Fraction(vol, area)
+    assert len(block(6, 4, int(h))) == vol and 6 * 4 == area
+    t_word(P, f"The base of a cuboid has an area of {area} cm{chr(0xb2)}. The volume of the "
+           f"cuboid is {vol} cm{CUBE}. How high is the cuboid?", h, "Ans: ______ cm",
+           f"Volume = area of the base × height, so the height is the volume divided by "
+           f"the area of the base: {steps(f'{vol} / {area}')} cm.")
     t_tank(P, 30, 20, 25, 10, ("cm3", "l"))
-    t_word(P, "A juice carton is a cuboid 10 cm long, 6 cm wide and 15 cm high. How "
+    l, b, h = 10, 6, 15
+    t_word(P, f"A juice carton is a cuboid {l} cm long, {b} cm wide and {h} cm high. How "
            "many millilitres of juice does it hold when it is full? (1 cm" + CUBE +
-           " holds 1 ml.)", 10 * 6 * 15, "Ans: ______ ml",
-           f"Volume = 10 × 6 × 15 = {fmt(10 * 6 * 15)} cm³, and each cm³ holds 1 ml, so "
-           f"{fmt(10 * 6 * 15)} ml.")
+           " holds 1 ml.)", l * b * h, "Ans: ______ ml",
+           f"{box_volume(l, b, h)} Each cm{CUBE} holds 1 ml, so it holds "
+           f"{fmt(l * b * h)} ml.")
     t_word_parts(P, "Remember: 1 litre = 1,000 ml.",
-                 [("4.5 litres = ______ ml", n_(
-                     Fraction(9, 2) * 1000, f"4.5 × 1,000 = {num(Fraction(9, 2) * 1000)} ml.")),
-                  ("750 ml + 1.5 litres = ______ ml", n_(
-                      750 + Fraction(3, 2) * 1000, f"1.5 litres = {num(Fraction(3, 2) * 1000)} "
-                                                   f"ml, and 750 + {num(Fraction(3, 2) * 1000)}"
-                                                   f" = {num(750 + Fraction(3, 2) * 1000)} ml.")),
-                  ("2,250 ml = ______ litres", n_(
-                      litres(2250), f"2,250 ÷ 1,000 = {num(litres(2250))} litres."))])
+                 [("4.5 litres = ______ ml", n_(Fraction(9, 2) * 1000,
+                                                litres_why(Fraction(9, 2), "l"))),
+                  ("750 ml + 1.5 litres = ______ ml", n_(750 + Fraction(3, 2) * 1000,
+                   f"{litres_why(Fraction(3, 2), 'l')[:-1]}, and "
+                   f"{steps(f'750 + {Fraction(3, 2) * 1000}')} ml.")),
+                  ("2,250 ml = ______ litres", n_(litres(2250), litres_why(2250, "ml")))])
     t_cuboid_net(P, 5, 3, 2)
-    t_word(P, "How many 1 cm cubes are needed to fill a box 6 cm long, 5 cm wide and "
-           "4 cm high?", len(block(6, 5, 4)), "Ans: ______ cubes",
-           f"6 × 5 = 30 cubes cover the bottom, and 4 layers fill it: 30 × 4 = "
-           f"{len(block(6, 5, 4))}.")
+    l, b, h = 6, 5, 4
+    t_word(P, f"How many 1 cm cubes are needed to fill a box {l} cm long, {b} cm wide and "
+           f"{h} cm high?", len(block(l, b, h)), "Ans: ______ cubes",
+           f"Each layer is {l} cubes by {b}, {steps(f'{l} * {b}')} cubes, and the box is "
+           f"{h} cubes high: {steps(f'{l * b} * {h}')} cubes.")
     return P
 
 
@@ -1827,17 +2018,21 @@ def paper129(dealer, first):
     t_fev(P, "pentagonal pyramid", "fev")
     t_from_counts(P, "hexagonal pyramid", ["hexagonal prism", "pentagonal prism",
                                            "pentagonal pyramid"])
-    n = Fraction(18, 3)              # a prism on an n-sided base has 3n edges
-    assert RULE["hexagonal prism"] == (n + 2, 18, 2 * n)
-    t_word(P, "A prism has 18 edges. How many faces does it have?", n + 2,
-           why=f"A prism with an end of n sides has 3 × n edges, so its end has 18 ÷ 3 = {n} "
-               f"sides. Faces: 2 ends and {n} rectangles, 2 + {n} = {n + 2}.")
-    base = Fraction(9 - 1)           # a pyramid on an n-sided base has n + 1 faces
+    edges = 18
+    n = Fraction(edges, 3)           # a prism on an n-sided base has 3n edges
+    assert RULE["hexagonal prism"] == (n + 2, edges, 2 * n)
+    t_word(P, f"A prism has {edges} edges. How many faces does it have?", n + 2,
+           why=f"A prism has 3 edges for each side of its end: one round each end and one "
+           f"joining them. So each end has {steps(f'{edges} / 3')} sides, and the faces are "
+           f"2 ends and {n} sides: 2 + {n} = {n + 2}.")
+    faces = 9
+    base = Fraction(faces - 1)       # a pyramid on an n-sided base has n + 1 faces
     # Counted on a model of the pyramid on an octagon.
-    assert pyramid(regular(8, 1.8, 0.3), 3.4).counts() == (9, 2 * base, base + 1)
-    t_word(P, "A pyramid has 9 faces. How many edges does it have?", 2 * base,
-           why=f"9 faces are the base and {base} triangles, so the base has {base} sides. "
-               f"Edges: {base} round the base and {base} up to the point, {2 * base}.")
+    assert pyramid(regular(8, 1.8, 0.3), 3.4).counts() == (faces, 2 * base, base + 1)
+    t_word(P, f"A pyramid has {faces} faces. How many edges does it have?", 2 * base,
+           why=f"One face is the base and the others are a triangle on each of its sides, "
+           f"so the base has {faces} - 1 = {base} sides. There are {base} edges round the "
+           f"base and {base} up to the point: {base} + {base} = {2 * base}.")
     t_net_which_q(P, 6, "Only one of these will fold to make a cube. Which one?")
     t_net_count(P, [2, 6], [NOT_NETS[20], NOT_NETS[5]], "How many of these four shapes "
                 "made of six squares are nets of a cube?")
@@ -1872,63 +2067,78 @@ def paper129(dealer, first):
            "wide and 40 cm high. Water in it is 24 cm deep. Remember: 1 litre = "
            "1,000 cm" + CUBE + ".")
     t_cuboid_net(P, 7, 4, 3, "parts")
-    t_word(P, "A cube has edges 5 cm long. What is its volume?", 5 * 5 * 5,
-           "Ans: ______ cm" + CUBE,
-           f"All the edges of a cube are equal: 5 × 5 × 5 = {5 * 5 * 5} cm³.")
-    h = Fraction(240, 8 * 6)
-    assert h * 8 * 6 == 240 and len(block(8, 6, int(h))) == 240
-    t_word(P, "A cuboid has a volume of 240 cm" + CUBE + ". Its base is 8 cm long and "
-           "6 cm wide. How high is it?", h, "Ans: ______ cm",
-           f"The base is 8 × 6 = {8 * 6} cm², so the height is 240 ÷ {8 * 6} = {h} cm.")
-    glasses = Fraction(1500, 250)
+    a = 5
+    t_word(P, f"A cube has edges {a} cm long. What is its volume?", a * a * a,
+           "Ans: ______ cm" + CUBE, f"Every edge of a cube is {a} cm. "
+           + box_volume(a, a, a))
+    vol, l, b = 240, 8, 6
+    h = Fraction(vol, l * b)
+    assert h * l * b == vol and len(block(l, b, int(h))) == vol
+    t_word(P, f"A cuboid has a volume of {vol} cm" + CUBE + f". Its base is {l} cm long and "
+           f"{b} cm wide. How high is it?", h, "Ans: ______ cm",
+           f"Volume = length × width × height, so the height is the volume divided by "
+           f"length × width: {steps(f'{vol} / ({l} * {b})')} cm.")
+    bottle, glass = Fraction(3, 2), 250
+    glasses = Fraction(bottle * 1000, glass)
     assert glasses * 250 == Fraction(3, 2) * 1000
-    t_word_parts(P, "A bottle holds 1.5 litres of milk. Glasses each hold 250 ml.",
-                 [("The bottle holds ______ ml", n_(1500, "1 litre = 1,000 ml, so 1.5 litres "
-                                                          "= 1.5 × 1,000 = 1,500 ml.")),
-                  ("The bottle fills ______ glasses", n_(
-                      glasses, f"1,500 ÷ 250 = {glasses} glasses."))])
-    fits = (12 // 4) * (9 // 3) * (6 // 2)
+    t_word_parts(P, f"A bottle holds {num(bottle)} litres of milk. Glasses each hold "
+                 f"{glass} ml.",
+                 [("The bottle holds ______ ml", n_(bottle * 1000, litres_why(bottle, "l"))),
+                  ("The bottle fills ______ glasses",
+                   n_(glasses, f"{num(bottle * 1000)} ml shared into glasses of {glass} ml: "
+                      f"{steps(f'{bottle * 1000} / {glass}')} glasses."))])
+    crate, box = (12, 9, 6), (4, 3, 2)
+    fits = math.prod(c // x for c, x in zip(crate, box))
     # Packed the same way round, they fill the crate exactly, so no way of
     # turning them could fit more than the volumes allow.
-    assert fits * 4 * 3 * 2 == len(block(12, 9, 6))
-    t_word(P, "Boxes 4 cm long, 3 cm wide and 2 cm high are packed into a crate 12 cm "
-           "long, 9 cm wide and 6 cm high. Each box lies with its length along the crate\u2019s "
+    assert fits * math.prod(box) == len(block(*crate))
+    along = [steps(f"{c} / {x}") for c, x in zip(crate, box)]
+    t_word(P, f"Boxes {box[0]} cm long, {box[1]} cm wide and {box[2]} cm high are packed "
+           f"into a crate {crate[0]} cm "
+           f"long, {crate[1]} cm wide and {crate[2]} cm high. Each box lies with its length "
+           "along the crate\u2019s "
            "length and its width along the crate\u2019s width. How many boxes fit in the "
            "crate?", fits, "Ans: ______ boxes",
-           f"12 ÷ 4 = {12 // 4} boxes fit along, 9 ÷ 3 = {9 // 3} across and 6 ÷ 2 = "
-           f"{6 // 2} up: {12 // 4} × {9 // 3} × {6 // 2} = {fits} boxes.")
+           f"Along the length {along[0]} boxes, along the width {along[1]}, and {along[2]} "
+           f"layers high: {steps(' * '.join(str(c // x) for c, x in zip(crate, box)))} "
+           "boxes.")
     t_volume_choice(P, 12, 5, 3)
-    full = len(block(20, 20, 20))
-    assert full == 20 ** 3 and Fraction(full, 1000) == 8
-    t_word(P, "A water container is a cube with inside edges of 20 cm. How many litres of "
+    a = 20
+    full = len(block(a, a, a))
+    assert full == a ** 3 and Fraction(full, 1000) == 8
+    t_word(P, f"A water container is a cube with inside edges of {a} cm. How many litres of "
            "water does it hold when it is full? (1 litre = 1,000 cm" + CUBE + ".)",
            Fraction(full, 1000), "Ans: ______ litres",
-           f"20 × 20 × 20 = {fmt(full)} cm³, and {fmt(full)} ÷ 1,000 = {Fraction(full, 1000)} "
-           "litres.")
+           f"It holds {steps(f'{a} * {a} * {a}')} cm{CUBE} of water, and "
+           f"{steps(f'{full} / 1000')} litres.")
     return P
 
 
 def paper130(dealer, first):
     P = Builder(130, first, dealer)
-    base = Fraction(10, 2)           # a pyramid on an n-sided base has 2n edges
-    assert RULE["pentagonal pyramid"] == (base + 1, 10, base + 1)
-    t_word(P, "A pyramid has 10 edges. How many vertices does it have?", base + 1,
-           why=f"A pyramid has as many edges up to the point as round its base, so its base "
-               f"has 10 ÷ 2 = {base} sides. Vertices: {base} round the base and 1 at the "
-               f"top, {base + 1}.")
+    edges = 10
+    base = Fraction(edges, 2)        # a pyramid on an n-sided base has 2n edges
+    assert RULE["pentagonal pyramid"] == (base + 1, edges, base + 1)
+    t_word(P, f"A pyramid has {edges} edges. How many vertices does it have?", base + 1,
+           why=f"Half the edges go round the base and half go up to the point, so the base "
+           f"has {steps(f'{edges} / 2')} corners. With the point on top: {base} + 1 = "
+           f"{base + 1} vertices.")
     nine = [s for s in RULE if solid_counts(s)[1] == 9]
     assert nine == ["triangular prism"]
+    wrong = ["Triangular pyramid", "Square-based pyramid", "Cube"]
     t_which(P, "A solid has exactly 9 edges. Which of these could it be?",
-            "Triangular prism", ["Triangular pyramid", "Square-based pyramid", "Cube"],
-            f"{fev_why('triangular prism', 'e')} A triangular pyramid has "
-            f"{RULE['triangular pyramid'][1]}, a square-based pyramid "
-            f"{RULE['square-based pyramid'][1]} and a cube {RULE['cube'][1]}.")
-    side = Fraction(12, 2)           # a prism on an n-sided base has 2n vertices
-    assert RULE["hexagonal prism"] == (side + 2, 3 * side, 12)
-    t_word(P, "A prism has 12 vertices. How many edges does it have?", 3 * side,
-           why=f"The 12 vertices are split between the two ends, so each end has 12 ÷ 2 = "
-               f"{side} sides. Edges: {side} on each end and {side} joining them, "
-               f"3 × {side} = {3 * side}.")
+            "Triangular prism", wrong,
+            f"{RIGHT}: {fev_why('triangular prism', 'e')[0].lower()}"
+            f"{fev_why('triangular prism', 'e')[1:]} "
+            + cap(listed(f"{a_(w.lower())} has {solid_counts(w.lower())[1]}" for w in wrong))
+            + ".")
+    corners = 12
+    side = Fraction(corners, 2)      # a prism on an n-sided base has 2n vertices
+    assert RULE["hexagonal prism"] == (side + 2, 3 * side, corners)
+    t_word(P, f"A prism has {corners} vertices. How many edges does it have?", 3 * side,
+           why=f"Half the vertices are at each end, so each end has "
+           f"{steps(f'{corners} / 2')} sides. There are {side} edges round each end and "
+           f"{side} joining them: {side} + {side} + {side} = {3 * side}.")
     t_net_which_q(P, 10, "Which of these nets folds to make a cube?")
     t_net_opposite(P, CUBE_NETS[6], 0, 1, "RSTUVW", "RSU", " with the letters on the "
                    "outside")
@@ -1945,7 +2155,8 @@ def paper130(dealer, first):
     t_word(P, "A regular polygon has all its sides equal and all its angles equal. How "
            "many sides does a regular polygon with 10 lines of symmetry have?", 10,
            why="A regular polygon has as many lines of symmetry as it has sides: an "
-               "equilateral triangle has 3, a square 4. So 10 lines means 10 sides.")
+           f"equilateral triangle has {sides[3]}, a square {sides[4]}. So 10 lines means "
+           "10 sides.")
     t_sym_line(P, "right-angled isosceles triangle", "This triangle has a right angle "
                "and two equal sides. Which of the dashed lines is a line of symmetry?",
                0, [0, 90, 45])
@@ -1970,77 +2181,94 @@ def paper130(dealer, first):
     t_which(P, "Every edge of a cube is made twice as long. The volume of the new cube is "
             "how many times the volume of the old cube?", "8 times",
             ["2 times", "4 times", "6 times"],
-            "A 1 cm cube becomes 2 × 2 × 2 = 8 cubes of 1 cm: the length, the width and the "
-            "height all double, so 2 × 2 × 2 = 8.")
+            f"{RIGHT}: the new cube is 2 times as long, 2 times as wide and 2 times as "
+            f"high, and 2 × 2 × 2 = {growth[1]}. For example, a 1 cm cube is 1 cm{CUBE}, "
+            f"and a 2 cm cube is {steps('2 * 2 * 2')} cm{CUBE}.")
     t_tank(P, 60, 40, 50, 35, ("l", "more"), stem="An aquarium is 60 cm long, 40 cm wide "
            "and 50 cm high. The water in it is 35 cm deep. Remember: 1 litre = "
            "1,000 cm" + CUBE + ".")
-    depth = Fraction(30 * 1000, 50 * 40)
+    poured, (tl, tb) = 30, (50, 40)
+    depth = Fraction(poured * 1000, tl * tb)
     assert depth * 50 * 40 == 30000 and len(block(50, 40, int(depth))) == 30000
-    stone = len(block(30, 20, 3))
+    sl, sb, rise = 30, 20, 3
+    stone = len(block(sl, sb, rise))
     assert stone == 30 * 20 * 3
-    t_word(P, "A tank has a rectangular base 30 cm long and 20 cm wide, with some water "
+    t_word(P, f"A tank has a rectangular base {sl} cm long and {sb} cm wide, with some water "
            "in it. A stone is dropped in. It sinks to the bottom and is covered by the "
-           "water, and no water spills out. The water level rises by 3 cm. What is the "
+           f"water, and no water spills out. The water level rises by {rise} cm. What is the "
            "volume of the stone?", stone, "Ans: ______ cm" + CUBE,
-           f"The stone pushes up a layer of water 30 cm by 20 cm by 3 cm, as big as itself: "
-           f"30 × 20 × 3 = {fmt(stone)} cm³.")
-    t_word(P, "An empty tank has a rectangular base 50 cm long and 40 cm wide. 30 "
+           f"The stone pushes the water up, so its volume is the volume of the extra layer "
+           f"of water, {sl} cm by {sb} cm by {rise} cm: {steps(f'{sl} * {sb} * {rise}')} "
+           f"cm{CUBE}.")
+    t_word(P, f"An empty tank has a rectangular base {tl} cm long and {tb} cm wide. {poured} "
            "litres of water are poured in. How deep is the water? (1 litre = "
            "1,000 cm" + CUBE + ".)", depth, "Ans: ______ cm",
-           f"30 litres = 30,000 cm³. The base is 50 × 40 = {fmt(50 * 40)} cm², so the depth "
-           f"is 30,000 ÷ {fmt(50 * 40)} = {depth} cm.")
-    fits = (8 // 2) * (6 // 2) * (4 // 2)
+           f"{poured} litres is {steps(f'{poured} * 1000')} cm{CUBE}. The base is "
+           f"{steps(f'{tl} * {tb}')} cm\u00b2, so the depth is "
+           f"{steps(f'{poured * 1000} / {tl * tb}')} cm.")
+    box, c = (8, 6, 4), 2
+    fits = math.prod(x // c for x in box)
     assert fits == Fraction(8 * 6 * 4, 2 * 2 * 2)
-    t_word(P, "How many cubes with edges of 2 cm fit exactly into a box 8 cm long, "
-           "6 cm wide and 4 cm high?", fits, "Ans: ______ cubes",
-           f"8 ÷ 2 = {8 // 2} along, 6 ÷ 2 = {6 // 2} across and 4 ÷ 2 = {4 // 2} up: "
-           f"{8 // 2} × {6 // 2} × {4 // 2} = {fits} cubes.")
+    t_word(P, f"How many cubes with edges of {c} cm fit exactly into a box {box[0]} cm long, "
+           f"{box[1]} cm wide and {box[2]} cm high?", fits, "Ans: ______ cubes",
+           f"{box[0]} ÷ {c} = {box[0] // c} cubes along the length, {box[1]} ÷ {c} = "
+           f"{box[1] // c} along the width and {box[2]} ÷ {c} = {box[2] // c} layers: "
+           f"{steps(' * '.join(str(x // c) for x in box))} cubes.")
     edge = {v: next(k for k in range(1, 20) if k ** 3 == v) for v in (64, 1000)}
+
+    def edge_why(v):
+        k = edge[v]
+        return (f"The volume of a cube is edge × edge × edge, and "
+                f"{steps(f'{k} * {k} * {k}')}, so the edge is {k} cm.")
     t_word_parts(P, "Each of these is the volume of a cube. Find the length of one "
-                 "edge.", [("64 cm" + CUBE + ": the edge is ______ cm", n_(
-                     edge[64], f"Find the number that multiplies by itself three times to "
-                               f"make 64: {edge[64]} × {edge[64]} × {edge[64]} = 64.")),
+                 "edge.", [("64 cm" + CUBE + ": the edge is ______ cm",
+                            n_(edge[64], edge_why(64))),
                            ("1,000 cm" + CUBE + ": the edge is ______ cm",
-                            n_(edge[1000], f"{edge[1000]} × {edge[1000]} × {edge[1000]} = "
-                                           "1,000."))])
-    a, b = 9 * 5 * 4, 7 * 6 * 5
-    t_word_parts(P, "Box A is 9 cm long, 5 cm wide and 4 cm high. Box B is 7 cm long, "
-                 "6 cm wide and 5 cm high.",
-                 [("The volume of box A is ______ cm" + CUBE, n_(
-                     a, f"9 × 5 × 4 = {9 * 5} × 4 = {a} cm³.")),
-                  ("The volume of box B is ______ cm" + CUBE, n_(
-                      b, f"7 × 6 × 5 = {7 * 6} × 5 = {b} cm³.")),
+                            n_(edge[1000], edge_why(1000)))])
+    box_a, box_b = (9, 5, 4), (7, 6, 5)
+    a, b = math.prod(box_a), math.prod(box_b)
+    assert (a, b) == (9 * 5 * 4, 7 * 6 * 5)
+    t_word_parts(P, "Box A is {} cm long, {} cm wide and {} cm high. Box B is {} cm long, "
+                 "{} cm wide and {} cm high.".format(*box_a, *box_b),
+                 [("The volume of box A is ______ cm" + CUBE, n_(a, box_volume(*box_a))),
+                  ("The volume of box B is ______ cm" + CUBE, n_(b, box_volume(*box_b))),
                   ("The bigger box holds ______ cm" + CUBE + " more than the other",
-                   n_(abs(a - b), f"{max(a, b)} - {min(a, b)} = {abs(a - b)} cm³."))])
+                   n_(abs(a - b), f"Box {'A' if a > b else 'B'} is bigger: "
+                      f"{steps(f'{max(a, b)} - {min(a, b)}')} cm{CUBE} more."))])
     t_volume_choice(P, 15, 8, 6)
     t_cuboid_net(P, 8, 5, 2, "parts")
-    h = Fraction(6 ** 3, 6 * 4)
+    cl, cb, ce = 6, 4, 6
+    h = Fraction(ce ** 3, cl * cb)
     assert 6 * 4 * h == len(block(6, 6, 6))
-    t_word(P, "A cuboid 6 cm long and 4 cm wide has the same volume as a cube with "
-           "edges of 6 cm. How high is the cuboid?", h, "Ans: ______ cm",
-           f"The cube's volume is 6 × 6 × 6 = {6 ** 3} cm³. The cuboid's base is 6 × 4 = "
-           f"{6 * 4} cm², so its height is {6 ** 3} ÷ {6 * 4} = {h} cm.")
-    minutes = Fraction(60 * 30 * 40, 1000) / 6
+    t_word(P, f"A cuboid {cl} cm long and {cb} cm wide has the same volume as a cube with "
+           f"edges of {ce} cm. How high is the cuboid?", h, "Ans: ______ cm",
+           f"The cube's volume is {steps(f'{ce} * {ce} * {ce}')} cm{CUBE}. The cuboid's "
+           f"height is that divided by its length × width: "
+           f"{steps(f'{ce ** 3} / ({cl} * {cb})')} cm.")
+    rate, tank = 6, (60, 30, 40)
+    minutes = Fraction(math.prod(tank), 1000) / rate
     assert minutes * 6 * 1000 == len(block(60, 30, 40))
-    t_word(P, "A tap pours 6 litres of water a minute into an empty tank 60 cm long, 30 cm "
-           "wide and 40 cm high. How many minutes does it take to fill the tank? "
+    t_word(P, f"A tap pours {rate} litres of water a minute into an empty tank {tank[0]} cm "
+           f"long, {tank[1]} cm "
+           f"wide and {tank[2]} cm high. How many minutes does it take to fill the tank? "
            "(1 litre = 1,000 cm" + CUBE + ".)", minutes, "Ans: ______ minutes",
-           f"The tank holds 60 × 30 × 40 = {fmt(60 * 30 * 40)} cm³ = "
-           f"{Fraction(60 * 30 * 40, 1000)} litres. At 6 litres a minute: "
-           f"{Fraction(60 * 30 * 40, 1000)} ÷ 6 = {minutes} minutes.")
+           f"The tank holds {steps(' * '.join(map(str, tank)))} cm{CUBE}, which is "
+           f"{steps(f'{math.prod(tank)} / 1000')} litres. At {rate} litres a minute: "
+           f"{steps(f'{math.prod(tank) // 1000} / {rate}')} minutes.")
     cm = 100                         # 1 m = 100 cm
     assert cm ** 3 == 1_000_000 == sum(cm * cm for _layer in range(cm))
     t_which(P, "A cube has edges 1 m long. What is its volume in cubic centimetres? "
             "(1 m = 100 cm.)", f"1,000,000 cm{CUBE}",
             [f"100 cm{CUBE}", f"10,000 cm{CUBE}", f"1,000 cm{CUBE}"],
-            f"Each edge is {cm} cm, so the volume is {cm} × {cm} × {cm} = {fmt(cm ** 3)} "
-            f"cm³. 10,000 cm³ is only one layer of it.")
-    left = Fraction(6, 5) * 1000 - 350
-    t_word(P, "A jug holds 1.2 litres of water. 350 ml is poured out. How many "
+            f"{RIGHT}: each edge is {cm} cm, so the volume is "
+            f"{steps(f'{cm} * {cm} * {cm}')} cm{CUBE}. {fmt(cm * cm)} cm{CUBE} would be "
+            "only one layer 1 cm thick.")
+    jug, out = Fraction(6, 5), 350
+    left = jug * 1000 - out
+    t_word(P, f"A jug holds {num(jug)} litres of water. {out} ml is poured out. How many "
            "millilitres are left?", left, "Ans: ______ ml",
-           f"1.2 litres = 1.2 × 1,000 = {fmt(int(Fraction(6, 5) * 1000))} ml, and "
-           f"{fmt(int(Fraction(6, 5) * 1000))} - 350 = {left} ml.")
+           f"{num(jug)} litres is {num(jug * 1000)} ml, and "
+           f"{steps(f'{jug * 1000} - {out}')} ml.")
     return P
 
 
