@@ -12,18 +12,26 @@ const char* kGoodPaper =
     "@paper 101\n"
     "@page 12001\n"
     "@blank Q 1 2\n"
+    "@explain \"The children\" are more than one, so (2) are.\n"
     "<p class=\"q\"><b>1.</b> Choose.</p>\n"
     "@options is | are | was | were\n"
     "@page 12002\n"
     "@blank N 1 1500109\n"
+    "@explain One million, five hundred thousand, one hundred and nine.\n"
     "@blank M 1 ;PQ;QP\n"
+    "@explain PQ or QP: the same line read either way.\n"
     "@blank F 1 29/36\n"
+    "@explain 1 - 7/36 = 29/36.\n"
     "@blank X 1 2 3/4\n"
+    "@explain 11/4 = 2 3/4.\n"
     "<p>(a) (b) (c) (d)</p>\n"
     "@page 12003\n"
     "@blank G 1 ;Sand;Wood\n"
+    "@explain Sand or wood, in either box.\n"
     "@blank G 1 {space}\n"
+    "@explain Sand or wood, in either box.\n"
     "@blank T 2 melting\n"
+    "@explain Ice turns to water by melting.\n"
     "<p>Name two solids.</p>\n";
 
 class PackCheckTest : public ContentFolderTest {
@@ -53,6 +61,26 @@ TEST_F(PackCheckTest, SoundContentPassesAndGivesTemplatesThatFitIt) {
   EXPECT_EQ(members.at(30112), "...\r\n#101#>>>>>>>>\r\n#102#\r\n#103#\r\n#104#\r\n#105#\r\n...");
   EXPECT_EQ(members.at(30111).substr(0, 20), "...\r\n#FSE#>>>>>\r\n#SS");
   EXPECT_EQ(members.at(30116), "#TRD#\r\n");
+}
+
+TEST_F(PackCheckTest, TellsHowOftenTheRightChoiceIsTheLongestInEachSubject) {
+  WritePaper("101", std::string(kGoodPaper) +
+                        "@page 12004\n@blank Q 1 1\n@explain Only (1) is a whole sentence.\n"
+                        "<p>Pick.</p>\n@options The cat sat down. | sat | cat | down\n");
+  std::vector<std::string> problems;
+  const std::string bytes = ContentPackage::Build(BuildMembers(folder_.path(), problems));
+  auto package = ContentPackage::FromBytes(bytes);
+  ASSERT_TRUE(package.ok());
+  std::vector<std::string> figures;
+  const auto found = CheckPackage(*package, &figures);
+  ASSERT_EQ(figures.size(), 1u);
+  EXPECT_NE(figures[0].find("the right choice is the longest in 1 of 2 multiple-choice blanks "
+                            "(50.0 %)"),
+            std::string::npos)
+      << figures[0];
+  ASSERT_EQ(found.size(), 1u);
+  EXPECT_NE(found[0].find("A pupil could guess by length; at most 30 % may be."), std::string::npos)
+      << found[0];
 }
 
 struct Fault {
@@ -99,13 +127,19 @@ INSTANTIATE_TEST_SUITE_P(
         Fault{"TableId", "@page 12003", "@page 30013", "not a table's id"},
         Fault{"TooBigId", "@page 12003", "@page 40000", "up to 32767"},
         Fault{"OutOfOrder", "@page 12003", "@page 12000", "in the tables' order"},
-        Fault{"ExplanationAwayFromItsBlank", "@blank T 2 melting\n",
-              "@blank T 2 melting\n<p>Ice.</p>\n@explain Ice melts.\n",
+        Fault{"NoExplanation", "@explain 11/4 = 2 3/4.\n", "",
+              "question 12002, blank 4: has no explanation"},
+        Fault{"ExplanationTooLong", "@explain 11/4 = 2 3/4.\n",
+              "@explain " + std::string(301, 'x') + "\n", "301 characters; at most 300 fit"},
+        Fault{"ExplanationAwayFromItsBlank", "@explain Ice turns to water by melting.\n",
+              "<p>Ice.</p>\n@explain Ice melts.\n",
               "@explain must stand on the line after its own @blank"},
-        Fault{"ExplanationOutsideTheCodePage", "@blank T 2 melting\n",
-              "@blank T 2 melting\n@explain Ice \u2192 water.\n", "cannot be stored"},
-        Fault{"ExplanationWithTheSeparator", "@blank T 2 melting\n",
-              "@blank T 2 melting\n@explain 5 > 3.\n", "may not hold \">\""},
+        Fault{"ExplanationOutsideTheCodePage", "water by melting", "water \u2192 melting",
+              "cannot be stored"},
+        Fault{"ExplanationWithTheSeparator", "water by melting", "water > melting",
+              "may not hold \">\""},
+        Fault{"RightChoiceLongest", "@options is | are | was | were",
+              "@options is | they are | was | were", "could guess by length"},
         Fault{"TooManyOnAPage", "@blank T 2 melting\n",
               "@blank T 2 melting\n" +
                   [] {
@@ -127,7 +161,7 @@ TEST_F(PackCheckTest, AQuestionAskedAgainInTheSubjectIsNamed) {
   WritePaper("101", kGoodPaper);
   // Another number, other spacing and letter case: still the same question to a pupil.
   WritePaper("102",
-             "@paper 102\n@page 12004\n@blank Q 1 3\n"
+             "@paper 102\n@page 12004\n@blank Q 1 3\n@explain Past.\n"
              "<p class=\"q\"><b>7.</b>  choose.</p>\n@options is | are | was | were\n");
   const auto problems = Problems();
   ASSERT_EQ(problems.size(), 1u);
@@ -138,7 +172,7 @@ TEST_F(PackCheckTest, AQuestionAskedAgainInTheSubjectIsNamed) {
 TEST_F(PackCheckTest, AQuestionWithOtherChoicesIsNotARepeat) {
   WritePaper("101", kGoodPaper);
   WritePaper("102",
-             "@paper 102\n@page 12004\n@blank Q 1 3\n"
+             "@paper 102\n@page 12004\n@blank Q 1 3\n@explain Past.\n"
              "<p class=\"q\"><b>1.</b> Choose.</p>\n@options am | are | was | were\n");
   EXPECT_EQ(Problems(), std::vector<std::string>{});
 }

@@ -303,6 +303,7 @@ class Checker {
       blanksByPaper[number] = blankCount;
     }
     CheckRepeatedQuestions(where, keys);
+    CheckWorkedAnswers(s, where, keys, types);
     for (const auto& [id, values] : keys) {
       if (!pageOwner_.contains(id)) {
         problems_.push_back(where + ", question " + id + ": in the answer key but in no paper.");
