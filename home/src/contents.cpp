@@ -115,7 +115,13 @@ void Contents::BuildControls() {
   }
 }
 
-Contents::~Contents() = default;
+Contents::~Contents() {
+  // An open printer set-up fills in the printer, which goes before the window's children do.
+  if (printSetup_ != nullptr) {
+    printSetup_->disconnect();
+    delete printSetup_;
+  }
+}
 
 void Contents::BuildPages() {
   Body_Home = new HomePage(this, skin());

@@ -198,9 +198,10 @@ void Contents::PrintResults() {
 
 void Contents::SetUpPrinter() {
   if (!printer_) printer_ = std::make_unique<QPrinter>();
-  if (auto chosen = PrintSetup(this, *printer_); !chosen) {
-    notice_(QString::fromStdString(chosen.error().message), false);
-  }
+  if (printSetup_ != nullptr) return;
+  printSetup_ = PrintSetup(this, *printer_, [this](const Result<bool>& chosen) {
+    if (!chosen) notice_(QString::fromStdString(chosen.error().message), false);
+  });
 }
 
 void Contents::EraseResults() {

@@ -129,6 +129,20 @@ struct PrinterSettings {
   QPrinter::ColorMode color;
 };
 
+// The choice outlives this run: it becomes the default printer that every later start, and every
+// other program, prints on.
+Result<bool> KeepChoice(const QPrinter& printer) {
+  if (printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty()) {
+    if (const QString reason = KeepAsDefaultPrinter(printer.printerName()); !reason.isEmpty()) {
+      return Error{0, QStringLiteral("Quillory will print on \"%1\" until it is closed, but "
+                                     "could not make it the default printer: %2.")
+                          .arg(printer.printerName(), reason)
+                          .toStdString()};
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 PrintListing PastResultsListing(const QString& title, const std::array<std::string, 10>& topicNames,
@@ -214,35 +228,38 @@ QString PrintedNotice(const QPrinter& printer) {
   return QStringLiteral("Your results were sent to the printer \"%1\".").arg(printer.printerName());
 }
 
-Result<bool> PrintSetup(QWidget* parent, QPrinter& printer) {
-  if (QPrinterInfo::availablePrinters().isEmpty()) {
-    return Error{0, "No printer is set up on this computer, so there is no printer to choose."};
-  }
-  QPrintDialog dialog(&printer, parent);
-  ApplySkinPalette(&dialog);
-  dialog.setWindowTitle(QStringLiteral("Print Setup"));
+QDialog* OpenPrintSetup(QWidget* parent, QPrinter& printer,
+                        std::function<void(Result<bool>)> done) {
+  auto* dialog = new QPrintDialog(&printer, parent);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  ApplySkinPalette(dialog);
+  dialog->setWindowTitle(QStringLiteral("Print Setup"));
   // Choosing only: page ranges belong to a print job, and the listing always prints whole.
-  dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+  dialog->setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
   // The dialog's own button says "Print", but confirming here prints nothing.
-  if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+  if (auto* buttons = dialog->findChild<QDialogButtonBox*>()) {
     if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
   }
-  const PrinterSettings before(printer);
-  if (dialog.exec() != QDialog::Accepted) {
-    before.Restore(printer);
-    return false;
+  QObject::connect(
+      dialog, &QDialog::finished, dialog,
+      [&printer, before = PrinterSettings(printer), done = std::move(done)](int result) {
+        if (result != QDialog::Accepted) {
+          before.Restore(printer);
+          done(false);
+          return;
+        }
+        done(KeepChoice(printer));
+      });
+  dialog->open();
+  return dialog;
+}
+
+QDialog* PrintSetup(QWidget* parent, QPrinter& printer, std::function<void(Result<bool>)> done) {
+  if (QPrinterInfo::availablePrinters().isEmpty()) {
+    done(Error{0, "No printer is set up on this computer, so there is no printer to choose."});
+    return nullptr;
   }
-  // The choice outlives this run: it becomes the default printer that every later start, and
-  // every other program, prints on.
-  if (printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty()) {
-    if (const QString reason = KeepAsDefaultPrinter(printer.printerName()); !reason.isEmpty()) {
-      return Error{0, QStringLiteral("Quillory will print on \"%1\" until it is closed, but "
-                                     "could not make it the default printer: %2.")
-                          .arg(printer.printerName(), reason)
-                          .toStdString()};
-    }
-  }
-  return true;
+  return OpenPrintSetup(parent, printer, std::move(done));
 }
 
 }  // namespace quillory

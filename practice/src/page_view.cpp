@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QQuickWindow>
@@ -30,6 +31,14 @@ constexpr char kNote[] =
     "<p>Sorry, this question cannot be shown.</p>"
     "<p>Close the paper and open it again.</p></body></html>";
 
+// A message over `over` that returns at once, so that nothing waits on the pupil's OK.
+void ShowNotice(QWidget* over, const QString& title, const QString& text) {
+  auto* box = new QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, over);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  ApplySkinPalette(box);
+  box->open();
+}
+
 }  // namespace
 
 void PreparePageViews() {
@@ -46,27 +55,25 @@ PageView::PageView(QWidget* parent) : QWebEngineView(parent) {
   // Nothing is dropped on a question (and the engine cannot take a drop before its first page).
   setAcceptDrops(false);
   notice_ = [this] {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Error"),
-                    QStringLiteral("Invalid operation"), QMessageBox::Ok, window());
-    ApplySkinPalette(&box);
-    box.exec();
+    ShowNotice(window(), QStringLiteral("Error"), QStringLiteral("Invalid operation"));
   };
-  printSetup_ = [this](QPrinter& printer, QWidget* over) {
-    QPrintDialog dialog(&printer, over != nullptr ? over : this);
-    ApplySkinPalette(&dialog);
+  printSetup_ = [this](QPrinter& printer, QWidget* over, std::function<void(bool)> answer) {
+    auto* dialog = new QPrintDialog(&printer, over != nullptr ? over : this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    ApplySkinPalette(dialog);
     // The dialog would propose the current or the home folder, and "print.pdf" there when the
     // document has no name; its file field has no other way in.
-    if (auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"))) {
+    if (auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"))) {
       file->setText(ProposedPrintFile(printer.docName()));
     }
-    return dialog.exec() == QDialog::Accepted;
+    connect(dialog, &QDialog::finished, this,
+            [answer = std::move(answer)](int result) { answer(result == QDialog::Accepted); });
+    printDialog_ = dialog;
+    dialog->open();
   };
   printFailed_ = [this] {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Print"),
-                    QStringLiteral("The question could not be printed."), QMessageBox::Ok,
-                    window());
-    ApplySkinPalette(&box);
-    box.exec();
+    ShowNotice(window(), QStringLiteral("Print"),
+               QStringLiteral("The question could not be printed."));
   };
   connect(this, &QWebEngineView::printFinished, this, &PageView::PrintingEnded);
 
@@ -82,6 +89,11 @@ PageView::PageView(QWidget* parent) : QWebEngineView(parent) {
 
 PageView::~PageView() {
   if (printing()) QApplication::restoreOverrideCursor();
+  // An open print dialog fills in the printer this view owns, so it goes first, and unheard.
+  if (printDialog_ != nullptr) {
+    printDialog_->disconnect(this);
+    delete printDialog_;
+  }
   // A profile must outlive its pages.
   delete page_;
   delete profile_;
@@ -144,11 +156,20 @@ void PageView::ShowUnavailable() {
 void PageView::ShowNote() { page_->setHtml(QString::fromLatin1(kNote)); }
 
 void PageView::PrintQuestion(QWidget* parent, const QString& name) {
-  if (page_ == nullptr || printing()) return;
-  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  if (!name.isEmpty()) printer->setDocName(name);
-  if (!printSetup_(*printer, parent)) return;
-  printer_ = std::move(printer);
+  if (page_ == nullptr || printing() || choosingPrinter()) return;
+  printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  if (!name.isEmpty()) printer_->setDocName(name);
+  choosing_ = true;
+  printSetup_(*printer_, parent, [view = QPointer<PageView>(this)](bool print) {
+    if (view != nullptr) view->PrinterChosen(print);
+  });
+}
+
+void PageView::PrinterChosen(bool confirmed) {
+  if (!choosing_) return;
+  choosing_ = false;
+  if (!confirmed) return;
+  printing_ = true;
 
   printingNote_->adjustSize();
   printingNote_->move(width() - printingNote_->width() - 8, 8);
@@ -166,8 +187,8 @@ void PageView::PrintQuestion(QWidget* parent, const QString& name) {
 }
 
 void PageView::PrintingEnded(bool ok) {
-  if (!printing()) return;
-  printer_.reset();
+  if (!printing_) return;
+  printing_ = false;
   printingNote_->hide();
   QApplication::restoreOverrideCursor();
   if (!ok) printFailed_();
@@ -189,9 +210,7 @@ QString PageView::ProposedPrintFile(const QString& name) {
 
 void PageView::setGuardNotice(std::function<void()> notice) { notice_ = std::move(notice); }
 
-void PageView::setPrintSetup(std::function<bool(QPrinter&, QWidget*)> setup) {
-  printSetup_ = std::move(setup);
-}
+void PageView::setPrintSetup(PrintSetup setup) { printSetup_ = std::move(setup); }
 
 void PageView::setPrintFailedNotice(std::function<void()> notice) {
   printFailed_ = std::move(notice);

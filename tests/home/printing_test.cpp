@@ -1,5 +1,10 @@
 #include "quillory/home/printing.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -8,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <optional>
 
 using namespace quillory;
 
@@ -343,16 +349,60 @@ class PrintingTest : public QObject {
 
   void setupWithoutPrinterShowsNoDialog() {
     if (!QPrinterInfo::availablePrinters().isEmpty()) QSKIP("this computer has a printer set up");
-    // Should a dialog open after all, close it rather than hang.
-    QTimer::singleShot(2000, [] {
-      if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-    });
     QPrinter printer;
     const QString before = printer.printerName();
-    const Result<bool> chosen = PrintSetup(nullptr, printer);
-    QVERIFY(!chosen.ok());
-    QVERIFY(QString::fromStdString(chosen.error().message).contains(QStringLiteral("No printer")));
+    std::optional<Result<bool>> chosen;
+    const QDialog* dialog =
+        PrintSetup(nullptr, printer, [&](Result<bool> answer) { chosen = std::move(answer); });
+    QVERIFY(dialog == nullptr);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QVERIFY(chosen.has_value() && !chosen->ok());
+    QVERIFY(QString::fromStdString(chosen->error().message).contains(QStringLiteral("No printer")));
     QCOMPARE(printer.printerName(), before);
+  }
+
+  // The set-up dialog returns at once and answers when the pupil does: cancelled, the printer is
+  // as it was; confirmed on a file, the choice is in the printer and no default printer changes.
+  void setupAnswersWhenThePupilDoes_data() {
+    QTest::addColumn<bool>("confirm");
+    QTest::newRow("cancelled") << false;
+    QTest::newRow("confirmed") << true;
+  }
+
+  void setupAnswersWhenThePupilDoes() {
+    QFETCH(bool, confirm);
+    QTemporaryDir folder;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.filePath(QStringLiteral("before.pdf")));
+    std::optional<Result<bool>> chosen;
+    QPointer<QDialog> dialog =
+        OpenPrintSetup(nullptr, printer, [&](Result<bool> answer) { chosen = std::move(answer); });
+    QVERIFY(dialog != nullptr);
+    QTRY_VERIFY(dialog->isVisible());
+    QVERIFY(!chosen.has_value());
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Print Setup"));
+
+    auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+    QVERIFY(file != nullptr);
+    if (auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"))) {
+      const int pdf = printers->findText(QStringLiteral("PDF"), Qt::MatchContains);
+      if (pdf >= 0) printers->setCurrentIndex(pdf);
+    }
+    const QString after = folder.filePath(QStringLiteral("after.pdf"));
+    file->setText(after);
+    if (confirm) {
+      dialog->accept();
+    } else {
+      dialog->reject();
+    }
+    QVERIFY(chosen.has_value());
+    QVERIFY(chosen->ok());
+    QCOMPARE(chosen->value(), confirm);
+    QCOMPARE(printer.outputFormat(), QPrinter::PdfFormat);
+    QCOMPARE(printer.outputFileName(),
+             confirm ? after : folder.filePath(QStringLiteral("before.pdf")));
+    QTRY_VERIFY(dialog == nullptr);
   }
 };
 

@@ -4,12 +4,14 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -430,6 +432,27 @@ class PageViewTest : public QObject {
     for (QWidget* widget : menus) QVERIFY(!(qobject_cast<QMenu*>(widget) && widget->isVisible()));
   }
 
+  // Out of the box the guard's message is a box over the window that waits for nobody: the page
+  // goes on, and the box goes with its window.
+  void theGuardsMessageWaitsForNobody() {
+    auto window = std::make_unique<QWidget>();
+    window->resize(700, 500);
+    auto* view = new PageView(window.get());
+    view->resize(600, 400);
+    window->show();
+    QSignalSpy loaded(view, &QWebEngineView::loadFinished);
+    view->ShowPageFile(Extract(12002));
+    QVERIFY(loaded.wait(kLoadTimeout));
+    QTRY_VERIFY(view->focusProxy() != nullptr);
+    QTest::keyClick(view->focusProxy(), Qt::Key_C, Qt::ControlModifier);
+    QPointer<QMessageBox> box;
+    QTRY_VERIFY((box = window->findChild<QMessageBox*>()) != nullptr && box->isVisible());
+    QCOMPARE(box->text(), QStringLiteral("Invalid operation"));
+    QCOMPARE(box->windowModality(), Qt::WindowModal);
+    window.reset();
+    QVERIFY(box == nullptr);
+  }
+
   // The print dialog proposes a file named after the question in the documents folder, or in
   // the home folder when there is none; never "print.pdf".
   void proposesAFileInTheDocumentsFolder_data() {
@@ -466,24 +489,65 @@ class PageViewTest : public QObject {
     QSignalSpy loaded(&view, &QWebEngineView::loadFinished);
     view.ShowPageFile(Extract(12002));
     QVERIFY(loaded.wait(kLoadTimeout));
-    QString proposed;
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, [&] {
-      auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-      if (dialog == nullptr) return;
-      if (auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("filename"))) {
-        proposed = field->text();
-      }
-      dialog->reject();
-    });
-    poll.start(50);
     view.PrintQuestion(&view, name);
-    poll.stop();
+    QVERIFY(view.choosingPrinter());
+    QPrintDialog* dialog = view.findChild<QPrintDialog*>();
+    QVERIFY(dialog != nullptr);
+    QTRY_VERIFY(dialog->isVisible());
+    auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+    QVERIFY(field != nullptr);
+    const QString proposed = field->text();
     qputenv("HOME", oldHome);
     qputenv("XDG_CONFIG_HOME", oldConfig);
+    dialog->reject();
 
     QCOMPARE(proposed, QDir(documents ? docs : home.path()).filePath(file));
+    QVERIFY(!view.choosingPrinter());
     QVERIFY(!view.printing());
+  }
+
+  // The print dialog asks without holding up its window: the call returns with the dialog open,
+  // a second print waits for it, the pupil's choice prints, and a window that goes while its
+  // dialog is open takes the dialog with it.
+  void thePrintDialogAnswersLater() {
+    auto window = std::make_unique<QWidget>();
+    window->resize(700, 500);
+    auto* view = new PageView(window.get());
+    view->resize(600, 400);
+    window->show();
+    QSignalSpy loaded(view, &QWebEngineView::loadFinished);
+    view->ShowPageFile(Extract(12002));
+    QVERIFY(loaded.wait(kLoadTimeout));
+    QSignalSpy printed(view, &PageView::questionPrinted);
+
+    view->PrintQuestion(window.get(), QStringLiteral("Grammar - Paper 1 - Question 2"));
+    QVERIFY(view->choosingPrinter());
+    view->PrintQuestion(window.get(), QStringLiteral("again"));
+    QCOMPARE(window->findChildren<QPrintDialog*>().size(), 1);
+    QPrintDialog* dialog = window->findChild<QPrintDialog*>();
+    QTRY_VERIFY(dialog->isVisible());
+    QCOMPARE(dialog->printer()->docName(), QStringLiteral("Grammar - Paper 1 - Question 2"));
+    if (auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"))) {
+      const int pdf = printers->findText(QStringLiteral("PDF"), Qt::MatchContains);
+      if (pdf >= 0) printers->setCurrentIndex(pdf);
+    }
+    const QString pdf = folder_.filePath(QStringLiteral("chosen in the dialog.pdf"));
+    dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(pdf);
+    dialog->accept();
+    QVERIFY(!view->choosingPrinter());
+    QVERIFY(view->printing());
+    QVERIFY(printed.wait(kLoadTimeout));
+    QVERIFY(printed.last().at(0).toBool());
+    QVERIFY(QFile::exists(pdf));
+    QTRY_VERIFY(window->findChildren<QPrintDialog*>().isEmpty());
+
+    view->PrintQuestion(window.get(), QStringLiteral("Grammar - Paper 1 - Question 2"));
+    QPointer<QPrintDialog> open = window->findChild<QPrintDialog*>();
+    QVERIFY(open != nullptr);
+    QTRY_VERIFY(open->isVisible());
+    window.reset();
+    QVERIFY(open == nullptr);
+    QCOMPARE(printed.count(), 1);
   }
 
   // A question printed to a file keeps its words as text: a small file whose words a PDF reader
@@ -505,17 +569,18 @@ class PageViewTest : public QObject {
     int failures = 0;
     View().setPrintFailedNotice([&] { ++failures; });
 
-    View().setPrintSetup([](QPrinter&, QWidget*) { return false; });
+    View().setPrintSetup(
+        [](QPrinter&, QWidget*, std::function<void(bool)> answer) { answer(false); });
     View().PrintQuestion(&View(), QStringLiteral("Question"));
     QVERIFY(!View().printing());
     QVERIFY(QApplication::overrideCursor() == nullptr);
 
     QString docName;
-    View().setPrintSetup([&](QPrinter& printer, QWidget*) {
+    View().setPrintSetup([&](QPrinter& printer, QWidget*, std::function<void(bool)> answer) {
       docName = printer.docName();
       printer.setOutputFormat(QPrinter::PdfFormat);
       printer.setOutputFileName(pdf);
-      return true;
+      answer(true);
     });
     View().PrintQuestion(&View(), QStringLiteral("Grammar - Paper 1 - Question 2"));
     QCOMPARE(docName, QStringLiteral("Grammar - Paper 1 - Question 2"));
@@ -551,10 +616,10 @@ class PageViewTest : public QObject {
     QSignalSpy printed(&View(), &PageView::questionPrinted);
     int failures = 0;
     View().setPrintFailedNotice([&] { ++failures; });
-    View().setPrintSetup([&](QPrinter& printer, QWidget*) {
+    View().setPrintSetup([&](QPrinter& printer, QWidget*, std::function<void(bool)> answer) {
       printer.setOutputFormat(QPrinter::PdfFormat);
       printer.setOutputFileName(folder_.filePath(QStringLiteral("no such folder/question.pdf")));
-      return true;
+      answer(true);
     });
     View().PrintQuestion(&View());
     QVERIFY(printed.wait(kLoadTimeout));

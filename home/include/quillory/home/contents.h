@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDialog>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <filesystem>
@@ -137,6 +139,7 @@ class Contents : public SkinnedWindow {
   HomeState state_;
   SubjectView view_;
   std::unique_ptr<QPrinter> printer_;
+  QPointer<QDialog> printSetup_;  // while the pupil chooses a printer
   bool exiting_ = false;
 
   QWidget* ScnTabBG = nullptr;

@@ -2,12 +2,14 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "quillory/content/record_file.h"
 #include "quillory/content/result.h"
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -37,11 +39,17 @@ Status PrintPastResults(QPrinter& printer, const PrintListing& listing);
 // What the pupil is told once the listing went out: the printer's name, or the file written.
 QString PrintedNotice(const QPrinter& printer);
 
-// Shows the printer set-up dialog modally over `parent`. Its choice of printer and page settings
-// goes into `printer`, which later printing uses, and the printer chosen becomes the user's
-// default printer, kept for later starts: true when the pupil confirmed a choice, false when the
-// dialog was cancelled and nothing changed. Fails without showing the dialog when this computer
-// has no printer set up, and after the choice when it could not be kept as the default.
-Result<bool> PrintSetup(QWidget* parent, QPrinter& printer);
+// Shows the printer set-up dialog over `parent` (only `parent`'s window waits for it) and returns
+// it at once. Its choice of printer and page settings goes into `printer`, which later printing
+// uses, and the printer chosen becomes the user's default printer, kept for later starts. When
+// the pupil has answered, `done` hears true for a confirmed choice, false when the dialog was
+// cancelled and nothing changed, or a sentence for the pupil when the choice could not be kept as
+// the default. The dialog fills in `printer` until it closes: a caller that may go first deletes
+// the dialog before `printer`.
+QDialog* OpenPrintSetup(QWidget* parent, QPrinter& printer, std::function<void(Result<bool>)> done);
+
+// OpenPrintSetup, when this computer has a printer set up. Without one no dialog shows: `done`
+// hears why before the call returns nullptr.
+QDialog* PrintSetup(QWidget* parent, QPrinter& printer, std::function<void(Result<bool>)> done);
 
 }  // namespace quillory

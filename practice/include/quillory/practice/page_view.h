@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDialog>
 #include <QList>
+#include <QPointer>
 #include <QUrl>
 #include <QWebEngineView>
 #include <functional>
@@ -33,7 +35,8 @@ void PreparePageViews();
 //
 // Ctrl+C, Ctrl+X and the right mouse button inside the page tell the pupil "Invalid operation";
 // the page has no context menu. Call page() only after the first ShowPageFile, since before it
-// the view has no page of its own yet.
+// the view has no page of its own yet. No dialog or message of the view holds up its caller: each
+// returns at once and answers later.
 class PageView : public QWebEngineView {
   Q_OBJECT
 
@@ -48,20 +51,26 @@ class PageView : public QWebEngineView {
   // Shows the short note that the question cannot be shown, in place of whatever was on show.
   void ShowUnavailable();
 
-  // Asks for a printer with the print dialog over `parent`, then prints the page on show as
-  // `name` (the job's title, and the file the dialog proposes). Printing goes on after the call:
-  // until questionPrinted, printing() is true, a note on the page and the busy cursor say so,
-  // and a second print is refused.
+  // Fills in the printer and answers whether to print, at once or later: `answer` may run after
+  // the call has returned, and does nothing once the view is gone.
+  using PrintSetup =
+      std::function<void(QPrinter& printer, QWidget* over, std::function<void(bool)> answer)>;
+
+  // Asks for a printer with the print dialog over `parent` and returns at once; once the pupil
+  // confirms, prints the page on show as `name` (the job's title, and the file the dialog
+  // proposes). Until questionPrinted, printing() is true, a note on the page and the busy cursor
+  // say so. A second print is refused while a printer is being chosen or a page printed.
   void PrintQuestion(QWidget* parent, const QString& name = {});
-  bool printing() const { return printer_ != nullptr; }
+  bool printing() const { return printing_; }
+  bool choosingPrinter() const { return choosing_; }
   // The file the print dialog proposes for `name`: in the user's documents folder, or the home
   // folder when there is none.
   static QString ProposedPrintFile(const QString& name);
 
   // Replaces the message box of the page guards (tests use a counter).
   void setGuardNotice(std::function<void()> notice);
-  // Replaces the print dialog: fills in the printer and says whether to print.
-  void setPrintSetup(std::function<bool(QPrinter&, QWidget*)> setup);
+  // Replaces the print dialog.
+  void setPrintSetup(PrintSetup setup);
   // Replaces the message box that tells the pupil the question could not be printed.
   void setPrintFailedNotice(std::function<void()> notice);
 
@@ -86,6 +95,7 @@ class PageView : public QWebEngineView {
   void EnsurePage();
   void ShowNote();
   void NoticeLater();
+  void PrinterChosen(bool confirmed);
   void PrintingEnded(bool ok);
 
   QWebEngineProfile* profile_ = nullptr;
@@ -94,8 +104,13 @@ class PageView : public QWebEngineView {
   PageRequestGuard* guard_ = nullptr;
   std::function<void()> notice_;
   bool noticeQueued_ = false;
-  std::function<bool(QPrinter&, QWidget*)> printSetup_;
-  std::unique_ptr<QPrinter> printer_;  // until the engine has finished printing
+  PrintSetup printSetup_;
+  // The printer last chosen: only the next print replaces it, so that it outlives the dialog
+  // that fills it in and the printing that uses it.
+  std::unique_ptr<QPrinter> printer_;
+  QPointer<QDialog> printDialog_;
+  bool choosing_ = false;
+  bool printing_ = false;
   QLabel* printingNote_ = nullptr;
   std::function<void()> printFailed_;
 };
