@@ -82,13 +82,16 @@ def main():
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                XDG_DATA_HOME=tempfile.mkdtemp(), QTWEBENGINE_DISABLE_SANDBOX="1")
     env.pop("QT_QPA_PLATFORM", None)
-    program = subprocess.Popen([sys.argv[1]], env=env, stdout=subprocess.DEVNULL,
-                               stderr=subprocess.DEVNULL)
+    errors = tempfile.TemporaryFile()
+    program = subprocess.Popen([sys.argv[1]], env=env, stdout=subprocess.DEVNULL, stderr=errors)
     failures = []
     try:
         app = wait_for(application)
         if app is None:
-            print("the program never reached the accessibility bus")
+            print("the program never reached the accessibility bus;",
+                  "it ended with", program.poll(), "and said:")
+            errors.seek(0)
+            print(errors.read().decode(errors="replace")[-3000:])
             return SKIP
         home = wait_for(lambda: window(app, "Quillory Practice Papers"))
         if home is None:

@@ -90,6 +90,18 @@ class PageViewTest : public QObject {
     return loaded.wait(kLoadTimeout) && loaded.last().at(0).toBool();
   }
 
+  // A view of the page at `path` in a window of its own, with the view's own dialogs and
+  // messages, as a practice window holds it.
+  bool ShowInWindow(QWidget& window, const QString& path, PageView** view) {
+    window.resize(700, 500);
+    *view = new PageView(&window);
+    (*view)->resize(600, 400);
+    window.show();
+    QSignalSpy loaded(*view, &QWebEngineView::loadFinished);
+    (*view)->ShowPageFile(path);
+    return loaded.wait(kLoadTimeout);
+  }
+
   // Runs a script of the test's own, beside the page (whose scripts do not run).
   QVariant Run(const QString& script) {
     QVariant result;
@@ -436,13 +448,8 @@ class PageViewTest : public QObject {
   // goes on, and the box goes with its window.
   void theGuardsMessageWaitsForNobody() {
     auto window = std::make_unique<QWidget>();
-    window->resize(700, 500);
-    auto* view = new PageView(window.get());
-    view->resize(600, 400);
-    window->show();
-    QSignalSpy loaded(view, &QWebEngineView::loadFinished);
-    view->ShowPageFile(Extract(12002));
-    QVERIFY(loaded.wait(kLoadTimeout));
+    PageView* view = nullptr;
+    QVERIFY(ShowInWindow(*window, Extract(12002), &view));
     QTRY_VERIFY(view->focusProxy() != nullptr);
     QTest::keyClick(view->focusProxy(), Qt::Key_C, Qt::ControlModifier);
     QPointer<QMessageBox> box;
@@ -511,13 +518,8 @@ class PageViewTest : public QObject {
   // dialog is open takes the dialog with it.
   void thePrintDialogAnswersLater() {
     auto window = std::make_unique<QWidget>();
-    window->resize(700, 500);
-    auto* view = new PageView(window.get());
-    view->resize(600, 400);
-    window->show();
-    QSignalSpy loaded(view, &QWebEngineView::loadFinished);
-    view->ShowPageFile(Extract(12002));
-    QVERIFY(loaded.wait(kLoadTimeout));
+    PageView* view = nullptr;
+    QVERIFY(ShowInWindow(*window, Extract(12002), &view));
     QSignalSpy printed(view, &PageView::questionPrinted);
 
     view->PrintQuestion(window.get(), QStringLiteral("Grammar - Paper 1 - Question 2"));
