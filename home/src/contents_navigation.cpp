@@ -90,6 +90,13 @@ void Contents::ToolBarClick(int n) {
 
 void Contents::BringPageForward(QWidget* page) {
   page->move(ScnTabBG->x(), ScnTabBG->y() + ScnTabBG->height());
+  // A page behind would still take Tab and be read out, and Enter would act on what the pupil
+  // cannot see: only the page in front is shown.
+  for (QWidget* other : {static_cast<QWidget*>(Body_Home), static_cast<QWidget*>(Body_Report),
+                         static_cast<QWidget*>(Body_About), static_cast<QWidget*>(Body_Trash)}) {
+    if (other != page) other->hide();
+  }
+  page->show();
   page->raise();
 }
 

@@ -99,6 +99,9 @@ class HomeWindowTest : public QObject {
     QVERIFY(!Find("Topic7")->isVisible());
     QVERIFY(!Find("Bullet7")->isVisible());
     QCOMPARE(Find("Body_Home")->y(), Find("ScnTabBG")->y() + Find("ScnTabBG")->height());
+    for (const char* behind : {"Body_Report", "Body_About", "Body_Trash"}) {
+      QVERIFY2(!Find(behind)->isVisible(), behind);
+    }
   }
 
   void aTabOrItsCaptionChoosesTheSubject() {
@@ -185,6 +188,44 @@ class HomeWindowTest : public QObject {
     QCOMPARE(Text("ProgramName"), QStringLiteral("Quillory Practice Papers"));
     QCOMPARE(Text("lblPlatform"), QStringLiteral("For Linux"));
     QCOMPARE(Text("lblVersion"), QStringLiteral("Version 2.0"));
+  }
+
+  // The pages stand one over another; Tab and a screen reader reach only the one in front, so
+  // that Enter never opens a paper, or erases results, from a page the pupil cannot see.
+  void onlyThePageInFrontTakesTheKeyboard_data() {
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("toolbar");
+    QTest::addColumn<QString>("front");
+    QTest::newRow("a subject's papers") << 2 << 1 << "Body_Home";
+    QTest::newRow("a subject's report") << 3 << 2 << "Body_Report";
+    QTest::newRow("about") << 4 << 1 << "Body_About";
+    QTest::newRow("trash") << 4 << 2 << "Body_Trash";
+    QTest::newRow("papers again") << 1 << 1 << "Body_Home";
+  }
+
+  void onlyThePageInFrontTakesTheKeyboard() {
+    QFETCH(int, tab);
+    QFETCH(int, toolbar);
+    QFETCH(QString, front);
+    contents_->TabClick(tab);
+    contents_->ToolBarClick(toolbar);
+    contents_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(contents_.get()));
+    const QStringList pages = {QStringLiteral("Body_Home"), QStringLiteral("Body_Report"),
+                               QStringLiteral("Body_About"), QStringLiteral("Body_Trash")};
+    QStringList reached;
+    for (int i = 0; i < 80; ++i) {
+      QWidget* focused = QApplication::focusWidget();
+      if (focused == nullptr) break;
+      for (QWidget* w = focused; w != nullptr; w = w->parentWidget()) {
+        if (pages.contains(w->objectName()) && w->objectName() != front) {
+          reached << focused->objectName() + QStringLiteral(" on ") + w->objectName();
+        }
+      }
+      QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    QVERIFY2(reached.isEmpty(), qPrintable(reached.join(u',')));
+    for (const QString& page : pages) QCOMPARE(Find(page)->isVisible(), page == front);
   }
 
   // The link starts xdg-open, which on a machine without a browser exits with 3 ("no method

@@ -9,7 +9,7 @@ packages=(
   libgl1-mesa-dev libxkbcommon-dev fonts-dejavu-core fonts-liberation2
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth appstream desktop-file-utils python3 poppler-utils man-db lintian
-  dbus-daemon at-spi2-core python3-pyatspi x11-utils
+  dbus-daemon at-spi2-core python3-pyatspi x11-utils xdotool openbox
 )
 
 missing=()
