@@ -321,6 +321,14 @@ def sum_text(values) -> str:
     return " + ".join(map(str, values)) + f" = {sum(values)}"
 
 
+def deg_sum(values) -> str:
+    """A sum of angles, each with its degree sign: '100° + 120° = 220°'."""
+    values = list(values)
+    if len(values) == 1:
+        return f"{values[0]}°"
+    return " + ".join(f"{v}°" for v in values) + f" = {sum(values)}°"
+
+
 def kind(deg: float) -> str:
     if deg < 90:
         return TYPES[0]
@@ -337,9 +345,10 @@ def kind(deg: float) -> str:
 def t_type_size(P: Builder, deg: int) -> None:
     r = P.qrng()
     right = kind(deg)
+    why = (f"{RIGHT}: an angle of exactly 90° is a right angle, like the corner of a square."
+           if deg == 90 else f"{RIGHT}: {deg}° is {KIND_WHY[right]}.")
     P.choice(f"An angle measures {deg}°. What type of angle is it?", right,
-             [t for t in TYPES if t != right], r,
-             why=f"{RIGHT}: {deg}° is {KIND_WHY[right]}.")
+             [t for t in TYPES if t != right], r, why=why)
 
 
 def t_type_figure(P: Builder, deg: int, rot: int, letter: str) -> None:
@@ -347,8 +356,8 @@ def t_type_figure(P: Builder, deg: int, rot: int, letter: str) -> None:
     right = kind(deg)
     page = P.choice(f"Look at the angle marked <i>{letter}</i>. What type of angle "
                     "is it?", right, [t for t in TYPES if t != right], r,
-                    why=f"{RIGHT}: angle {letter} is {KIND_LOOK[right]}. It measures {deg}°, "
-                        f"{KIND_WHY[right]}.")
+                    why=f"{RIGHT}: angle {letter} is {KIND_LOOK[right]}. It measures "
+                        + (f"exactly {deg}°." if deg == 90 else f"{deg}°, {KIND_WHY[right]}."))
     svg = ray_angles_figure([rot, rot + deg], [(0, letter)], None, None,
                             w=340, h=260, length=110)
     P.draw(page, svg, 340, 260, f"Two lines meeting at a point, with an angle "
@@ -441,7 +450,7 @@ def t_point(P: Builder, sizes: list[int], unknown: int, start: int = 10,
     page = P.single(f"{count} angles meet at a point. Work out the size of "
                     f"angle <i>{z}</i>. {NO_DEG}", key, answer=f"<i>{z}</i> = ______°",
                     why=f"Angles around a point add up to 360°. The others make "
-                        f"{sum_text(others)}°, so {z} = 360° - {sum(others)}° = {key}°.")
+                        f"{deg_sum(others)}, so {z} = 360° - {sum(others)}° = {key}°.")
     P.draw(page, svg, 360, 320, f"{count} angles around a point, one marked {z}")
 
 
@@ -576,8 +585,9 @@ def t_parallelogram(P: Builder) -> None:
          m_("P", "Q", "Opposite sides of a parallelogram are equal in length, and PQ is "
                       "opposite SR."),
          Blank("T", 1, "Parallelogram",
-               "Both pairs of opposite sides are parallel, but it has no right angles, so "
-               "it is not a rectangle: it is a parallelogram.")]))
+               "Both pairs of opposite sides are parallel. It has no right angles and its "
+               "sides are not all the same length, so it is not a rectangle or a rhombus: "
+               "it is a parallelogram.")]))
     P.draw(page, shape_figure(pts, letters), 420, 260,
            "A four-sided shape PQRS")
 
@@ -623,21 +633,38 @@ def t_trapezium(P: Builder, letters: str, slope: int) -> None:
            f"A four-sided shape {letters}")
 
 
+def segment_why(base: str, base_ends, found: str, found_ends, rel: str) -> str:
+    """Why line `found` is parallel (or perpendicular) to line `base`, from the steps each
+    takes on the grid. Steps that are the base's own, or its own turned through a right
+    angle, are said to be; steps of another length are compared with the turned ones."""
+    u, v = vec(*base_ends), vec(*found_ends)
+    if rel == "parallel":
+        assert parallel(u, v)
+        same = "also goes" if v == u else "goes"
+        how = f"it {same} {move(*found_ends)}, so the two lines run in the same direction"
+    else:
+        assert perpendicular(u, v)
+        turned = (-u[1], u[0])
+        if turned[0] * v[0] + turned[1] * v[1] < 0:
+            turned = (u[1], -u[0])
+        if v == turned:
+            how = f"it goes {move(*found_ends)}: the same steps turned through a right angle"
+        else:
+            how = (f"it goes {move(*found_ends)}. Turn the steps of {base} through a right "
+                   f"angle and you get {move((0, 0), turned)}, which points the same way")
+    return (f"From {base[0]} to {base[1]} the line goes {move(*base_ends)}. "
+            f"From {found[0]} to {found[1]} {how}. Write {found} or {found[::-1]}.")
+
+
 def t_segments(P: Builder, segs, base: str, rel: str) -> None:
     """Lines on a grid: which one is parallel (or perpendicular) to base?"""
     u = vec(*segs[base])
     test = parallel if rel == "parallel" else perpendicular
     found = only([k for k, (p, q) in segs.items() if k != base and test(u, vec(p, q))])
-    if rel == "parallel":
-        how = "so they run in the same direction"
-    else:
-        how = "the same steps turned through a right angle"
     page = P.single(f"Look at the lines drawn on the square grid. Which line is "
                     f"{rel} to line {base}? Name the line with two letters.",
                     f";{found};{found[::-1]}", type_="M",
-                    why=f"From {base[0]} to {base[1]} the line goes {move(*segs[base])}. "
-                        f"From {found[0]} to {found[1]} it goes {move(*segs[found])}: {how}. "
-                        f"Write {found} or {found[::-1]}.")
+                    why=segment_why(base, segs[base], found, segs[found], rel))
     P.draw(page, segments_figure(segs), 420, 300,
            f"Lines {', '.join(segs)} drawn on a square grid")
 
@@ -651,11 +678,13 @@ def t_seg_count(P: Builder, segs, base: str) -> None:
     steps = {k: f"{k} goes {move(p, q)}" for k, (p, q) in segs.items()}
     page = P.parts(f"Look at the lines drawn on the square grid. {NUMBERS_ONLY_TXT}",
                    [(f"How many of the other lines are parallel to {base}? ______",
-                     n_(npar, f"{steps[base]}. A parallel line takes steps the same way: "
-                              f"{listed(steps[k] for k in pars)}. That is {npar}.")),
+                     n_(npar, f"{steps[base]}. A parallel line goes in the same direction: "
+                              f"{listed(steps[k] for k in pars)}. So the answer is {npar}.")),
                     (f"How many lines are perpendicular to {base}? ______",
-                     n_(nperp, f"A perpendicular line meets {base} at a right angle: "
-                               f"{listed(steps[k] for k in perps)}. That is {nperp}."))])
+                     n_(nperp, f"{steps[base]}. A perpendicular line is at a right angle "
+                               f"to it: "
+                               f"{listed(steps[k] for k in perps)}. So the answer is "
+                               f"{nperp}."))])
     P.draw(page, segments_figure(segs), 420, 300,
            f"Lines {', '.join(segs)} drawn on a square grid")
 
@@ -670,8 +699,10 @@ def t_read_point(P: Builder, points, which: str, n=8) -> None:
     page = P.parts(f"Look at the grid. Point {which} is at ( ___ , ___ ). "
                    f"{NUMBERS_ONLY_TXT}",
                    [(f"What is the x-coordinate of point {which}? ______",
-                     n_(x, f"The x-coordinate is how far across: from 0, go along the "
-                           f"bottom to {which}'s line, {x}. So {which} is at ({x}, {y}).")),
+                     n_(x, f"The x-coordinate is how far across: {which} is "
+                           + (f"on the bottom line, at {x}." if y == 0 else
+                              f"straight above {x} on the bottom line.")
+                           + f" So {which} is at ({x}, {y}).")),
                     (f"What is the y-coordinate of point {which}? ______",
                      n_(y, f"The y-coordinate is how far up: {which} is level with {y} on "
                            f"the side. So {which} is at ({x}, {y})."))])
@@ -819,9 +850,9 @@ def t_compass_turn(P: Builder, start: str, degrees: int, clockwise: bool,
     page = P.choice(f"{who} is facing {start}. {cap(he)} turns {amount} {way}. "
                     f"Which direction is {he} facing now?", cap(right),
                     [cap(w) for w in wrong], r,
-                    why=f"{RIGHT}. {cap(said + 'each')} 45° is one point of the compass, so "
-                        f"{degrees}° is {degrees // 45} points {way}: from {start} past "
-                        f"{listed(passed)} to {right}.")
+                    why=f"{RIGHT}. {cap(said + 'each')} 45° turn moves one point round the "
+                        f"compass, so {degrees}° is {degrees // 45} points {way}: from {start} "
+                        f"past {listed(passed)} to {right}.")
     if figure:
         P.draw(page, compass_figure(), 260, 260, "An eight-point compass")
 
@@ -875,8 +906,9 @@ def t_map(P: Builder, places: dict[str, tuple[int, int]], origin: str,
         k += 1
     if dx and dy:
         how = (f"{abs(dx)} squares {'right' if dx > 0 else 'left'} and {abs(dy)} "
-               f"{'up' if dy > 0 else 'down'}: the same number each way, so halfway between "
-               f"{'north' if dy > 0 else 'south'} and {'east' if dx > 0 else 'west'}")
+               f"{'up' if dy > 0 else 'down'}. That is the same number each way, so it is "
+               f"halfway between {'north' if dy > 0 else 'south'} and "
+               f"{'east' if dx > 0 else 'west'}")
     else:
         how = (f"{abs(dx or dy)} squares straight "
                + ("right (east)" if dx > 0 else "left (west)" if dx < 0 else
@@ -884,7 +916,7 @@ def t_map(P: Builder, places: dict[str, tuple[int, int]], origin: str,
     page = P.choice(f"The map shows some places in {where}. North is straight up the "
                     f"page. In which direction is the {target} from the {origin}?",
                     cap(right), [cap(w) for w in wrong], r,
-                    why=f"{RIGHT}. Start at the {origin}: the {target} is {how}. {opp.capitalize()} "
+                    why=f"{RIGHT}. From the {origin}, the {target} is {how}. {opp.capitalize()} "
                         f"would be the way back.")
     cell = 40
     s = Svg(cell * 8 + 120, cell * 6 + 40)
@@ -921,8 +953,9 @@ def t_tri_choice(P: Builder, right: tuple, wrongs: list[tuple]) -> None:
     show = lambda t: ", ".join(f"{d}°" for d in t)
     P.choice("Which of these could be the three angles inside a triangle?",
              show(right), [show(w) for w in wrongs], r,
-             why=f"{RIGHT}: {' + '.join(map(str, right))} = 180, as the angles of a triangle "
-                 "must. The others add up to " + listed([str(sum(w)) for w in wrongs]) + ".")
+             why=f"{RIGHT}: {deg_sum(right)}, and the angles inside a triangle always add up "
+                 "to 180°. The others add up to " + listed([f"{sum(w)}°" for w in wrongs])
+                 + ".")
 
 
 def t_right_tri(P: Builder, b: int, letters: str) -> None:
@@ -1023,7 +1056,7 @@ def t_point_equal(P: Builder, known: list[int], z: str, start: int = 0) -> None:
                     f"<i>{z}</i> are equal. Work out the size of angle <i>{z}</i>. "
                     f"{NO_DEG}", key, answer=f"<i>{z}</i> = ______°",
                     why=f"Angles around a point add up to 360°. The others make "
-                        f"{sum_text(known)}°, leaving 360° - {sum(known)}° = "
+                        f"{deg_sum(known)}, leaving 360° - {sum(known)}° = "
                         f"{360 - sum(known)}° for the two equal angles: {360 - sum(known)}° "
                         f"{DIVIDE} 2 = {key}°.")
     P.draw(page, svg, 360, 320, f"Angles around a point, two of them marked {z}")
@@ -1254,8 +1287,8 @@ def paper108(dealer: PositionDealer, first: int) -> Builder:
                 [("How many pupils chose banana? ______",
                   n_(values[1], bar_read("Banana", values[1], 2))),
                  ("How many more pupils chose grapes than pear? ______",
-                  n_(values[3] - values[4], f"Grapes {values[3]}, Pear {values[4]}: "
-                                            f"{values[3]} - {values[4]} = "
+                  n_(values[3] - values[4], f"The Grapes bar reaches {values[3]} and the Pear "
+                                            f"bar {values[4]}: {values[3]} - {values[4]} = "
                                             f"{values[3] - values[4]}.")),
                  ("How many pupils are shown in the bar chart altogether? ______",
                   n_(sum(values), f"Add every bar: {sum_text(values)}."))])
@@ -1299,8 +1332,9 @@ def paper109(dealer: PositionDealer, first: int) -> Builder:
                 [("How many books were read on Thursday? ______",
                   n_(books[3], bar_read("Thu", books[3], 5))),
                  ("How many more books were read on Tuesday than on Wednesday? ______",
-                  n_(books[1] - books[2], f"Tuesday {books[1]}, Wednesday {books[2]}: "
-                                          f"{books[1]} - {books[2]} = {books[1] - books[2]}.")),
+                  n_(books[1] - books[2], f"The Tue bar reaches {books[1]} and the Wed bar "
+                                          f"{books[2]}: {books[1]} - {books[2]} = "
+                                          f"{books[1] - books[2]}.")),
                  ("How many books were read in the whole week? ______",
                   n_(sum(books), f"Add every bar: {sum_text(books)}."))])
     pets, count = ["Cat", "Dog", "Fish", "Rabbit", "Hamster"], [9, 13, 4, 6, 11]
@@ -1345,12 +1379,14 @@ def paper110(dealer: PositionDealer, first: int) -> Builder:
                  [("What was the temperature at 10 am? ______",
                    n_(temp[2], line_read("10 am", temp[2], 4, "°C"))),
                   ("How many degrees warmer was it at 12 noon than at 8 am? ______",
-                   n_(temp[4] - temp[0], f"12 noon {temp[4]}°C, 8 am {temp[0]}°C: "
-                                         f"{temp[4]} - {temp[0]} = {temp[4] - temp[0]}.")),
+                   n_(temp[4] - temp[0], f"It was {temp[4]}°C at 12 noon and {temp[0]}°C at "
+                                         f"8 am: {temp[4]} - {temp[0]} = {temp[4] - temp[0]} "
+                                         "degrees.")),
                   ("By how many degrees did the temperature fall between 12 noon "
                    "and 1 pm? ______",
-                   n_(temp[4] - temp[5], f"12 noon {temp[4]}°C, 1 pm {temp[5]}°C: "
-                                         f"{temp[4]} - {temp[5]} = {temp[4] - temp[5]}."))])
+                   n_(temp[4] - temp[5], f"It was {temp[4]}°C at 12 noon and {temp[5]}°C at "
+                                         f"1 pm: {temp[4]} - {temp[5]} = {temp[4] - temp[5]} "
+                                         "degrees."))])
     weeks, cm = [f"Week {k}" for k in range(1, 7)], [2, 5, 9, 14, 18, 20]
     t_line_graph(P, "Height of a sunflower", "Height (cm)", weeks, cm, 2, 20,
                  "the height of a sunflower, in centimetres, at the end of each week",
@@ -1358,27 +1394,29 @@ def paper110(dealer: PositionDealer, first: int) -> Builder:
                    n_(cm[2], line_read("Week 3", cm[2], 2, " cm"))),
                   ("How many centimetres did it grow from the end of Week 4 to the "
                    "end of Week 5? ______",
-                   n_(cm[4] - cm[3], f"Week 5 {cm[4]} cm, Week 4 {cm[3]} cm: {cm[4]} - "
-                                     f"{cm[3]} = {cm[4] - cm[3]}.")),
+                   n_(cm[4] - cm[3], f"It was {cm[4]} cm tall at the end of Week 5 and "
+                                     f"{cm[3]} cm at the end of Week 4: {cm[4]} - {cm[3]} = "
+                                     f"{cm[4] - cm[3]} cm.")),
                   ("How much taller was it at the end of Week 6 than at the end of "
                    "Week 1? ______",
-                   n_(cm[5] - cm[0], f"Week 6 {cm[5]} cm, Week 1 {cm[0]} cm: {cm[5]} - "
-                                     f"{cm[0]} = {cm[5] - cm[0]}."))])
+                   n_(cm[5] - cm[0], f"It was {cm[5]} cm tall at the end of Week 6 and "
+                                     f"{cm[0]} cm at the end of Week 1: {cm[5]} - {cm[0]} = "
+                                     f"{cm[5] - cm[0]} cm."))])
     days, visitors = ["Mon", "Tue", "Wed", "Thu", "Fri", "Sat"], [45, 30, 55, 40, 70, 85]
     t_bar_chart(P, "Visitors to the museum", "Number of visitors", days, visitors,
                 10, 90, "the number of visitors to a museum each day",
                 [("How many more visitors were there on Saturday than on Monday? ______",
-                  n_(visitors[5] - visitors[0], f"Saturday {visitors[5]}, Monday "
-                                                f"{visitors[0]}: {visitors[5]} - {visitors[0]} "
-                                                f"= {visitors[5] - visitors[0]}.")),
+                  n_(visitors[5] - visitors[0], f"The Sat bar reaches {visitors[5]} and the "
+                                                f"Mon bar {visitors[0]}: {visitors[5]} - "
+                                                f"{visitors[0]} = {visitors[5] - visitors[0]}.")),
                  ("How many visitors were there on Monday, Tuesday and Wednesday "
                   "altogether? ______",
                   n_(sum(visitors[:3]), f"Add the three bars: {sum_text(visitors[:3])}.")),
                  ("How many fewer visitors were there on Thursday than on Friday? "
                   "______",
-                  n_(visitors[4] - visitors[3], f"Friday {visitors[4]}, Thursday "
-                                                f"{visitors[3]}: {visitors[4]} - {visitors[3]} "
-                                                f"= {visitors[4] - visitors[3]}."))])
+                  n_(visitors[4] - visitors[3], f"The Fri bar reaches {visitors[4]} and the "
+                                                f"Thu bar {visitors[3]}: {visitors[4]} - "
+                                                f"{visitors[3]} = {visitors[4] - visitors[3]}."))])
     sports, votes = ["Football", "Netball", "Swimming", "Tennis", "Cricket"], [16, 11, 14, 7, 9]
     assert votes.count(min(votes)) == 1
     t_chart_choice(P, sports, votes, 2, 18, "Favourite sport of Year 6",

@@ -203,9 +203,12 @@ def t_rect(P: Builder, w, h, unit, ask=("p", "a")):
     if w == h:
         why_p = f"All four sides are {w} {unit}, so the perimeter is 4 × {w} = {per} {unit}."
     else:
-        why_p = (f"Add the four sides: perimeter = 2 × ({w} + {h}) = 2 × {w + h} = "
+        why_p = (f"Two lengths and two widths: perimeter = 2 × ({w} + {h}) = 2 × {w + h} = "
                  f"{per} {unit}.")
-    why_a = f"Area = length × width = {w} × {h} = {area} {unit}{SQ}."
+    if w == h:
+        why_a = f"Area = side × side = {w} × {h} = {area} {unit}{SQ}."
+    else:
+        why_a = f"Area = length × width = {w} × {h} = {area} {unit}{SQ}."
     parts = []
     if "p" in ask:
         parts.append((f"The perimeter of the {shape} is ______ {unit}", n_(per, why_p)))
@@ -233,14 +236,14 @@ def t_rect_choice(P: Builder, w, h, unit, what):
         wrong = [f"{area} {unit}", f"{w + h} {unit}", f"{2 * w + h} {unit}"]
         q = "perimeter"
         why = (f"Perimeter = 2 × ({w} + {h}) = {per} {unit}. {w + h} {unit} goes only "
-               "half-way round.")
+               "halfway round.")
     else:
         right = f"{area} {unit}{SQ}"
         wrong = [f"{per} {unit}{SQ}", f"{w + h} {unit}{SQ}", f"{area * 2} {unit}{SQ}"]
         q = "area"
         why = f"Area = {w} × {h} = {area} {unit}{SQ}. {per} would be the perimeter."
     choose(P, f"A {rect_word(w, h)} measures {w} {unit} by {h} {unit}. What is its "
-           f"{q}?", right, wrong, r, lambda o: named(o, why, P.number))
+           f"{q}?", right, wrong, r, lambda o: named(o, why))
 
 
 def encloses_a_hole(rows) -> bool:
@@ -338,7 +341,7 @@ def t_square_from(P: Builder, value, unit, given):
         side = next(k for k in range(1, value + 1) if k * k == value)
         P.parts(f"A square has an area of {value} {unit}{SQ}.",
                 [(f"Each side is ______ {unit}", n_(
-                    side, f"Which number times itself makes {value}? {side} × {side} = "
+                    side, f"Which number multiplied by itself makes {value}? {side} × {side} = "
                           f"{value}, so each side is {side} {unit}.")),
                  (f"Its perimeter is ______ {unit}", n_(
                      4 * side, f"Four equal sides: 4 × {side} = {4 * side} {unit}."))])
@@ -414,11 +417,11 @@ def t_lshape_choice(P: Builder, W, H, cw, ch, unit):
     wrong = [f"{W * H} {unit}{SQ}", f"{walk(pts)} {unit}{SQ}",
              f"{(W - cw) * H + cw * ch} {unit}{SQ}"]
     a1, a2 = (W - cw) * H, cw * (H - ch)
-    why = (f"Split it into {W - cw} × {H} = {a1} and {cw} × {H - ch} = {a2}: {a1} + {a2} = "
-           f"{area} {unit}{SQ}. {W * H} forgets the missing corner.")
+    why = (f"Split it into {W - cw} × {H} = {a1} and {cw} × {H - ch} = {a2}, and {a1} + {a2} "
+           f"= {area} {unit}{SQ}. {W * H} forgets the missing corner.")
     page = choose(P, f"This shape is made of rectangles. It is {W} {unit} wide and "
                   f"{H} {unit} tall. What is its area?", right,
-                  wrong, r, lambda o: named(o, why, P.number))
+                  wrong, r, lambda o: named(o, why))
     svg = outline_figure(pts, {0: W - cw, 1: ch, 2: cw, 3: H - ch, 4: W, 5: H}, unit,
                          right=(0, 1, 3, 4, 5), inside=(2,))
     P.draw(page, svg, "An L-shaped shape with its side lengths marked")
@@ -439,7 +442,7 @@ def t_triangle(P: Builder, b, h, unit, show_rect=True):
         stem = (f"The sides next to the right angle of this triangle are {b} {unit} "
                 f"and {h} {unit}. What is the area of the triangle?")
     page = P.single(stem, int(area), f"Ans: ______ {unit}{SQ}",
-                    why=f"A right-angled triangle is half of {a_(b)} by {h} rectangle: "
+                    why=f"The triangle is half of {a_(b)} {unit} by {h} {unit} rectangle: "
                         f"{b} × {h} ÷ 2 = {b * h} ÷ 2 = {area} {unit}{SQ}.")
     P.draw(page, svg, f"A right-angled triangle with sides {b} {unit} and {h} {unit} "
            "next to the right angle")
@@ -450,12 +453,12 @@ def t_triangle_choice(P: Builder, b, h, unit):
     area = Fraction(b * h, 2)
     assert area.denominator == 1
     right = f"{area} {unit}{SQ}"
-    why = (f"The triangle is half of {a_(b)} by {h} rectangle: {b} × {h} ÷ 2 = {area} "
-           f"{unit}{SQ}. {b * h} forgets to halve.")
+    why = (f"The triangle is half of {a_(b)} {unit} by {h} {unit} rectangle, so {b} × {h} ÷ 2 = "
+           f"{area} {unit}{SQ}. {b * h} forgets to halve.")
     choose(P, f"A right-angled triangle has the two sides next to its right angle "
            f"{b} {unit} and {h} {unit}. What is its area?", right,
            [f"{b * h} {unit}{SQ}", f"{b + h} {unit}{SQ}", f"{2 * (b + h)} {unit}{SQ}"], r,
-           lambda o: named(o, why, P.number))
+           lambda o: named(o, why))
 
 
 # -- words ----------------------------------------------------------------------
@@ -474,7 +477,7 @@ def t_word_parts(P: Builder, text, parts):
 
 
 def t_which(P: Builder, stem, right, wrong, why):
-    choose(P, stem, right, wrong, P.qrng(), lambda o: named(o, why, P.number))
+    choose(P, stem, right, wrong, P.qrng(), lambda o: named(o, why))
 
 
 # -- shapes with sloping sides ------------------------------------------------
@@ -564,8 +567,8 @@ def t_parallelogram(P: Builder, b, hgt, off, unit, choice=False):
                  f"{2 * (b + slope)} {unit}{SQ}"]
         assert Fraction(area, 2).denominator == 1
         page = choose(P, stem, f"{area} {unit}{SQ}", wrong, P.qrng(),
-                      lambda o: f"{o}. Area = base × height = {b} × {hgt} = {area} {unit}{SQ}; "
-                                f"the sloping side ({slope} {unit}) is not the height.")
+                      lambda o: f"{o}: area = base × height = {b} × {hgt} = {area} {unit}{SQ}. "
+                                f"The sloping side, {slope} {unit}, is not the height.")
     else:
         page = P.single(stem, area, f"Ans: ______ {unit}{SQ}",
                         why=f"Cut the triangle off one end and move it to the other: that "
@@ -794,8 +797,8 @@ def t_edging(P: Builder, w, h, text, unit, price=None):
         cost = length * price
         assert cost == sum(price for _ in range(walk(rect_pts(w, h))))
         P.single(text, cost, "Ans: £______",
-                 why=f"The edge is 2 × ({w} + {h}) = {length} {unit} long. At £{price} for "
-                     f"each {unit}: {length} × {price} = £{cost}.")
+                 why=f"The edge is 2 × ({w} + {h}) = {length} {unit} long. At £{price} a "
+                     f"{UNIT_ONE[unit]}: {length} × {price} = £{cost}.")
 
 
 def t_two_rects(P: Builder, a, b, unit, same):
@@ -823,16 +826,16 @@ def t_two_rects(P: Builder, a, b, unit, same):
         assert pa == pb and sa != sb
         big = max(sa, sb)
         parts = [(f"The perimeter of each shape is ______ {unit}",
-                  n_(pa, f"2 × ({aw} + {ah}) = {pa} and 2 × ({bw} + {bh}) = {pb}: both are "
-                         f"{pa} {unit}.")),
+                  n_(pa, f"Perimeter of A = 2 × ({aw} + {ah}) = {pa} {unit} and perimeter of B = "
+                         f"2 × ({bw} + {bh}) = {pb} {unit}: both are {pa} {unit}.")),
                  (f"The area of shape A is ______ {unit}{SQ}",
                   n_(sa, f"Area of A = {aw} × {ah} = {sa} {unit}{SQ}.")),
                  (f"The area of shape B is ______ {unit}{SQ}",
                   n_(sb, f"Area of B = {bw} × {bh} = {sb} {unit}{SQ}.")),
                  (f"The larger area is greater than the smaller one by ______ {unit}{SQ}",
                   n_(big - min(sa, sb), f"{big} - {min(sa, sb)} = {big - min(sa, sb)} "
-                                        f"{unit}{SQ}: the same perimeter can hold different "
-                                        "areas."))]
+                                        f"{unit}{SQ}: the same perimeter can go with "
+                                        "different areas."))]
     P.parts(stem, parts)
 
 
@@ -845,7 +848,7 @@ def t_which_sides(P: Builder, area, unit, right, wrong):
     choose(P, f"A rectangle has an area of {area} {unit}{SQ}. Which of these could be its "
            "length and width?", f"{right[0]} {unit} and {right[1]} {unit}",
            [f"{x} {unit} and {y} {unit}" for x, y in wrong], P.qrng(),
-           lambda o: f"{o}, because {right[0]} × {right[1]} = {area}. The others give "
+           lambda o: f"{o}: {right[0]} × {right[1]} = {area}. The others give "
                      f"{others}.")
 
 
@@ -871,7 +874,8 @@ def t_tiles(P: Builder, Lm, Wm, tile):
     P.single(f"A floor is {Lm} m long and {Wm} m wide. It is covered with square tiles "
              f"whose sides are {tile} cm long. How many tiles are needed?", int(count),
              "Ans: ______ tiles",
-             why=f"{Lm} m = {100 * Lm} cm, so {100 * Lm} ÷ {tile} = {along} tiles fit along "
+             why=f"{Lm} m = {100 * Lm} cm and {Wm} m = {100 * Wm} cm, so {100 * Lm} ÷ {tile} = "
+                 f"{along} tiles fit along "
                  f"and {100 * Wm} ÷ {tile} = {across} across: {along} × {across} = {count} "
                  "tiles.")
 
@@ -917,6 +921,7 @@ def t_rect_count(P: Builder, area, unit):
 
 
 UNIT_WORD = {"cm": "centimetres", "m": "metres"}
+UNIT_ONE = {"cm": "centimetre", "m": "metre"}
 
 
 def t_max_area(P: Builder, per, unit):
@@ -966,7 +971,7 @@ def t_square_units(P: Builder):
            f"centimetres are in 1 m{SQ}?", f"{fmt(int(cm2))} cm{SQ}",
            # Converting as for lengths, a thousand, and the perimeter in cm.
            [f"100 cm{SQ}", f"1,000 cm{SQ}", f"400 cm{SQ}"], P.qrng(),
-           lambda o: f"{o}. The square's sides are 1 m = 100 cm, so its area is 100 × 100 = "
+           lambda o: f"{o}: the square's sides are 1 m = 100 cm, so its area is 100 × 100 = "
                      f"{fmt(int(cm2))} cm{SQ}. 100 cm{SQ} is only a 10 cm by 10 cm square.")
 
 
@@ -1122,8 +1127,9 @@ def paper123(dealer, first):
             "They cover the same amount of surface",
             ["They have the same perimeter", "They are the same shape",
              "They have the same number of sides"],
-            "Area is the amount of surface a shape covers. A 4 by 4 square and an 8 by 2 "
-            "rectangle both have area 16 but different perimeters.")
+            "Area is the amount of surface a shape covers. A 4 cm by 4 cm square and an 8 cm "
+            "by 2 cm rectangle both have an area of 16 cm² but different perimeters, 16 cm "
+            "and 20 cm.")
     t_two_rects(P, (7, 3), (5, 5), "m", "p")
     t_which(P, "A paper rectangle is cut into two pieces, and the pieces are put back "
             "together, without overlapping, to make a new shape. Which of these stays the "

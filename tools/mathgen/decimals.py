@@ -281,10 +281,12 @@ def times_why(small: str, big: str) -> str:
         k += 1
         steps.append(said(x))
         assert k <= 3, (small, big)
-    again = " again and again" if k > 1 else ""
-    moves = "move" if k == 1 else "moves"
-    return (f"Multiply {small} by 10{again}: {', '.join(steps)}. That is {k} {moves} of "
-            f"one place, so the number is {10 ** k:,}.")
+    if k == 1:
+        return f"Multiply {small} by 10: {steps[0]}. So the number is 10."
+    times = ["", "", "twice", "three times"][k]
+    return (f"Multiply {small} by 10 {times}: {', '.join(steps[:-1])}, then {steps[-1]}. "
+            f"Multiplying by 10 {times} is multiplying by {f' {TIMES} '.join(['10'] * k)} = "
+            f"{10 ** k:,}, so the number is {10 ** k:,}.")
 
 
 def frac_why(frac: str) -> str:
@@ -310,7 +312,7 @@ def round_why(n: str, dp: int) -> str:
     to = "the nearest whole number" if dp == 0 else (
         "one decimal place" if dp == 1 else f"{['', 'one', 'two', 'three'][dp]} decimal places")
     place = AFTER_POINT[dp]
-    way = "which is 5 or more, so round up" if nxt >= 5 else "less than 5, so round down"
+    way = "which is 5 or more, so round up" if nxt >= 5 else "which is less than 5, so round down"
     out = f"{padded(plain_str(x), dp)}"
     out = shown(out) + (f", which is {said(x)}" if out != plain_str(x) else "")
     return (f"To round to {to}, look at the {place} digit: it is {nxt}, {way}. "
@@ -322,7 +324,7 @@ def whole_round_why(n: str, unit: int) -> str:
     lo = whole // unit * unit
     d = whole // (unit // 10) % 10
     x = Decimal(n).quantize(Decimal(f"1E{len(str(unit)) - 1}"), rounding=decimal.ROUND_HALF_UP)
-    way = "which is 5 or more, so round up" if d >= 5 else "less than 5, so round down"
+    way = "which is 5 or more, so round up" if d >= 5 else "which is less than 5, so round down"
     return (f"{n} is between {lo:,} and {lo + unit:,}. The {BEFORE_POINT[len(str(unit)) - 2]} "
             f"digit is {d}, {way} to {said(x)}.")
 
@@ -927,7 +929,8 @@ def paper118(dealer: PositionDealer, first_id: int) -> Builder:
     P.one("What must be added to 0.37 to make 1?", calc("1 - 0.37"), why=dec_working("1 - 0.37"))
 
     P.parts("Write the missing numbers.",
-            [(text, key(calc(e), why="Take it away from the total. " + dec_working(e)))
+            [(text, key(calc(e), why=f"Take {e.split(' - ')[1]} away from {e.split(' - ')[0]}. "
+                                     + dec_working(e)))
              for text, e in [("0.6 + ______ = 1", "1 - 0.6"), ("0.25 + ______ = 1", "1 - 0.25"),
                              ("3.7 + ______ = 10", "10 - 3.7")]])
 
@@ -937,7 +940,7 @@ def paper118(dealer: PositionDealer, first_id: int) -> Builder:
     for n, form in bonds:
         x = calc(f"10 - {n}")
         assert Fraction(x) + Fraction(n) == 10
-        items.append((form.format(n), key(x, why="Take it away from 10. "
+        items.append((form.format(n), key(x, why=f"Take {n} away from 10. "
                                                 + dec_working(f"10 - {n}"))))
     P.parts("Write the missing numbers.", items)
 
@@ -970,9 +973,8 @@ def paper118(dealer: PositionDealer, first_id: int) -> Builder:
     assert calc(opts[0]) == Decimal("6.4") and all(calc(o) != Decimal("6.4") for o in opts[1:])
     P.choose(f"Amira worked out {show('6.4 - 2.75')} = 3.65. Which calculation could she "
              "use to check her answer?", show(opts[0]), [show(o) for o in opts[1:]],
-             why=f"{RIGHT}: adding back the number taken away undoes the subtraction, so "
-                 f"3.65 + 2.75 should give 6.4 again, and it does: "
-                 f"{said(calc(opts[0]))}.")
+             why=f"{RIGHT}: adding back the number taken away undoes the subtraction, and "
+                 f"3.65 + 2.75 = {said(calc(opts[0]))}, the number she started with.")
 
     P.work_outs("Work out each calculation.", ["1.2 + 3.45 + 0.8", "4.06 + 2.9 + 1.14"])
 
@@ -1273,7 +1275,7 @@ def paper120(dealer: PositionDealer, first_id: int) -> Builder:
     x = calc("2.70 / 6")
     assert Fraction(x) * 6 == Fraction("2.7")
     P.one(f"A pack of 6 yoghurts costs £2.70. How much does one yoghurt cost? {DEC}", x,
-          why="Share £2.70 by 6. " + dec_working("2.70 / 6"),
+          why="Share £2.70 equally between 6. " + dec_working("2.70 / 6"),
           answer="Ans: £______")
 
     # 10. The change worked out with 5 - 2.75 - 0.95 slipped in different ways.
@@ -1295,8 +1297,8 @@ def paper120(dealer: PositionDealer, first_id: int) -> Builder:
     check_wrong(right[1:], [w[1:] for w in wrong])
     P.choose("Ravi buys 3 notebooks that cost £1.85 each. He pays with a £10 note. How "
              "much change does he get?", right, wrong,
-             why=f"{RIGHT}. 3 notebooks cost 1.85 {TIMES} 3 = £{cost:.2f}. Change: 10.00 - "
-                 f"{cost:.2f} = {change:.2f}. £8.15 is the change for one notebook only.")
+             why=f"{RIGHT}. 3 notebooks cost £1.85 {TIMES} 3 = £{cost:.2f}. Change: £10.00 - "
+                 f"£{cost:.2f} = £{change:.2f}. £8.15 is the change for one notebook only.")
 
     x = calc(f"2.4 + {plain_str(calc('850 / 1000'))}")
     assert Fraction("2.4") * 1000 + 850 == Fraction(x) * 1000
@@ -1312,8 +1314,8 @@ def paper120(dealer: PositionDealer, first_id: int) -> Builder:
     P.one("A cinema ticket costs £8.50 for an adult and £5.25 for a child. How "
           "much do tickets for 2 adults and 3 children cost?", total,
           answer="Ans: £______", marks=2,
-          why=f"Adults: 8.50 {TIMES} 2 = £{adults:.2f}. Children: 5.25 {TIMES} 3 = "
-              f"£{children:.2f}. Total: {adults:.2f} + {children:.2f} = £{said(total)}.")
+          why=f"Adults: £8.50 {TIMES} 2 = £{adults:.2f}. Children: £5.25 {TIMES} 3 = "
+              f"£{children:.2f}. Total: £{adults:.2f} + £{children:.2f} = £{said(total)}.")
 
     P.one("A plank of wood 2.4 m long is cut into 4 equal pieces. How long is each "
           f"piece, in metres? {DEC}", calc("2.4 / 4"), why=dec_working("2.4 / 4"), answer="Ans: ______ m")
@@ -1400,7 +1402,7 @@ def paper120(dealer: PositionDealer, first_id: int) -> Builder:
     assert Fraction(x) * 100 == 245 * 8 - 1299
     P.one("Nina saves £2.45 every week for 8 weeks. Then she spends £12.99 on a game. "
           "How much of her savings does she have left?", x, answer="Ans: £______", marks=2,
-          why=f"Saved: 2.45 {TIMES} 8 = £{saved:.2f}. Left: {saved:.2f} - 12.99 = "
+          why=f"Saved: £2.45 {TIMES} 8 = £{saved:.2f}. Left: £{saved:.2f} - £12.99 = "
               f"£{said(x)}.")
 
     used = calc("0.35 * 3")

@@ -15,8 +15,10 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from paperlib import RIGHT, Paper, PositionDealer, group, say, steps  # noqa: E402
 
-# The topics whose every blank carries a worked answer.
-EXPLAINED = ["whole_numbers", "fraction_papers", "angles", "decimals", "mock"]
+# The topics whose every blank carries a worked answer: all of them, so that every
+# multiple-choice worked answer, in every topic, opens with its option's number and text.
+EXPLAINED = ["whole_numbers", "fraction_papers", "angles", "decimals", "mock",
+             "area_perimeter", "solids"]
 
 
 class StepsTest(unittest.TestCase):
@@ -123,6 +125,9 @@ def equations(text: str):
             sides = sides[:-1]
         sides = [tidy(s) for s in sides]
         sides = [s for s in sides if s]
+        # A side that opens with a sign began in words ("base × height ÷ 2 = ...").
+        if sides and sides[0][0] in ("×", "÷", "+"):
+            sides = sides[1:]
         if len(sides) >= 2:
             yield sides
 
@@ -170,6 +175,8 @@ class ArithmeticTest(unittest.TestCase):
             "x = 180° - 50° = 130°.": [[["180°", "-", "50°"], ["130°"]]],
             "In twelfths: 3/4 = 9/12, 2/3 = 8/12.": [[["3/4"], ["9/12"]], [["2/3"], ["8/12"]]],
             "(1) 3,465; 3,546. Factors: 1, 2, 3.": [],
+            "Area = base × height ÷ 2 = 10 × 6 ÷ 2 = 30 cm².": [[["10", "×", "6", "÷", "2"],
+                                                              ["30"]]],
         }
         for text, want in cases.items():
             with self.subTest(text=text):
@@ -254,6 +261,83 @@ class WorkingHelpersTest(unittest.TestCase):
                 frac = f"{num}/{den}"
                 with self.subTest(frac=frac):
                     assert_sound(self, d.frac_why(frac), d.said(d.frac_dec(frac)))
+
+    def test_one_more_in_a_place_names_its_carry(self):
+        """'Add 1 to the tens digit' only where that digit is not 9; a 9 carries and a 0
+        taken from is exchanged, and the digits named are the number's own."""
+        import whole_numbers as w
+        r = random.Random(29)
+        cases = [(45762, 1000), (6045, -100), (395420, 10000), (1052300, -100000)]
+        cases += [(r.randint(1000, 999999), r.choice([10, 100, 1000, 10000]) * r.choice([1, -1]))
+                  for _ in range(300)]
+        for n, delta in cases:
+            step = abs(delta)
+            digit, left = n // step % 10, n // step // 10 % 10
+            if (delta > 0 and digit == 9 and left == 9) or (delta < 0 and digit == 0 and
+                                                             left == 0) or n + delta < step:
+                continue        # more than one carry or exchange: the papers set none
+            with self.subTest(n=n, delta=delta):
+                why = w.more_less_why(n, delta)
+                assert_sound(self, why, f"{n + delta:,}")
+                said = re.search(r"digit: (\d) becomes (\d)\.", why)
+                if delta > 0 and digit == 9:
+                    self.assertIn("9 + 1 = 10", why)
+                elif delta < 0 and digit == 0:
+                    self.assertIn("is 0, so exchange", why)
+                else:
+                    self.assertIsNotNone(said, why)
+                    self.assertEqual((int(said[1]), int(said[2])),
+                                     (digit, (n + delta) // step % 10), why)
+
+    def test_grid_lines_turned_through_a_right_angle(self):
+        """A perpendicular line's steps are called the base's own turned through a right angle
+        only when they are; otherwise the turned steps named point the way the line goes."""
+        import angles as a
+
+        def steps_of(text: str):
+            dx = dy = 0
+            for k, way in re.findall(r"(\d+) (right|left|up|down)", text):
+                k = int(k)
+                dx += {"right": k, "left": -k}.get(way, 0)
+                dy += {"up": k, "down": -k}.get(way, 0)
+            return dx, dy
+
+        r = random.Random(31)
+        for _ in range(300):
+            u = (r.randint(-5, 5), r.randint(-5, 5))
+            if u == (0, 0):
+                continue
+            k = r.choice([1, 1, 2, -1, Fraction(1, 2)])
+            turned = (-u[1] * k, u[0] * k)
+            if any(Fraction(c).denominator != 1 for c in turned) or not any(turned):
+                continue
+            v = tuple(int(c) for c in turned)
+            with self.subTest(u=u, v=v):
+                why = a.segment_why("AB", ((0, 0), u), "CD", ((0, 0), v), "perpendicular")
+                told = why.split("From C to D it goes ", 1)[1]
+                self.assertEqual(steps_of(told.split(".")[0].split(":")[0]), v, why)
+                if "the same steps turned through a right angle" in why:
+                    self.assertIn(v, [(-u[1], u[0]), (u[1], -u[0])], why)
+                else:
+                    named = steps_of(why.split("you get ", 1)[1])
+                    self.assertIn(named, [(-u[1], u[0]), (u[1], -u[0])], why)
+                    self.assertGreater(named[0] * v[0] + named[1] * v[1], 0, why)
+                par = a.segment_why("AB", ((0, 0), u), "CD", ((0, 0), (u[0] * 2, u[1] * 2)),
+                                    "parallel")
+                self.assertNotIn("also goes", par)
+
+    def test_parts_have_names(self):
+        """Fractions' parts are named as pupils say them, not 'parts of 11'."""
+        import fraction_papers as f
+        for d, want in [(2, "halves"), (4, "quarters"), (11, "elevenths"), (13, "thirteenths"),
+                        (21, "twenty-firsts"), (25, "twenty-fifths"), (40, "fortieths"),
+                        (99, "ninety-ninths")]:
+            with self.subTest(d=d):
+                self.assertEqual(f.parts_name(d), want)
+        for d in range(2, 100):
+            with self.subTest(d=d):
+                self.assertNotIn("parts of", f.parts_name(d))
+                self.assertNotIn("parts of", f.parts_name(d, 1))
 
     def test_numbers_in_words(self):
         import whole_numbers as w

@@ -107,10 +107,29 @@ _PARTS = {2: "halves", 3: "thirds", 4: "quarters", 5: "fifths", 6: "sixths",
           30: "thirtieths", 36: "thirty-sixths", 40: "fortieths", 60: "sixtieths"}
 
 
+_ORDINAL = ["", "first", "second", "third", "fourth", "fifth", "sixth", "seventh", "eighth",
+            "ninth", "tenth", "eleventh", "twelfth", "thirteenth", "fourteenth", "fifteenth",
+            "sixteenth", "seventeenth", "eighteenth", "nineteenth"]
+_TENTHS = {2: "twent", 3: "thirt", 4: "fort", 5: "fift", 6: "sixt", 7: "sevent", 8: "eight",
+           9: "ninet"}
+_TENS_WORD = {2: "twenty", 3: "thirty", 4: "forty", 5: "fifty", 6: "sixty", 7: "seventy",
+              8: "eighty", 9: "ninety"}
+
+
+def ordinal_parts(d: int) -> str | None:
+    """The name of the parts a whole is cut into, below 100: 'elevenths', 'twenty-fifths'."""
+    if d < 20:
+        return _ORDINAL[d] + "s" if d > 2 else None
+    if d < 100:
+        t, u = divmod(d, 10)
+        return (f"{_TENTHS[t]}ieths" if not u else f"{_TENS_WORD[t]}-{_ORDINAL[u]}s")
+    return None
+
+
 def parts_name(d: int, count: int = 2) -> str:
     """'quarters', or 'quarter' for one of them; a denominator without a name is said as
     a number."""
-    name = _PARTS.get(d, f"parts of {d}")
+    name = _PARTS.get(d) or ordinal_parts(d) or f"parts of {d}"
     if count == 1:
         name = "half" if d == 2 else name.removesuffix("s").replace("parts", "part")
     return name
@@ -213,8 +232,13 @@ def working(expr: str, kind: str) -> str:
     chain.append(f"{top}/{d}")
     chain += tidy(top, d, kind)
     assert Fraction(top, d) == x
-    lead = (f"Change to {parts_name(d)}: " if any(slow_term(t)[1] != d for t in terms)
-            else f"The {parts_name(d)} are the same size, so work with the numerators: ")
+    if any(" " in t for t in terms):
+        # Mixed numbers (or a whole number taken from one) become improper fractions first.
+        lead = f"Write them as improper fractions in {parts_name(d)}: "
+    elif any(slow_term(t)[1] != d for t in terms):
+        lead = f"Change to {parts_name(d)}: "
+    else:
+        lead = f"The {parts_name(d)} are the same size, so work with the numerators: "
     return lead + " = ".join(chain) + cancel_note(top, d) + "."
 
 
@@ -576,7 +600,10 @@ def paper111(dealer: PositionDealer) -> Builder:
     assert all(not (bigger(w, "1/2") and bigger("3/4", w)) for w in wrong)
     ends = ["1/2", "3/4"]
     P.choose("Which of these fractions is between 1/2 and 3/4?", right, wrong,
-             why=f"{RIGHT}. {in_parts(ends + [right])}, so it is between them. " + " ".join(
+             why=f"{RIGHT}. {in_name(lcd(ends + [right]))}: "
+                 + " and ".join(f"{t} = {slow_term(t)[0] * lcd(ends + [right]) // slow_term(t)[1]}"
+                                f"/{lcd(ends + [right])}" for t in ends)
+                 + f", and {right} is between them. " + " ".join(
                  f"{w} is {'less than 1/2' if bigger('1/2', w) else 'more than 3/4'}."
                  for w in wrong))
 
@@ -873,8 +900,8 @@ def paper114(dealer: PositionDealer) -> Builder:
     assert len(fits) == 1
     P.single(f"What is the missing number? 3/7 {TIMES} ______ = 15/7", fits[0],
              answer="",
-             why=f"The denominator stays 7, so 3 {TIMES} ______ = 15. 15 {DIVIDE} 3 = "
-                 f"{fits[0]}, and 3/7 {TIMES} {fits[0]} = 15/7.")
+             why=f"The denominator stays 7, so the numerator 3 must be multiplied to make "
+                 f"15: 15 {DIVIDE} 3 = {fits[0]}. Check: 3/7 {TIMES} {fits[0]} = 15/7.")
 
     x = calc("3/4 * 6")
     P.add_single("A bottle holds 3/4 of a litre of water. How many litres of water "

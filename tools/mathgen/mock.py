@@ -43,6 +43,7 @@ import area_perimeter as AP  # noqa: E402
 import decimals as DE  # noqa: E402
 import fraction_papers as FP  # noqa: E402
 import whole_numbers as WN  # noqa: E402
+from worked import a_  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SUBJECT = os.path.join("assets", "subjects", "2-mathematics")
@@ -314,7 +315,13 @@ def compare_fractions_why(terms: list[str], pick: str, word: str) -> str:
     assert len(set(approx.values())) == len(terms)
     best = (max if word == "largest" else min)(terms, key=lambda t: approx[t])
     assert best == pick
-    said = ", ".join(f"{t} is about {approx[t] / 1000:.3f}" for t in terms)
+    def as_decimal(t: str) -> str:
+        # Exact where three places are enough (4/5 = 0.8), rounded where they are not.
+        x = Fraction(t)
+        if (x * 1000).denominator == 1:
+            return f"{t} = {num(x).key}"
+        return f"{t} is about {approx[t] / 1000:.3f}"
+    said = ", ".join(as_decimal(t) for t in terms)
     return f"As decimals, {said}. So {pick} is the {word}."
 
 
@@ -866,7 +873,8 @@ def ar_grid(P: Builder) -> None:
                  f"{poss(he)} patio?",
                  num(area, why="Count the shaded squares row by row: "
                                f"{' + '.join(str(len(row.strip('.'))) for row in rows)} = "
-                               f"{area}, and each square is 1 m{SQ}."),
+                               f"{area}, and each square is 1 m{SQ}, so the area is "
+                               f"{area} m{SQ}."),
                  "Ans: ______ m" + SQ)
     P.draw(page, AP.grid_figure(rows), "A shaded shape on a grid of squares")
 
@@ -1144,9 +1152,9 @@ def an_bar(P: Builder) -> None:
         mean = Fraction(sum(values), 5)
         assert mean.denominator == 1
         parts.append((f"What is the mean number of {unit}? ______",
-                      num(mean, 2, why=f"Add the five bars: {total}. Share the total "
-                                       f"equally between 5: {sum(values)} {DIVIDE} 5 = "
-                                       f"{mean}.")))
+                      num(mean, 2, why=f"Add the five bars: {total}. The mean is the total "
+                                       f"shared equally between the 5 bars: {sum(values)} "
+                                       f"{DIVIDE} 5 = {mean}.")))
     page = P.parts(f"The bar chart shows {what}. (Write each answer as a number only.)",
                    parts)
     P.draw(page, svg, f"Bar chart: {title}")
@@ -1549,7 +1557,7 @@ def ar_triangle(P: Builder) -> None:
     item = ["sail", "flower bed", "banner", "garden", "roof panel"][P.level]
     page = P.one(f"A {item} is a right-angled triangle with the measurements shown. "
                  f"What is the area of the {item}?",
-                 num(area, 2, why="A right-angled triangle is half of a rectangle: "
+                 num(area, 2, why=f"The triangle is half of {a_(b)} m by {h} m rectangle: "
                                   f"{b} {TIMES} {h} {DIVIDE} 2 = {b * h} {DIVIDE} 2 = {area} "
                                   f"m{SQ}."), "Ans: ______ m" + SQ)
     P.draw(page, svg, f"A right-angled triangle with sides {b} m and {h} m next to "

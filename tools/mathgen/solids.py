@@ -743,6 +743,10 @@ def faces_said(name: str) -> str:
 
 UPRIGHT = ("cube", "cuboid")     # prisms standing on an end: a top and a bottom
 
+# A base named by its shape, as it is said before "base".
+BASE_WORD = {"triangle": "triangular", "pentagon": "pentagonal", "hexagon": "hexagonal",
+             "octagon": "octagonal"}
+
 
 def fev_why(name: str, which: str) -> str:
     """How the faces, edges or vertices of a prism or a pyramid are counted."""
@@ -752,7 +756,8 @@ def fev_why(name: str, which: str) -> str:
         return {
             "f": f"A pyramid has one base and a triangle on each side of it. This base is "
                  f"a {shape} with {n} sides: 1 + {n} = {f} faces.",
-            "e": f"There are {n} edges round the {shape} base and {n} going up to the "
+            "e": f"There are {n} edges round the {BASE_WORD.get(shape, shape)} base and {n} "
+                 f"going up to the "
                  f"point: {n} + {n} = {e} edges.",
             "v": f"There are {n} corners round the base and 1 at the point on top: "
                  f"{n} + 1 = {v} vertices.",
@@ -874,8 +879,8 @@ def shape_lines(name: str) -> str:
     text = {
         "square": "one down the middle, one across the middle and one along each "
                   "diagonal: {k} lines",
-        "rectangle": "one down the middle and one across the middle: {k} lines. Folding "
-                     "along a diagonal, the corners do not meet",
+        "rectangle": "one down the middle and one across the middle: {k} lines. If you "
+                     "fold it along a diagonal, the corners do not meet",
         "isosceles triangle": "{k} line, from the top corner down to the middle of the "
                               "base, so that the two equal sides fold onto each other",
         "letter T": "{k} line, down the middle of its upright",
@@ -1306,8 +1311,8 @@ def t_iso_parts(P: Builder, l, b, h, stem, ask=("layer", "layers", "total")):
                          f"{steps(f'{l} * {b}')}.")))
     if "layers" in ask:
         parts.append(("How many layers are there? ______",
-                      n_(len({c[2] for c in cubes}), f"The cuboid is {h} cubes high, and "
-                         f"each cube high is one layer: {h} layers.")))
+                      n_(len({c[2] for c in cubes}), f"The cuboid is {h} cubes high, so it "
+                         f"is made of {h} layers of cubes.")))
     if "total" in ask:
         parts.append(("How many cubes are there altogether? ______",
                       n_(len(cubes), f"{lb} cubes in a layer and {h} layers: "
@@ -2085,7 +2090,7 @@ def paper129(dealer, first):
                  f"{glass} ml.",
                  [("The bottle holds ______ ml", n_(bottle * 1000, litres_why(bottle, "l"))),
                   ("The bottle fills ______ glasses",
-                   n_(glasses, f"{num(bottle * 1000)} ml shared into glasses of {glass} ml: "
+                   n_(glasses, f"{num(bottle * 1000)} ml poured into glasses of {glass} ml: "
                       f"{steps(f'{bottle * 1000} / {glass}')} glasses."))])
     crate, box = (12, 9, 6), (4, 3, 2)
     fits = math.prod(c // x for c, x in zip(crate, box))

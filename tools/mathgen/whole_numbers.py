@@ -95,8 +95,8 @@ def mult_working(a: int, b: int) -> str:
     if a % 10 == 0 and b % 10 == 0:
         za, zb = len(str(a)) - len(str(a).rstrip("0")), len(str(b)) - len(str(b).rstrip("0"))
         sa, sb = a // 10 ** za, b // 10 ** zb
-        return (f"{sa} {TIMES} {sb} = {fmt(sa * sb)}, then put back the {za + zb} zeros: "
-                f"{fmt(a)} {TIMES} {fmt(b)} = {fmt(a * b)}.")
+        return (f"Work out {sa} {TIMES} {sb} = {fmt(sa * sb)}, then write the {za + zb} zeros of "
+                f"{fmt(a)} and {fmt(b)} after it: {fmt(a)} {TIMES} {fmt(b)} = {fmt(a * b)}.")
     if b < 10:
         parts = components(a)
         lhs = " + ".join(f"{fmt(c)} {TIMES} {b}" for c in parts)
@@ -300,14 +300,34 @@ def t_missing_part(P: Builder, n: int, hide: int) -> None:
                  f"{' + '.join(fmt(c) for c in cs)} = {fmt(n)}.")
 
 
+def more_less_why(n: int, delta: int) -> str:
+    """Adding or taking 1 in the place of `delta`; a 9 that becomes 10 carries into the
+    place to its left, and a 0 needs an exchange from it."""
+    place = place_of(abs(delta))
+    left = PLACES[PLACES.index(place) + 1]
+    digit = n // abs(delta) % 10
+    calc = f"{fmt(n)} {'+' if delta > 0 else '-'} {fmt(abs(delta))} = {fmt(n + delta)}."
+    if delta > 0 and digit == 9:
+        assert n // abs(delta) // 10 % 10 != 9, (n, delta)   # one carry is enough
+        how = (f"The {place} digit is 9, and 9 + 1 = 10: write 0 there and carry 1 into the "
+               f"{left}. ")
+    elif delta > 0:
+        how = f"Add 1 to the {place} digit: {digit} becomes {digit + 1}. "
+    elif digit == 0:
+        assert n // abs(delta) // 10 % 10, (n, delta)     # one exchange is enough
+        how = (f"The {place} digit is 0, so exchange 1 from the {left} for 10 {place}, and "
+               f"10 - 1 = 9. ")
+    else:
+        how = f"Take 1 from the {place} digit: {digit} becomes {digit - 1}. "
+    return how + calc
+
+
 def t_more_less(P: Builder, items: list[tuple[int, int]]) -> None:
     parts = []
     for n, delta in items:
         word = "more" if delta > 0 else "less"
-        sign, change = ("+", "Add 1 to") if delta > 0 else ("-", "Take 1 from")
         parts.append((f"What is {fmt(abs(delta))} {word} than {fmt(n)}? ______",
-                      n_(n + delta, f"{change} the {place_of(abs(delta))} digit: {fmt(n)} "
-                                    f"{sign} {fmt(abs(delta))} = {fmt(n + delta)}.")))
+                      n_(n + delta, more_less_why(n, delta))))
     P.parts("Give each answer in numerals.", parts)
 
 
@@ -599,7 +619,7 @@ def paper101(dealer: PositionDealer) -> Builder:
     P.single(f"A school has {y5} pupils in Year 5 and {y6} pupils in Year 6. "
              "How many pupils are there in Years 5 and 6 altogether?", key,
              answer="Ans: ______ pupils",
-             why=f"Add the two years: {y5} + {y6} = {key} pupils.")
+             why=f"Add the two year groups: {y5} + {y6} = {key} pupils.")
 
     # 29. Money in pounds.
     r = P.qrng()
@@ -716,7 +736,7 @@ def paper102(dealer: PositionDealer) -> Builder:
     P.choice("Which of these numbers is a square number?", str(right),
              [str(w) for w in wrong], r,
              why=f"{RIGHT} = {root} {TIMES} {root}. {', '.join(map(str, wrong[:-1]))} and "
-                 f"{wrong[-1]} are not square: no whole number times itself makes them.")
+                 f"{wrong[-1]} are not square: no whole number multiplied by itself makes them.")
 
     r = P.qrng()
     a, b = r.choice([4, 6]) * r.randint(7, 9), r.randint(4, 6)
@@ -811,9 +831,9 @@ def paper103(dealer: PositionDealer) -> Builder:
             f"{a} and {b}. Write all three.",
             list(zip(["______"] * 3, group(
                 common, f"Factors of {a}: {', '.join(map(str, factors(a)))}. Factors of {b}: "
-                        f"{', '.join(map(str, factors(b)))}. Both lists have "
-                        f"{', '.join(map(str, common[:-1]))} and {common[-1]} (leaving out 1), "
-                        "in any order."))))
+                        f"{', '.join(map(str, factors(b)))}. Apart from 1, both lists have "
+                        f"{', '.join(map(str, common[:-1]))} and {common[-1]}. Write them in any "
+                        "order."))))
 
     # 6. Smallest common multiple.
     a, b = 6, 8
@@ -977,7 +997,8 @@ def paper103(dealer: PositionDealer) -> Builder:
     P.single(f"Mrs Okafor puts out {n} chairs in a square: there are as many rows "
              "as there are chairs in each row. How many chairs are in each row?",
              side, answer="Ans: ______ chairs",
-             why=f"Find the number that times itself makes {n}: {side} {TIMES} {side} = {n}.")
+             why=f"Find the number that makes {n} when it is multiplied by itself: {side} {TIMES} "
+                 f"{side} = {n}.")
 
     # 25. Packs: rounding up.
     pack, need = 6, 50
@@ -1333,8 +1354,8 @@ def paper105(dealer: PositionDealer) -> Builder:
              "bags so that every bag has the same number of apples and the same "
              "number of oranges, with no fruit left over. What is the greatest "
              "number of bags he can fill?", key, answer="Ans: ______ bags", marks=2,
-             why=f"The number of bags must divide both {apples} and {oranges}. The greatest "
-                 f"common factor is {key}: each bag gets {apples // key} apples and "
+             why=f"The number of bags must be a factor of both {apples} and {oranges}. The "
+                 f"greatest such factor is {key}: each bag gets {apples // key} apples and "
                  f"{oranges // key} oranges.")
 
     # 8. Number riddle.

@@ -103,12 +103,15 @@ def explain_choice(page, why) -> None:
     page.blanks[0].explain = why(option(page))
 
 
-def named(opt: str, why: str, n: int) -> str:
-    """A multiple-choice explanation in one of a few wordings, chosen by the question
-    number `n` so that a paper does not say the same thing every time."""
-    forms = [f"{opt}. {why}", f"The right choice is {opt}. {why}",
-             f"{why} So the answer is {opt}.", f"It is {opt}: {why[0].lower()}{why[1:]}"]
-    return forms[n % len(forms)]
+def named(opt: str, why: str) -> str:
+    """A multiple-choice explanation as every topic writes it: the right option's number
+    and text first, then the reason ('(3) 24 cm²: area = 8 × 3 = 24 cm².')."""
+    first = why.split(" ", 1)[0]
+    # A sentence's first word loses its capital after the colon; a number, a unit or a
+    # name written in capitals keeps it.
+    if first[:1].isupper() and not first[1:2].isupper():
+        why = why[0].lower() + why[1:]
+    return f"{opt}: {why}"
 
 
 def with_unit(answer: str, v) -> str:
