@@ -16,11 +16,11 @@ import math
 import os
 import sys
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
-from figures import FONT, Svg, r1  # noqa: E402
-from registry import by_name  # noqa: E402
-from paperlib import (  # noqa: E402
+from mathgen.figures import FONT, Svg, r1  # noqa: E402
+from mathgen.registry import by_name  # noqa: E402
+from mathgen.paperlib import (  # noqa: E402
     TopicPaper,
     PUPILS,
     build_topic,

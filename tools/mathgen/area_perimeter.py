@@ -18,13 +18,13 @@ import os
 import re
 import sys
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
-import figures  # noqa: E402
-from figures import r1  # noqa: E402
-from registry import by_name  # noqa: E402
-from worked import a_, explain_choice, named, steps, value, with_unit  # noqa: E402
-from paperlib import (  # noqa: E402
+from mathgen import figures  # noqa: E402
+from mathgen.figures import r1  # noqa: E402
+from mathgen.registry import by_name  # noqa: E402
+from mathgen.worked import a_, explain_choice, named, steps, value, with_unit  # noqa: E402
+from mathgen.paperlib import (  # noqa: E402
     TopicPaper,
     build_topic,
     run_generator,

@@ -18,11 +18,11 @@ import re
 import sys
 from decimal import Decimal
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
 # paperlib loads the standard fractions module, which fractions.py hides.
-from registry import by_name  # noqa: E402
-from paperlib import (  # noqa: E402
+from mathgen.registry import by_name  # noqa: E402
+from mathgen.paperlib import (  # noqa: E402
     TopicPaper,
     run_generator,
     build_topic,

@@ -11,9 +11,9 @@ import sys
 import unittest
 from fractions import Fraction
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
-from paperlib import RIGHT, Paper, PositionDealer, group, say, steps  # noqa: E402
+from mathgen.paperlib import RIGHT, Paper, PositionDealer, group, say, steps  # noqa: E402
 
 # The topics whose every blank carries a worked answer: all of them, so that every
 # multiple-choice worked answer, in every topic, opens with its option's number and text.
@@ -398,7 +398,7 @@ class WorkingHelpersTest(unittest.TestCase):
 class TopicsTest(unittest.TestCase):
     def test_every_worked_answer_gives_its_key(self):
         for name in EXPLAINED:
-            files = importlib.import_module(name).build()
+            files = importlib.import_module(f"mathgen.{name}").build()
             for rel, text in sorted(files.items()):
                 if not rel.endswith(".paper"):
                     continue

@@ -6,10 +6,10 @@ import os
 import sys
 import unittest
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
-import figures  # noqa: E402
-from figures import Svg, r1  # noqa: E402
+from mathgen import figures  # noqa: E402
+from mathgen.figures import Svg, r1  # noqa: E402
 
 
 class FiguresTest(unittest.TestCase):

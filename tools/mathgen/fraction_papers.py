@@ -15,13 +15,13 @@ import os
 import re
 import sys
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
-from registry import by_name  # noqa: E402
-from paperlib import (  # noqa: E402
+from mathgen.registry import by_name  # noqa: E402
+from mathgen.paperlib import (  # noqa: E402
     TopicPaper,
     PUPILS,
-    assemble_topic,
+    build_topic,
     run_generator,
     Blank, DIVIDE, Fraction, PositionDealer, RIGHT, form_note,
 )
@@ -29,7 +29,6 @@ from paperlib import (  # noqa: E402
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SUBJECT = os.path.join("assets", "subjects", "2-mathematics")
 TOPIC = by_name("fractions")
-FIRST_ID, LAST_ID = TOPIC.first_id, TOPIC.last_id
 
 NBSP = "\u00a0"
 MINUS = "\u2212"
@@ -495,8 +494,8 @@ def simplify(frac: str) -> Fraction:
 
 # Paper 111: equivalent fractions, simplest form, comparing and ordering.
 
-def paper111(dealer: PositionDealer) -> Builder:
-    P = Builder(111, FIRST_ID, dealer)
+def paper111(dealer: PositionDealer, first: int) -> Builder:
+    P = Builder(111, first, dealer)
 
     P.parts("Write the missing numbers to make each pair of fractions equivalent.",
             [missing("1/2", d=10), missing("3/4", d=8),
@@ -651,8 +650,8 @@ def paper111(dealer: PositionDealer) -> Builder:
 # Paper 112: fractions of amounts; adding and subtracting with the same and
 # related denominators.
 
-def paper112(dealer: PositionDealer) -> Builder:
-    P = Builder(112, 22151, dealer)
+def paper112(dealer: PositionDealer, first: int) -> Builder:
+    P = Builder(112, first, dealer)
 
     def of_part(frac: str, amount: int) -> tuple[str, Blank]:
         return f"{frac} of {amount} = ______", Blank("N", 1, str(of(frac, amount)),
@@ -764,8 +763,8 @@ def paper112(dealer: PositionDealer) -> Builder:
 # Paper 113: adding and subtracting with different denominators; improper
 # fractions and mixed numbers.
 
-def paper113(dealer: PositionDealer) -> Builder:
-    P = Builder(113, 22171, dealer)
+def paper113(dealer: PositionDealer, first: int) -> Builder:
+    P = Builder(113, first, dealer)
 
     P.work_out_parts(["1/2 + 1/3", "2/3 - 1/4"], "F")
     P.work_out_parts(["3/5 + 1/4", "5/6 - 3/4"], "F")
@@ -860,8 +859,8 @@ def paper113(dealer: PositionDealer) -> Builder:
 
 # Paper 114: mixed numbers; multiplying a fraction by a whole number.
 
-def paper114(dealer: PositionDealer) -> Builder:
-    P = Builder(114, 22191, dealer)
+def paper114(dealer: PositionDealer, first: int) -> Builder:
+    P = Builder(114, first, dealer)
 
     P.work_out_parts(["1 1/4 + 2 1/2", "3 5/6 - 1 1/3"], "X")
     P.work_out("2 3/5 + 1 4/5", "X")        # the fifths make a new whole
@@ -937,8 +936,8 @@ def paper114(dealer: PositionDealer) -> Builder:
 
 # Paper 115: word problems.
 
-def paper115(dealer: PositionDealer) -> Builder:
-    P = Builder(115, 22211, dealer)
+def paper115(dealer: PositionDealer, first: int) -> Builder:
+    P = Builder(115, first, dealer)
 
     pupils = 28
     boys = of("3/7", pupils)
@@ -1136,9 +1135,7 @@ PAPERS = [paper111, paper112, paper113, paper114, paper115]
 
 
 def build() -> dict[str, str]:
-    dealer = PositionDealer(seed=TOPIC.seed)
-    papers = [make(dealer) for make in PAPERS]
-    files, by_id = assemble_topic(papers, SUBJECT, os.path.join(ROOT, SUBJECT), FIRST_ID, LAST_ID)
+    papers, files, by_id = build_topic(TOPIC, PAPERS, SUBJECT, ROOT)
     # Fixed points other parts of the product rely on.
     assert [(b.type, b.marks, b.key) for b in by_id[22134]] == [("F", 1, "29/36")]
     assert [(b.type, b.marks, b.key) for b in by_id[22180]] == [("X", 1, "2 3/4")]

@@ -8,9 +8,9 @@ import sys
 import unittest
 from dataclasses import replace
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
-from registry import TOPICS, Topic, checked, overlaps  # noqa: E402
+from mathgen.registry import TOPICS, Topic, checked, overlaps  # noqa: E402
 
 SUBJECT = os.path.join(os.path.dirname(os.path.dirname(os.path.dirname(
     os.path.abspath(__file__)))), "assets", "subjects", "2-mathematics")

@@ -10,9 +10,9 @@ import importlib
 import os
 import sys
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
-from registry import TOPICS, by_name, checked  # noqa: E402
+from mathgen.registry import TOPICS, by_name, checked  # noqa: E402
 
 
 def main(argv: list[str]) -> int:
@@ -28,7 +28,7 @@ def main(argv: list[str]) -> int:
     except KeyError:
         print(f"no such topic: {argv[0]}", file=sys.stderr)
         return 2
-    return importlib.import_module(topic.module).main(argv[1:])
+    return importlib.import_module(f"mathgen.{topic.module}").main(argv[1:])
 
 
 if __name__ == "__main__":

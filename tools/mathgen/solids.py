@@ -34,19 +34,19 @@ import random
 import re
 import sys
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
-import figures  # noqa: E402
-from figures import r1  # noqa: E402
-from registry import by_name  # noqa: E402
-from paperlib import (  # noqa: E402
+from mathgen import figures  # noqa: E402
+from mathgen.figures import r1  # noqa: E402
+from mathgen.registry import by_name  # noqa: E402
+from mathgen.paperlib import (  # noqa: E402
     PUPILS,
     TopicPaper,
     build_topic,
     run_generator,
     Blank, Fraction, Page, PositionDealer, CHOICE_NOTE, RIGHT, fmt, plain_signs, steps,
 )
-from cube_nets import (  # noqa: E402
+from mathgen.cube_nets import (  # noqa: E402
     CUBE_NETS, HEXOMINOES, fold, normal_form, opposite_cell,
 )
 

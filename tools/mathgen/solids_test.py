@@ -13,11 +13,11 @@ import unittest
 from fractions import Fraction
 from unittest import mock
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
 import explain_test  # noqa: E402
-import solids as S  # noqa: E402
-from cube_nets import CUBE_NETS, HEXOMINOES, fold, opposite_cell  # noqa: E402
+from mathgen import solids as S  # noqa: E402
+from mathgen.cube_nets import CUBE_NETS, HEXOMINOES, fold, opposite_cell  # noqa: E402
 
 
 class PapersTest(explain_test.TopicsTest):

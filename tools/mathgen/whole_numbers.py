@@ -16,13 +16,13 @@ import re
 import sys
 from itertools import permutations
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
-from registry import by_name  # noqa: E402
-from paperlib import (  # noqa: E402
+from mathgen.registry import by_name  # noqa: E402
+from mathgen.paperlib import (  # noqa: E402
     PUPILS,
     TopicPaper,
-    assemble_topic,
+    build_topic,
     run_generator,
     Blank, DIVIDE, MINUS, RIGHT, TIMES, PositionDealer, check_expr,
     check_rounded, evaluate, factors, fmt, group, is_prime, is_square,
@@ -32,7 +32,6 @@ from paperlib import (  # noqa: E402
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 SUBJECT = os.path.join("assets", "subjects", "2-mathematics")
 TOPIC = by_name("whole_numbers")
-FIRST_ID, LAST_ID = TOPIC.first_id, TOPIC.last_id
 
 PLACES = ["ones", "tens", "hundreds", "thousands", "ten thousands",
           "hundred thousands", "millions"]
@@ -465,8 +464,8 @@ def carries(a: int, b: int) -> int:
 # ---------------------------------------------------------------------------
 # Paper 101: gentle. Numbers up to 100,000, rounding to 10 and 100.
 
-def paper101(dealer: PositionDealer) -> Builder:
-    P = Builder(101, 22001, dealer)
+def paper101(dealer: PositionDealer, first: int) -> Builder:
+    P = Builder(101, first, dealer)
 
     t_digit_value(P, 5, 3)
     t_digit_place_choice(P, 4, 2)
@@ -649,8 +648,8 @@ def paper101(dealer: PositionDealer) -> Builder:
 # ---------------------------------------------------------------------------
 # Paper 102: numbers to ten million, rounding to 1,000 and 10,000.
 
-def paper102(dealer: PositionDealer) -> Builder:
-    P = Builder(102, 22031, dealer)
+def paper102(dealer: PositionDealer, first: int) -> Builder:
+    P = Builder(102, first, dealer)
 
     t_to_numerals(P, 1500109)
     t_digit_value(P, 7, 5, zero=True)
@@ -782,8 +781,8 @@ def paper102(dealer: PositionDealer) -> Builder:
 # ---------------------------------------------------------------------------
 # Paper 103: factors, multiples, primes, squares and the order of operations.
 
-def paper103(dealer: PositionDealer) -> Builder:
-    P = Builder(103, 22056, dealer)
+def paper103(dealer: PositionDealer, first: int) -> Builder:
+    P = Builder(103, first, dealer)
 
     # 1. A missing factor in a list.
     n = 45
@@ -1016,8 +1015,8 @@ def paper103(dealer: PositionDealer) -> Builder:
 # ---------------------------------------------------------------------------
 # Paper 104: the four operations with larger numbers, estimating, two steps.
 
-def paper104(dealer: PositionDealer) -> Builder:
-    P = Builder(104, 22081, dealer)
+def paper104(dealer: PositionDealer, first: int) -> Builder:
+    P = Builder(104, first, dealer)
 
     r = P.qrng()
     a, b = r.randint(1234, 3987), r.randint(23, 49)
@@ -1258,8 +1257,8 @@ def evaluate_int(expr: str) -> int:
 # ---------------------------------------------------------------------------
 # Paper 105: multi-step word problems and reasoning.
 
-def paper105(dealer: PositionDealer) -> Builder:
-    P = Builder(105, 22106, dealer)
+def paper105(dealer: PositionDealer, first: int) -> Builder:
+    P = Builder(105, first, dealer)
 
     # 1. A café order.
     r = P.qrng()
@@ -1577,10 +1576,7 @@ PAPERS = [paper101, paper102, paper103, paper104, paper105]
 
 def build() -> dict[str, str]:
     """All files of the topic, keyed by path relative to the repository."""
-    dealer = PositionDealer(seed=TOPIC.seed)
-    papers = [make(dealer) for make in PAPERS]
-    files, by_id = assemble_topic(papers, SUBJECT, os.path.join(ROOT, SUBJECT), FIRST_ID,
-                                  LAST_ID)
+    papers, files, by_id = build_topic(TOPIC, PAPERS, SUBJECT, ROOT)
     assert papers[0].last_id == 22030
     # Page 22031 is a fixed point other parts of the product rely on.
     assert [(b.type, b.marks, b.key) for b in by_id[22031]] == [("N", 1, "1500109")]

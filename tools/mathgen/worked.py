@@ -10,7 +10,7 @@ from __future__ import annotations
 import ast
 from fractions import Fraction
 
-from paperlib import fmt
+from mathgen.paperlib import fmt
 
 _SIGN = {ast.Add: "+", ast.Sub: "-", ast.Mult: "×", ast.Div: "÷", ast.FloorDiv: "÷"}
 _RANK = {ast.Add: 1, ast.Sub: 1, ast.Mult: 2, ast.Div: 2, ast.FloorDiv: 2}

@@ -10,9 +10,9 @@ import sys
 import unittest
 from fractions import Fraction
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
-from worked import a_, number, steps, value, with_unit  # noqa: E402
+from mathgen.worked import a_, number, steps, value, with_unit  # noqa: E402
 
 # Topics whose generators write a worked answer for every blank.
 # The mock papers are held to their own working by explain_test.py, the solids papers by
@@ -56,7 +56,7 @@ class StepsTest(unittest.TestCase):
 
 
 def blanks_of(topic):
-    module = importlib.import_module(topic)
+    module = importlib.import_module(f"mathgen.{topic}")
     files = module.build()
     for rel, text in sorted(files.items()):
         if not rel.endswith(".paper"):
