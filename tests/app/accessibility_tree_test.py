@@ -7,81 +7,31 @@ Starts the program on an empty data folder, reads the home window's tree, presse
 as a screen reader would, and reads the practice window's tree. Every push button, text box and
 list the pupil can reach must carry a name. Exits 77 (skipped) where AT-SPI cannot be reached.
 """
-import os
 import subprocess
 import sys
 import tempfile
-import time
 
-try:
-    import pyatspi
-except ImportError:
-    print("pyatspi is not installed")
-    sys.exit(77)
+from atspi_support import (SKIP, application, no_desktop_session, nodes, program_environment,
+                           showing, wait_for, window)
 
-SKIP = 77
+import pyatspi  # atspi_support has made sure it is there
+
 CONTROLS = ("push button", "text", "entry", "combo box", "password text")
 
 
-def nodes(node):
-    """Every node under `node` as (role, name, showing), depth first."""
-    found = []
-    stack = [node]
-    while stack:
-        current = stack.pop()
-        try:
-            role, name = current.getRoleName(), current.name
-            showing = current.getState().contains(pyatspi.STATE_SHOWING)
-            children = [current.getChildAtIndex(i) for i in range(current.childCount)]
-        except Exception:
-            continue
-        found.append((role, name, showing, current))
-        stack.extend(c for c in children if c is not None)
-    return found
-
-
-def wait_for(condition, seconds=60):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        value = condition()
-        if value:
-            return value
-        time.sleep(0.1)
-    return None
-
-
-def application():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is not None and app.name == "quillory":
-            return app
-    return None
-
-
-def window(app, title):
-    for i in range(app.childCount):
-        child = app.getChildAtIndex(i)
-        if child is not None and child.name == title:
-            return child
-    return None
-
-
 def unnamed_controls(tree):
-    return [role for role, name, showing, _ in tree
-            if showing and role in CONTROLS and not name.strip()]
+    return [role for role, name, state, _ in tree
+            if showing(state) and role in CONTROLS and not name.strip()]
 
 
 def main():
     if len(sys.argv) != 2:
         print(__doc__)
         return 2
-    if not os.environ.get("DISPLAY") or not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
-        print("no X display or D-Bus session")
+    if (missing := no_desktop_session()) is not None:
+        print(missing)
         return SKIP
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-               XDG_DATA_HOME=tempfile.mkdtemp(), QTWEBENGINE_DISABLE_SANDBOX="1")
-    env.pop("QT_QPA_PLATFORM", None)
+    env = program_environment(tempfile.mkdtemp())
     errors = tempfile.TemporaryFile()
     program = subprocess.Popen([sys.argv[1]], env=env, stdout=subprocess.DEVNULL, stderr=errors)
     failures = []
@@ -98,7 +48,8 @@ def main():
             failures.append("no home window in the tree")
             return 1
         tree = wait_for(lambda: [n for n in nodes(home) if n[0] == "push button"] and nodes(home))
-        buttons = [name for role, name, showing, _ in tree if role == "push button" and showing]
+        buttons = [name for role, name, state, _ in tree
+                   if role == "push button" and showing(state)]
         print(f"home window: {len(tree)} nodes, {len(buttons)} push buttons shown")
         for expected in ("English", "Mathematics", "Science", "Help", "Load paper 1", "Close",
                          "Minimise", "Grammar"):
@@ -107,7 +58,7 @@ def main():
         failures += [f"home window: a {role} without a name" for role in unnamed_controls(tree)]
 
         # The screen reader presses the take button of paper 1.
-        load = next(node for role, name, showing, node in tree
+        load = next(node for role, name, _, node in tree
                     if role == "push button" and name == "Load paper 1")
         actions = load.queryAction()
         actions.doAction(next(i for i in range(actions.nActions)
@@ -120,7 +71,7 @@ def main():
         if tree is None:
             failures.append("practice window: no answer box \"Answer (a)\"")
             return 1
-        names = {name for role, name, showing, _ in tree if showing}
+        names = {name for role, name, state, _ in tree if showing(state)}
         print(f"practice window: {len(tree)} nodes")
         for expected in ("Next question", "Save paper", "Mark paper", "Print question",
                          "Close paper", "Answer (a)", "Your score", "Clock",
@@ -130,7 +81,8 @@ def main():
         failures += [f"practice window: a {role} without a name"
                      for role in unnamed_controls(tree)]
         # A list is named by the label beside it.
-        lists = [node for role, name, showing, node in tree if role == "combo box" and showing]
+        lists = [node for role, name, state, node in tree
+                 if role == "combo box" and showing(state)]
         for node in lists:
             labels = [target.name for relation in node.getRelationSet()
                       if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY

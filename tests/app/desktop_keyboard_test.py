@@ -16,17 +16,12 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import time
 
-SKIP = 77
+from atspi_support import (SKIP, application, focused, no_desktop_session, nodes,
+                           program_environment, showing, wait_for, window)
+
 PAPER = "116"  # Mathematics paper 16: the Decimals topic's first paper
 PAPER_INDEX = 16
-
-try:
-    import pyatspi
-except ImportError:
-    print("pyatspi is not installed")
-    sys.exit(SKIP)
 
 # The keysym of each character a key may hold.
 KEYSYMS = {".": "period", ",": "comma", "/": "slash", " ": "space", "-": "minus"}
@@ -34,16 +29,6 @@ KEYSYMS = {".": "period", ",": "comma", "/": "slash", " ": "space", "-": "minus"
 
 class Failure(Exception):
     pass
-
-
-def wait_for(condition, seconds=60):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        value = condition()
-        if value:
-            return value
-        time.sleep(0.05)
-    return None
 
 
 def first_page_keys(source):
@@ -62,52 +47,18 @@ def first_page_keys(source):
 class Desktop:
     """The program's windows as a pupil at the keyboard meets them."""
 
-    def __init__(self, program_pid):
-        self.pid = program_pid
-
-    def application(self):
-        desktop = pyatspi.Registry.getDesktop(0)
-        for i in range(desktop.childCount):
-            app = desktop.getChildAtIndex(i)
-            if app is not None and app.name == "quillory":
-                return app
-        return None
-
     def front_title(self):
         found = subprocess.run(["xdotool", "getwindowfocus", "getwindowname"],
                                capture_output=True, text=True)
         return found.stdout.strip() if found.returncode == 0 else ""
 
-    def window(self, title):
-        app = self.application()
-        if app is None:
-            return None
-        for i in range(app.childCount):
-            child = app.getChildAtIndex(i)
-            if child is not None and child.name == title:
-                return child
-        return None
-
-    @staticmethod
-    def nodes(root):
-        found, stack = [], [root]
-        while stack:
-            node = stack.pop()
-            try:
-                found.append((node.getRoleName(), node.name, node.getState()))
-                stack.extend(c for c in (node.getChildAtIndex(i) for i in range(node.childCount))
-                             if c is not None)
-            except Exception:
-                continue
-        return found
-
     def focused(self):
         """The name of the control that has the keyboard, in the window the desktop gave it to."""
-        window = self.window(self.front_title())
-        if window is None:
+        front = window(application(), self.front_title())
+        if front is None:
             return None
-        for role, name, state in self.nodes(window):
-            if state.contains(pyatspi.STATE_FOCUSED) and role != "document web":
+        for role, name, state, _ in nodes(front):
+            if focused(state) and role != "document web":
                 return name
         return None
 
@@ -137,9 +88,9 @@ class Desktop:
         raise Failure(f"Tab never reached \"{name}\", only {sorted(set(map(str, seen)))}")
 
     def shown_names(self, title):
-        window = self.window(title)
-        return [name for role, name, state in self.nodes(window)
-                if state.contains(pyatspi.STATE_SHOWING)] if window is not None else []
+        shown = window(application(), title)
+        return [name for role, name, state, _ in nodes(shown)
+                if showing(state)] if shown is not None else []
 
 
 def record(folder, file, key):
@@ -240,8 +191,8 @@ def main():
     if len(sys.argv) != 3:
         print(__doc__)
         return 2
-    if not os.environ.get("DISPLAY") or not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
-        print("no X display or D-Bus session")
+    if (missing := no_desktop_session()) is not None:
+        print(missing)
         return SKIP
     for tool in ("xdotool", "openbox"):
         if shutil.which(tool) is None:
@@ -249,9 +200,7 @@ def main():
             return SKIP
     keys = first_page_keys(sys.argv[2])
     data = tempfile.mkdtemp()
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_DATA_HOME=data,
-               QTWEBENGINE_DISABLE_SANDBOX="1")
-    env.pop("QT_QPA_PLATFORM", None)
+    env = program_environment(data)
     manager = subprocess.Popen(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
     errors = tempfile.TemporaryFile()
@@ -264,8 +213,8 @@ def main():
             return SKIP
         program = subprocess.Popen([sys.argv[1]], env=env, stdout=subprocess.DEVNULL,
                                    stderr=errors)
-        desk = Desktop(program.pid)
-        if wait_for(desk.application) is None:
+        desk = Desktop()
+        if wait_for(application) is None:
             print("the program never reached the accessibility bus; it ended with",
                   program.poll())
             return SKIP
