@@ -78,13 +78,18 @@ class Desktop:
 
     def tab_to(self, name, key="Tab"):
         seen = []
+        current = self.focused()
         for _ in range(80):
-            if wait_for(lambda: self.focused() == name, 0.3):
+            if current == name:
                 return
-            seen.append(self.focused())
-            if seen.count(seen[-1]) > 2:
+            seen.append(current)
+            if seen.count(current) > 2:
                 break  # round every control twice
             self.press(key)
+            # The next control once the keyboard has moved on, however slowly the tree follows.
+            before = current
+            moved = wait_for(lambda: [f] if (f := self.focused()) != before else None, 10)
+            current = moved[0] if moved else self.focused()
         raise Failure(f"Tab never reached \"{name}\", only {sorted(set(map(str, seen)))}")
 
     def shown_names(self, title):
