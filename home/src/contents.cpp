@@ -18,6 +18,7 @@
 #include "quillory/shell/fonts.h"
 #include "quillory/shell/pop_up.h"
 #include "quillory/shell/skin_palette.h"
+#include "quillory/shell/window_modal.h"
 
 namespace quillory {
 namespace {
@@ -117,10 +118,7 @@ void Contents::BuildControls() {
 
 Contents::~Contents() {
   // An open printer set-up fills in the printer, which goes before the window's children do.
-  if (printSetup_ != nullptr) {
-    printSetup_->disconnect();
-    delete printSetup_;
-  }
+  CloseUnheard(printSetup_);
 }
 
 void Contents::BuildPages() {

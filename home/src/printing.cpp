@@ -13,6 +13,7 @@
 #include "quillory/platform/default_printer.h"
 #include "quillory/platform/windows1252.h"
 #include "quillory/shell/skin_palette.h"
+#include "quillory/shell/window_modal.h"
 
 namespace quillory {
 namespace {
@@ -231,8 +232,6 @@ QString PrintedNotice(const QPrinter& printer) {
 QDialog* OpenPrintSetup(QWidget* parent, QPrinter& printer,
                         std::function<void(Result<bool>)> done) {
   auto* dialog = new QPrintDialog(&printer, parent);
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
-  ApplySkinPalette(dialog);
   dialog->setWindowTitle(QStringLiteral("Print Setup"));
   // Choosing only: page ranges belong to a print job, and the listing always prints whole.
   dialog->setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
@@ -240,17 +239,15 @@ QDialog* OpenPrintSetup(QWidget* parent, QPrinter& printer,
   if (auto* buttons = dialog->findChild<QDialogButtonBox*>()) {
     if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
   }
-  QObject::connect(
-      dialog, &QDialog::finished, dialog,
-      [&printer, before = PrinterSettings(printer), done = std::move(done)](int result) {
-        if (result != QDialog::Accepted) {
-          before.Restore(printer);
-          done(false);
-          return;
-        }
-        done(KeepChoice(printer));
-      });
-  dialog->open();
+  OpenWindowModal(dialog, dialog,
+                  [&printer, before = PrinterSettings(printer), done = std::move(done)](bool ok) {
+                    if (!ok) {
+                      before.Restore(printer);
+                      done(false);
+                      return;
+                    }
+                    done(KeepChoice(printer));
+                  });
   return dialog;
 }
 

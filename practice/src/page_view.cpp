@@ -22,6 +22,7 @@
 
 #include "quillory/practice/page_scheme.h"
 #include "quillory/shell/skin_palette.h"
+#include "quillory/shell/window_modal.h"
 
 namespace quillory {
 namespace {
@@ -33,10 +34,7 @@ constexpr char kNote[] =
 
 // A message over `over` that returns at once, so that nothing waits on the pupil's OK.
 void ShowNotice(QWidget* over, const QString& title, const QString& text) {
-  auto* box = new QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, over);
-  box->setAttribute(Qt::WA_DeleteOnClose);
-  ApplySkinPalette(box);
-  box->open();
+  OpenWindowModal(new QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, over), over);
 }
 
 }  // namespace
@@ -59,17 +57,13 @@ PageView::PageView(QWidget* parent) : QWebEngineView(parent) {
   };
   printSetup_ = [this](QPrinter& printer, QWidget* over, std::function<void(bool)> answer) {
     auto* dialog = new QPrintDialog(&printer, over != nullptr ? over : this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    ApplySkinPalette(dialog);
     // The dialog would propose the current or the home folder, and "print.pdf" there when the
     // document has no name; its file field has no other way in.
     if (auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"))) {
       file->setText(ProposedPrintFile(printer.docName()));
     }
-    connect(dialog, &QDialog::finished, this,
-            [answer = std::move(answer)](int result) { answer(result == QDialog::Accepted); });
     printDialog_ = dialog;
-    dialog->open();
+    OpenWindowModal(dialog, this, std::move(answer));
   };
   printFailed_ = [this] {
     ShowNotice(window(), QStringLiteral("Print"),
@@ -90,10 +84,7 @@ PageView::PageView(QWidget* parent) : QWebEngineView(parent) {
 PageView::~PageView() {
   if (printing()) QApplication::restoreOverrideCursor();
   // An open print dialog fills in the printer this view owns, so it goes first, and unheard.
-  if (printDialog_ != nullptr) {
-    printDialog_->disconnect(this);
-    delete printDialog_;
-  }
+  CloseUnheard(printDialog_);
   // A profile must outlive its pages.
   delete page_;
   delete profile_;

@@ -152,8 +152,8 @@ class PageViewTest : public QObject {
   // view must not start it.
   void theEngineStartsWithTheFirstPage() {
     const int before = EngineProcesses();
-    View();
-    QTest::qWait(200);
+    // Shown on the screen, as a view's own engine would start.
+    QVERIFY(QTest::qWaitForWindowExposed(&View()));
     QCOMPARE(EngineProcesses(), before);
     QVERIFY(Show(Extract(12001)));
     QVERIFY(EngineProcesses() > before);
@@ -438,7 +438,11 @@ class PageViewTest : public QObject {
     } else {
       QTest::mouseClick(target, Qt::MouseButton(button), {}, QPoint(100, 100));
     }
-    QTest::qWait(300);
+    // A guard's message follows its key or click from the event loop; a later turn of the loop
+    // comes after it.
+    bool handled = false;
+    QTimer::singleShot(0, this, [&] { handled = true; });
+    QTRY_VERIFY(handled);
     QCOMPARE(count, notices);
     const auto menus = QApplication::topLevelWidgets();
     for (QWidget* widget : menus) QVERIFY(!(qobject_cast<QMenu*>(widget) && widget->isVisible()));
