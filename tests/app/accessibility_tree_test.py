@@ -7,12 +7,11 @@ Starts the program on an empty data folder, reads the home window's tree, presse
 as a screen reader would, and reads the practice window's tree. Every push button, text box and
 list the pupil can reach must carry a name. Exits 77 (skipped) where AT-SPI cannot be reached.
 """
-import subprocess
 import sys
 import tempfile
 
-from atspi_support import (SKIP, application, no_desktop_session, nodes, program_environment,
-                           showing, wait_for, window)
+from atspi_support import (SKIP, no_desktop_session, nodes, showing, start_program, stop,
+                           wait_for, window)
 
 import pyatspi  # atspi_support has made sure it is there
 
@@ -31,18 +30,13 @@ def main():
     if (missing := no_desktop_session()) is not None:
         print(missing)
         return SKIP
-    env = program_environment(tempfile.mkdtemp())
-    errors = tempfile.TemporaryFile()
-    program = subprocess.Popen([sys.argv[1]], env=env, stdout=subprocess.DEVNULL, stderr=errors)
+    program, app, said = start_program(sys.argv[1], tempfile.mkdtemp())
+    if program is None:
+        print("the program never reached the accessibility bus; it said:")
+        print(said)
+        return SKIP
     failures = []
     try:
-        app = wait_for(application)
-        if app is None:
-            print("the program never reached the accessibility bus;",
-                  "it ended with", program.poll(), "and said:")
-            errors.seek(0)
-            print(errors.read().decode(errors="replace")[-3000:])
-            return SKIP
         home = wait_for(lambda: window(app, "Quillory Practice Papers"))
         if home is None:
             failures.append("no home window in the tree")
@@ -90,11 +84,7 @@ def main():
             if not any(label.strip() for label in labels):
                 failures.append("practice window: a list no label names")
     finally:
-        program.terminate()
-        try:
-            program.wait(timeout=20)
-        except subprocess.TimeoutExpired:
-            program.kill()
+        stop(program)
         for failure in failures:
             print("FAIL:", failure)
     return 1 if failures else 0

@@ -1,6 +1,9 @@
 """What the accessibility-tree tests share: waiting on a condition, and the program's windows
 and controls as AT-SPI shows them. Importing it exits 77 (skipped) where pyatspi is missing."""
+import os
+import subprocess
 import sys
+import tempfile
 import time
 
 SKIP = 77
@@ -68,7 +71,6 @@ def focused(state):
 
 def no_desktop_session():
     """Why the program cannot be started where a screen reader would see it, or None."""
-    import os
     if not os.environ.get("DISPLAY") or not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
         return "no X display or D-Bus session"
     return None
@@ -76,8 +78,38 @@ def no_desktop_session():
 
 def program_environment(data_folder):
     """The program's environment: accessible, on the X display, with an empty data folder."""
-    import os
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_DATA_HOME=data_folder,
                QTWEBENGINE_DISABLE_SANDBOX="1")
     env.pop("QT_QPA_PLATFORM", None)
     return env
+
+
+def start_program(path, data_folder, tries=3):
+    """Starts the program on `data_folder` and waits until it is on the accessibility bus.
+    A start that ends before it gets there (an X server busy with other tests may turn a
+    connection away) is made again. Returns (process, application, its stderr file), or
+    (None, None, what the last start said)."""
+    said = ""
+    for _ in range(tries):
+        errors = tempfile.TemporaryFile()
+        process = subprocess.Popen([path], env=program_environment(data_folder),
+                                   stdout=subprocess.DEVNULL, stderr=errors)
+        app = wait_for(lambda: application() or process.poll() is not None)
+        errors.seek(0)
+        said = errors.read().decode(errors="replace")[-3000:]
+        if app not in (None, True):
+            return process, app, errors
+        stop(process)
+        if app is None:
+            break  # still running, yet never on the bus: another start would fare no better
+    return None, None, said
+
+
+def stop(process):
+    if process is None:
+        return
+    process.terminate()
+    try:
+        process.wait(timeout=20)
+    except subprocess.TimeoutExpired:
+        process.kill()

@@ -17,8 +17,8 @@ import subprocess
 import sys
 import tempfile
 
-from atspi_support import (SKIP, application, focused, no_desktop_session, nodes,
-                           program_environment, showing, wait_for, window)
+from atspi_support import (SKIP, application, focused, no_desktop_session, nodes, showing,
+                           start_program, stop, wait_for, window)
 
 PAPER = "116"  # Mathematics paper 16: the Decimals topic's first paper
 PAPER_INDEX = 16
@@ -205,10 +205,8 @@ def main():
             return SKIP
     keys = first_page_keys(sys.argv[2])
     data = tempfile.mkdtemp()
-    env = program_environment(data)
     manager = subprocess.Popen(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
-    errors = tempfile.TemporaryFile()
     program = None
     try:
         if wait_for(lambda: subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
@@ -216,14 +214,12 @@ def main():
                     .stdout.count("window id") > 0, 30) is None:
             print("the window manager did not start")
             return SKIP
-        program = subprocess.Popen([sys.argv[1]], env=env, stdout=subprocess.DEVNULL,
-                                   stderr=errors)
-        desk = Desktop()
-        if wait_for(application) is None:
-            print("the program never reached the accessibility bus; it ended with",
-                  program.poll())
+        program, _, errors = start_program(sys.argv[1], data)
+        if program is None:
+            print("the program never reached the accessibility bus; it said:")
+            print(errors)
             return SKIP
-        walk(desk, data, keys)
+        walk(Desktop(), data, keys)
         print(f"paper {PAPER} taken with the keyboard alone: {len(keys)} blanks answered")
         return 0
     except Failure as failure:
@@ -232,14 +228,8 @@ def main():
         print(errors.read().decode(errors="replace")[-3000:])
         return 1
     finally:
-        for process in (program, manager):
-            if process is None:
-                continue
-            process.terminate()
-            try:
-                process.wait(timeout=20)
-            except subprocess.TimeoutExpired:
-                process.kill()
+        stop(program)
+        stop(manager)
         shutil.rmtree(data, ignore_errors=True)
 
 

@@ -203,7 +203,7 @@ class WorkingHelpersTest(unittest.TestCase):
     that a paper whose numbers change still gets sound working."""
 
     def test_whole_numbers(self):
-        import whole_numbers as w
+        from mathgen import whole_numbers as w
         r = random.Random(7)
         for _ in range(300):
             a, b = r.randint(10, 9999), r.choice([r.randint(2, 9), r.randint(11, 99)])
@@ -219,7 +219,7 @@ class WorkingHelpersTest(unittest.TestCase):
                 assert_sound(self, w.round_why(n, unit), f"{w.round_to(n, unit):,}")
 
     def test_fractions(self):
-        import fraction_papers as f
+        from mathgen import fraction_papers as f
         r = random.Random(11)
         for _ in range(300):
             d1, d2 = r.randint(2, 12), r.randint(2, 12)
@@ -239,7 +239,7 @@ class WorkingHelpersTest(unittest.TestCase):
                     assert_sound(self, f.working(e, kind), answer)
 
     def test_decimals(self):
-        import decimals as d
+        from mathgen import decimals as d
         r = random.Random(13)
         for _ in range(300):
             a = f"{r.randint(0, 99)}.{r.randint(1, 99):02d}".rstrip("0")
@@ -265,7 +265,7 @@ class WorkingHelpersTest(unittest.TestCase):
     def test_one_more_in_a_place_names_its_carry(self):
         """'Add 1 to the tens digit' only where that digit is not 9; a 9 carries and a 0
         taken from is exchanged, and the digits named are the number's own."""
-        import whole_numbers as w
+        from mathgen import whole_numbers as w
         r = random.Random(29)
         cases = [(45762, 1000), (6045, -100), (395420, 10000), (1052300, -100000)]
         cases += [(r.randint(1000, 999999), r.choice([10, 100, 1000, 10000]) * r.choice([1, -1]))
@@ -292,7 +292,7 @@ class WorkingHelpersTest(unittest.TestCase):
     def test_grid_lines_turned_through_a_right_angle(self):
         """A perpendicular line's steps are called the base's own turned through a right angle
         only when they are; otherwise the turned steps named point the way the line goes."""
-        import angles as a
+        from mathgen import angles as a
 
         def steps_of(text: str):
             dx = dy = 0
@@ -328,7 +328,7 @@ class WorkingHelpersTest(unittest.TestCase):
 
     def test_parts_have_names(self):
         """Fractions' parts are named as pupils say them, not 'parts of 11'."""
-        import fraction_papers as f
+        from mathgen import fraction_papers as f
         for d, want in [(2, "halves"), (4, "quarters"), (11, "elevenths"), (13, "thirteenths"),
                         (21, "twenty-firsts"), (25, "twenty-fifths"), (40, "fortieths"),
                         (99, "ninety-ninths")]:
@@ -340,7 +340,7 @@ class WorkingHelpersTest(unittest.TestCase):
                 self.assertNotIn("parts of", f.parts_name(d, 1))
 
     def test_numbers_in_words(self):
-        import whole_numbers as w
+        from mathgen import whole_numbers as w
         r = random.Random(19)
         for n in [r.randint(1, 9_999_999) for _ in range(200)] + [7, 1000, 1_000_001, 30_005]:
             with self.subTest(n=n):
@@ -361,12 +361,12 @@ class WorkingHelpersTest(unittest.TestCase):
             nums = sorted((r.randint(1, 30) for _ in range(shape.count("{}"))), reverse=True)
             expr = shape.format(*nums)
             with self.subTest(expr=expr):
-                from paperlib import evaluate
+                from mathgen.paperlib import evaluate
                 assert_sound(self, steps(expr), f"{int(evaluate(expr)):,}"
                              if evaluate(expr) >= 0 else str(evaluate(expr)))
 
     def test_mock_helpers(self):
-        import mock as m
+        from mathgen import mock as m
         r = random.Random(23)
         for _ in range(300):
             ds = r.sample([3, 4, 5, 6, 7, 8, 9, 10, 12], 4)
